@@ -1,0 +1,80 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/instance_guard.h"
+#include "platform/message_box.h"
+#include "platform/system_info.h"
+
+namespace lumaro::platform::fake {
+
+class FakeSystemInfo : public SystemInfo {
+ public:
+  std::optional<int> platformFamily() override { return family; }
+  std::string decimalSeparator() override { return separator; }
+
+  std::optional<int> family = kFamilyNt;
+  std::string separator = ",";
+};
+
+class FakeFiles : public Files {
+ public:
+  bool fileExists(const std::string& path) override { return existing.contains(path); }
+  std::string executablePath() override { return executable; }
+  std::string windowsDirectory() override { return windowsDir; }
+
+  std::set<std::string> existing;
+  std::string executable = "/opt/lumaro/lumaro";
+  std::string windowsDir = "/home/user/.local/share/lumaro/windows";
+};
+
+// Records every message shown; `onShow` runs while the box is "open", as a modal box lets messages run.
+class FakeMessageBox : public MessageBox {
+ public:
+  void show(const std::string& caption, const std::string& text) override {
+    shown.emplace_back(caption, text);
+    if (onShow) onShow(text);
+  }
+
+  std::vector<std::pair<std::string, std::string>> shown;
+  std::function<void(const std::string&)> onShow;
+};
+
+class FakeInstanceGuard : public InstanceGuard {
+ public:
+  bool claim(const std::string& name) override {
+    claims.push_back(name);
+    return !heldElsewhere.contains(name);
+  }
+
+  std::set<std::string> heldElsewhere;
+  std::vector<std::string> claims;
+};
+
+class FakeRestoreChannel : public RestoreChannel {
+ public:
+  bool listen(const std::string& name, std::function<void()> onRequest) override {
+    listening = name;
+    handler = std::move(onRequest);
+    return true;
+  }
+  bool send(const std::string& name) override {
+    sent.push_back(name);
+    return false;
+  }
+  // Delivers one request from another process.
+  void deliver() {
+    if (handler) handler();
+  }
+
+  std::string listening;
+  std::function<void()> handler;
+  std::vector<std::string> sent;
+};
+
+}  // namespace lumaro::platform::fake

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace lumaro::platform {
+
+// The program's places in the file system.
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  // True for an existing regular file.
+  virtual bool fileExists(const std::string& path) = 0;
+
+  // Full path of the running executable.
+  virtual std::string executablePath() = 0;
+
+  // The system configuration directory ("Windows directory"), without a trailing separator. It may
+  // not exist yet; writers create it on first write.
+  virtual std::string windowsDirectory() = 0;
+};
+
+}  // namespace lumaro::platform

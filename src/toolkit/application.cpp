@@ -1,0 +1,48 @@
+#include "toolkit/application.h"
+
+#include "toolkit/error.h"
+
+namespace lumaro::toolkit {
+
+Application::Application(platform::EventLoop& loop, platform::MessageBox& messageBox)
+    : loop_(loop), messageBox_(messageBox) {}
+
+void Application::guarded(const std::function<void()>& handler) noexcept {
+  try {
+    handler();
+  } catch (const Abort&) {
+    // The silent kind: nothing to report.
+  } catch (const std::exception& error) {
+    handleException(error);
+  } catch (...) {
+    handleException(Error("Unknown error"));
+  }
+}
+
+void Application::handleException(const std::exception& error) noexcept {
+  try {
+    if (onException_) {
+      onException_(error);
+    } else {
+      messageBox_.show(title_, error.what());
+    }
+  } catch (...) {
+    // A failing handler must not take the loop down with it.
+  }
+}
+
+void Application::post(std::function<void()> message) {
+  loop_.post([this, message = std::move(message)] { guarded(message); });
+}
+
+void Application::terminate() {
+  terminated_ = true;
+  loop_.quit(0);
+}
+
+int Application::run() {
+  if (terminated_) return 0;
+  return loop_.run();
+}
+
+}  // namespace lumaro::toolkit

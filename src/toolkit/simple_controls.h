@@ -1,0 +1,57 @@
+#pragma once
+#include "toolkit/bitmap.h"
+#include "toolkit/control.h"
+
+namespace lumaro::toolkit {
+
+// A static text.
+class Label : public Control {
+ public:
+  explicit Label(Component* owner) : Control(owner) { setColor(clNone); }
+};
+
+// A push button: a click runs OnClick.
+class Button : public Control {
+ public:
+  using Control::Control;
+};
+
+enum class Bevel { None, Lowered, Raised };
+
+// A container with an optional bevel and caption.
+class Panel : public WinControl {
+ public:
+  using WinControl::WinControl;
+
+  Bevel bevelOuter() const { return bevelOuter_; }
+  void setBevelOuter(Bevel bevel) {
+    bevelOuter_ = bevel;
+    changed();
+  }
+  int bevelWidth() const { return bevelWidth_; }
+  void setBevelWidth(int width) {
+    bevelWidth_ = width;
+    changed();
+  }
+
+ private:
+  Bevel bevelOuter_ = Bevel::Raised;
+  int bevelWidth_ = 1;
+};
+
+// A picture; clicks and mouse presses reach its events.
+class Image : public Control {
+ public:
+  using Control::Control;
+
+  const Bitmap& picture() const { return picture_; }
+  void setPicture(Bitmap picture) {
+    picture_ = std::move(picture);
+    changed();
+  }
+
+ private:
+  Bitmap picture_;
+};
+
+}  // namespace lumaro::toolkit

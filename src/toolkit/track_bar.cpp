@@ -1,0 +1,34 @@
+#include "toolkit/track_bar.h"
+
+#include <algorithm>
+
+namespace lumaro::toolkit {
+
+void TrackBar::setMin(int min) { applyRange(min, std::max(min, max_), position_); }
+void TrackBar::setMax(int max) { applyRange(std::min(min_, max), max, position_); }
+void TrackBar::setPosition(int position) { applyRange(min_, max_, position); }
+
+void TrackBar::applyRange(int min, int max, int position) {
+  position = std::clamp(position, min, max);
+  const bool rangeChanged = min != min_ || max != max_;
+  const bool positionChanged = position != position_;
+  min_ = min;
+  max_ = max;
+  position_ = position;
+  if (rangeChanged || positionChanged) changed();
+  if (positionChanged) OnChange(*this);
+}
+
+void TrackBar::setOrientation(Orientation orientation) {
+  if (orientation == orientation_) return;
+  orientation_ = orientation;
+  changed();
+}
+
+void TrackBar::setFrequency(int frequency) {
+  if (frequency == frequency_) return;
+  frequency_ = frequency;
+  changed();
+}
+
+}  // namespace lumaro::toolkit

@@ -1,0 +1,43 @@
+#pragma once
+#include "toolkit/control.h"
+
+namespace lumaro::toolkit {
+
+enum class Orientation { Horizontal, Vertical };
+
+// A slider. The position always lies in min..max; a position change, also one forced by a new range,
+// runs OnChange.
+class TrackBar : public Control {
+ public:
+  using Control::Control;
+
+  int min() const { return min_; }
+  int max() const { return max_; }
+  int position() const { return position_; }
+  // A new maximum below the minimum pulls the minimum down with it (and a new minimum above the
+  // maximum pushes the maximum up), so that the range never inverts.
+  void setMin(int min);
+  void setMax(int max);
+  void setPosition(int position);
+
+  Orientation orientation() const { return orientation_; }
+  void setOrientation(Orientation orientation);
+  int frequency() const { return frequency_; }
+  void setFrequency(int frequency);
+  int pageSize() const { return pageSize_; }
+  void setPageSize(int pageSize) { pageSize_ = pageSize; }
+
+  NotifyEvent OnChange;
+
+ private:
+  void applyRange(int min, int max, int position);
+
+  int min_ = 0;
+  int max_ = 10;
+  int position_ = 0;
+  Orientation orientation_ = Orientation::Horizontal;
+  int frequency_ = 1;
+  int pageSize_ = 2;
+};
+
+}  // namespace lumaro::toolkit
