@@ -15,7 +15,9 @@ class Bitmap {
   int height() const { return height_; }
   bool empty() const { return pixels_.empty(); }
   std::uint32_t pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-  void setPixel(int x, int y, std::uint32_t value) { pixels_[static_cast<std::size_t>(y) * width_ + x] = value; }
+  void setPixel(int x, int y, std::uint32_t value) {
+    pixels_[static_cast<std::size_t>(y) * width_ + x] = value;
+  }
   const std::vector<std::uint32_t>& pixels() const { return pixels_; }
   std::vector<std::uint32_t>& pixels() { return pixels_; }
 
@@ -26,6 +28,5 @@ class Bitmap {
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
 };
-
 
 }  // namespace lumaro::toolkit

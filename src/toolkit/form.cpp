@@ -4,7 +4,9 @@
 
 namespace lumaro::toolkit {
 
-Form::Form(Component* owner, Application& app) : WinControl(owner), app_(app) { Control::setVisible(false); }
+Form::Form(Component* owner, Application& app) : WinControl(owner), app_(app) {
+  Control::setVisible(false);
+}
 
 void Form::setVisible(bool visible) {
   if (visible == this->visible()) return;
@@ -49,7 +51,6 @@ void Form::setWindowState(WindowState state) {
 
 void Form::bringToFront() {
   if (frontListener_) frontListener_();
-  OnActivate(*this);
 }
 
 void Form::setFocus(Control* control) {

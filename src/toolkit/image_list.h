@@ -9,7 +9,8 @@ namespace lumaro::toolkit {
 // An ordered list of pictures of one size.
 class ImageList : public Component {
  public:
-  ImageList(Component* owner, int width = 16, int height = 16) : Component(owner), width_(width), height_(height) {}
+  ImageList(Component* owner, int width = 16, int height = 16)
+      : Component(owner), width_(width), height_(height) {}
 
   int width() const { return width_; }
   int height() const { return height_; }

@@ -4,7 +4,9 @@
 
 namespace lumaro::toolkit {
 
-Timer::Timer(Component* owner, Application& app) : Component(owner), app_(app) { restart(); }
+Timer::Timer(Component* owner, Application& app) : Component(owner), app_(app) {
+  restart();
+}
 
 Timer::~Timer() {
   if (id_ != 0) app_.loop().stopTimer(id_);

@@ -4,9 +4,15 @@
 
 namespace lumaro::toolkit {
 
-void TrackBar::setMin(int min) { applyRange(min, std::max(min, max_), position_); }
-void TrackBar::setMax(int max) { applyRange(std::min(min_, max), max, position_); }
-void TrackBar::setPosition(int position) { applyRange(min_, max_, position); }
+void TrackBar::setMin(int min) {
+  applyRange(min, std::max(min, max_), position_);
+}
+void TrackBar::setMax(int max) {
+  applyRange(std::min(min_, max), max, position_);
+}
+void TrackBar::setPosition(int position) {
+  applyRange(min_, max_, position);
+}
 
 void TrackBar::applyRange(int min, int max, int position) {
   position = std::clamp(position, min, max);

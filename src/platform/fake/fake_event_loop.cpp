@@ -8,9 +8,13 @@ EventLoop::TimerId FakeEventLoop::startTimer(std::uint32_t intervalMs, Callback 
   return id;
 }
 
-void FakeEventLoop::stopTimer(TimerId id) { timers_.erase(id); }
+void FakeEventLoop::stopTimer(TimerId id) {
+  timers_.erase(id);
+}
 
-void FakeEventLoop::post(Callback message) { posted_.push_back(std::move(message)); }
+void FakeEventLoop::post(Callback message) {
+  posted_.push_back(std::move(message));
+}
 
 void FakeEventLoop::runPosted() {
   while (!posted_.empty()) {

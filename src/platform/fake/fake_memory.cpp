@@ -28,7 +28,8 @@ void* FakeMemory::commitBlock() {
 }
 
 void FakeMemory::releaseBlock(void* base) {
-  auto found = std::find_if(held_.begin(), held_.end(), [base](const auto& block) { return block.get() == base; });
+  auto found =
+      std::find_if(held_.begin(), held_.end(), [base](const auto& block) { return block.get() == base; });
   if (found == held_.end()) {
     ++strayReleases_;
     return;

@@ -34,8 +34,12 @@ std::uint32_t FakeDynamicStatistics::readUsage() {
   return usage;
 }
 
-void FakeDynamicStatistics::closeData() { calls.push_back("closeData"); }
+void FakeDynamicStatistics::closeData() {
+  calls.push_back("closeData");
+}
 
-void FakeDynamicStatistics::stop() { calls.push_back("stop"); }
+void FakeDynamicStatistics::stop() {
+  calls.push_back("stop");
+}
 
 }  // namespace lumaro::platform::fake

@@ -1,0 +1,48 @@
+#include "app/program.h"
+
+#include "toolkit/error.h"
+
+namespace lumaro::app {
+
+Program::Program(platform::Services& services)
+    : services_(services), application_(services.loop, services.messageBox) {}
+
+Program::~Program() {
+  if (mainWindow_) mainWindow_->beforeDestruction();
+}
+
+std::optional<int> Program::start() {
+  try {
+    cpuSampler_ = std::make_unique<monitor::CpuSampler>(services_.systemInfo, services_.processor,
+                                                        services_.dynamicStatistics);
+  } catch (const toolkit::Error& error) {
+    services_.messageBox.show("Lumaro", error.what());
+    return 1;
+  }
+  if (!services_.instanceGuard.claim(kInstanceName)) {
+    services_.messageBox.show("Lumaro", kAlreadyRunning);
+    return 0;
+  }
+
+  application_.setTitle("Lumaro");
+  const int family = services_.systemInfo.platformFamily().value_or(0);
+  mainWindow_ = std::make_unique<TfrmPrincipal>(nullptr, application_, services_, family);
+  application_.setMainForm(mainWindow_.get());
+  mainWindow_->doCreate();
+
+  services_.restoreChannel.listen(
+      kInstanceName, [this] { application_.guarded([this] { mainWindow_->WMRestoreRequest(); }); });
+  return std::nullopt;
+}
+
+int Program::run() {
+  application_.run();
+  mainWindow_->beforeDestruction();
+  return 0;
+}
+
+void Program::endSession() {
+  mainWindow_->SessionEnding();
+}
+
+}  // namespace lumaro::app

@@ -1,0 +1,42 @@
+#pragma once
+#include <memory>
+#include <optional>
+
+#include "app/principal.h"
+#include "monitor/cpu_sampler.h"
+#include "platform/services.h"
+#include "toolkit/application.h"
+
+namespace lumaro::app {
+
+inline constexpr const char* kInstanceName = "LUMARO2";
+inline constexpr const char* kAlreadyRunning = "Já existe uma cópia do Lumaro sendo executada";
+
+// The program from entry to exit, over whatever platform it is given.
+class Program {
+ public:
+  explicit Program(platform::Services& services);
+  ~Program();
+
+  // Everything up to the message loop. Returns an exit code when the program must end at once (another
+  // copy runs, or the platform cannot be identified); otherwise the main window exists, hidden.
+  std::optional<int> start();
+
+  // Runs the message loop, then destroys the windows. The exit code is 0.
+  int run();
+
+  // The desktop session ends: the main window is asked to close and the program ends regardless.
+  void endSession();
+
+  toolkit::Application& application() { return application_; }
+  TfrmPrincipal& mainWindow() { return *mainWindow_; }
+  monitor::CpuSampler& cpuSampler() { return *cpuSampler_; }
+
+ private:
+  platform::Services& services_;
+  toolkit::Application application_;
+  std::unique_ptr<monitor::CpuSampler> cpuSampler_;
+  std::unique_ptr<TfrmPrincipal> mainWindow_;
+};
+
+}  // namespace lumaro::app

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/memory.h"
+
+namespace lumaro::monitor {
+
+// Whole mebibytes of a byte count; every division truncates.
+constexpr std::int64_t megabytes(std::int64_t bytes) {
+  return bytes / 1024 / 1024;
+}
+
+// `percent` per cent of `totalMB`, multiplication first, truncating.
+constexpr std::int64_t shareOf(std::int64_t totalMB, int percent) {
+  return totalMB * percent / 100;
+}
+
+// FreeMB as a share of TotalMB in whole per cent (0 for a machine that reports no memory).
+constexpr std::int64_t freePercent(std::int64_t freeMB, std::int64_t totalMB) {
+  return totalMB == 0 ? 0 : freeMB * 100 / totalMB;
+}
+
+// The memory load followed by "%".
+std::string memoryLoadText(const platform::MemoryStatus& status);
+
+// "<available in MiB, two decimals>M (<whole per cent of total>%)", with the user's decimal separator:
+// 123,46M (24%). A total of 0 shows 0%.
+std::string freeAmountText(std::uint64_t available, std::uint64_t total, const std::string& decimalSeparator);
+
+}  // namespace lumaro::monitor

@@ -1,0 +1,177 @@
+#include "app/program.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_services.h"
+#include "toolkit/error.h"
+
+namespace lumaro::app {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr std::uint64_t kMiB = 1024 * 1024;
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() {
+    fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = 300 * kMiB});
+    fakes.processor.queue({0}, 0);
+  }
+  TfrmPrincipal& started() {
+    EXPECT_EQ(program.start(), std::nullopt);
+    return program.mainWindow();
+  }
+
+  platform::fake::FakeServices fakes;
+  platform::Services services = fakes.services();
+  Program program{services};
+};
+
+TEST_F(ProgramTest, FirstStartOnA512MegabyteMachine) {
+  TfrmPrincipal& w = started();
+  EXPECT_FALSE(w.visible());  // lives in the tray
+  EXPECT_EQ(w.caption(), "Lumaro.");
+  EXPECT_EQ(program.application().title(), "Lumaro");
+  EXPECT_TRUE(w.QuitAllowed);
+  EXPECT_EQ(w.TrkBarLiberar->max(), 409);
+  EXPECT_EQ(w.TrkBarLiberar->position(), 204);
+  EXPECT_EQ(w.trkbarAutoLiberar->max(), 128);
+  EXPECT_EQ(w.trkbarAutoLiberar->position(), 127);
+  EXPECT_EQ(w.cbHotKey->text(), "Ctrl+Alt+M");
+  EXPECT_FALSE(w.chkboxFirstStart->checked());
+  EXPECT_EQ(w.TrkBarMinCache->max(), 512);
+  EXPECT_EQ(w.TrkBarMaxCache->max(), 512);
+  EXPECT_EQ(w.txtMinCache2->caption(), "512");
+  EXPECT_EQ(w.txtMinCache->caption(), "0 M");
+  EXPECT_EQ(w.txtBlockCache->caption(), "512 bytes");
+  EXPECT_EQ(w.txtPageBuffers->caption(), "4 K");
+  EXPECT_EQ(w.txtDMABuffers->caption(), "0 K");
+  EXPECT_EQ(w.PageControl1->activePage(), w.tabRam);
+  EXPECT_TRUE(w.Timer1->enabled());
+  EXPECT_FALSE(w.TimerBoot->enabled());
+  EXPECT_FALSE(w.SystemConfigChanged);
+  EXPECT_EQ(fakes.restoreChannel.listening, "LUMARO2");
+  EXPECT_THAT(fakes.instanceGuard.claims, ElementsAre("LUMARO2"));
+}
+
+TEST_F(ProgramTest, HotkeyListHoldsBothPrefixesWithXBeforeW) {
+  const auto items = started().cbHotKey->items();
+  ASSERT_EQ(items.size(), 96u);
+  EXPECT_EQ(items[0], "Ctrl+Alt+A");
+  EXPECT_EQ(items[21], "Ctrl+Alt+V");
+  EXPECT_EQ(items[22], "Ctrl+Alt+X");
+  EXPECT_EQ(items[23], "Ctrl+Alt+W");
+  EXPECT_EQ(items[26], "Ctrl+Alt+F1");
+  EXPECT_EQ(items[47], "Ctrl+Alt+9");
+  EXPECT_EQ(items[48], "Shift+Alt+A");
+  EXPECT_EQ(items[95], "Shift+Alt+9");
+}
+
+TEST_F(ProgramTest, ResourceAlertControlsHideOutsideThe9xFamily) {
+  TfrmPrincipal& w = started();
+  EXPECT_FALSE(w.chkboxAntiCrash->checked());
+  EXPECT_FALSE(w.chkboxAntiCrash->visible());
+  EXPECT_FALSE(w.RxSpinAntiCrash->visible());
+  EXPECT_FALSE(w.LabelAntiCrash->visible());
+  EXPECT_FALSE(w.LabelAntiCrash2->visible());
+
+  platform::fake::FakeServices nineX;
+  nineX.systemInfo.family = platform::kFamily9x;
+  nineX.memory.setStatus({.totalPhysical = 64 * kMiB});
+  platform::Services s = nineX.services();
+  Program old(s);
+  ASSERT_EQ(old.start(), std::nullopt);
+  EXPECT_TRUE(old.mainWindow().chkboxAntiCrash->checked());
+  EXPECT_TRUE(old.mainWindow().LabelAntiCrash2->visible());
+}
+
+TEST_F(ProgramTest, SecondCopyShowsTheMessageAndEndsWithZero) {
+  fakes.instanceGuard.heldElsewhere.insert("LUMARO2");
+  EXPECT_EQ(program.start(), 0);
+  EXPECT_THAT(fakes.messageBox.shown,
+              ElementsAre(std::make_pair(std::string("Lumaro"), std::string(kAlreadyRunning))));
+  EXPECT_TRUE(fakes.restoreChannel.listening.empty());
+}
+
+TEST_F(ProgramTest, UnknownPlatformEndsBeforeAnyWindow) {
+  fakes.systemInfo.family.reset();
+  EXPECT_EQ(program.start(), 1);
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].second, "Can't get the Windows version");
+  EXPECT_TRUE(fakes.instanceGuard.claims.empty());
+}
+
+TEST_F(ProgramTest, UnhandledErrorsAreSilentAndPauseFifteenSecondsOnTheVirtualClock) {
+  TfrmPrincipal& w = started();
+  std::vector<std::string> order;
+  w.TimerAutoRecover->setInterval(1000);
+  w.TimerAutoRecover->setEnabled(true);
+  w.TimerAutoRecover->OnTimer = [&](toolkit::Component&) {
+    program.application().post([&] { order.push_back("pending message"); });
+    throw toolkit::Error("boom");
+  };
+  const auto callsBefore = fakes.loop.processPendingCalls();
+  fakes.loop.advance(1000);
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u));
+  EXPECT_GT(fakes.loop.processPendingCalls(), callsBefore);
+  EXPECT_THAT(order, ElementsAre("pending message"));  // ran before the pause
+  EXPECT_GE(fakes.loop.now(), 16000u);
+}
+
+TEST_F(ProgramTest, SessionEndAsksTheCloseQuestionThenEndsWithZeroWhateverTheAnswer) {
+  TfrmPrincipal& w = started();
+  std::vector<std::string> order;
+  auto formCloseQuery = w.OnCloseQuery.handler();
+  w.OnCloseQuery = [&](toolkit::Component& sender, bool& canClose) {
+    formCloseQuery(sender, canClose);
+    order.push_back(canClose ? "close accepted" : "close refused");
+    canClose = false;  // a refusal does not keep the program alive past the session
+  };
+  w.OnDestroy = [&](toolkit::Component&) { order.push_back("destroy"); };
+  program.application().post([&] { program.endSession(); });
+  EXPECT_EQ(program.run(), 0);
+  EXPECT_TRUE(fakes.loop.quitRequested());
+  EXPECT_THAT(order, ElementsAre("close accepted", "destroy"));
+}
+
+TEST_F(ProgramTest, QuitButtonClosesTheProgram) {
+  TfrmPrincipal& w = started();
+  w.QuitAllowed = false;
+  w.btnFechar->click();
+  EXPECT_TRUE(w.QuitAllowed);
+  EXPECT_TRUE(program.application().terminated());
+}
+
+TEST_F(ProgramTest, RestoreRequestShowsTheWindowAndHideReturnsToTheFirstPage) {
+  TfrmPrincipal& w = started();
+  w.setWindowState(toolkit::WindowState::Minimized);
+  fakes.restoreChannel.deliver();
+  EXPECT_TRUE(w.visible());
+  EXPECT_EQ(w.windowState(), toolkit::WindowState::Normal);
+
+  w.PageControl1->userSelectPage(w.tabCache);
+  w.SystemConfigChanged = true;
+  w.hide();
+  w.show();
+  w.hide();
+  EXPECT_EQ(w.PageControl1->activePage(), w.tabRam);
+  ASSERT_EQ(fakes.messageBox.shown.size(), 2u);  // at every hide while the flag stays set
+  EXPECT_EQ(
+      fakes.messageBox.shown[0].second,
+      "Você efetou mudanças na configuração do Windows\re estas mudanças iram vigorar da próxima vez que \ro "
+      "windows for reiniciado");
+}
+
+TEST_F(ProgramTest, MachinesAbove4GiBKeepTruncatingFigures) {
+  fakes.memory.setStatus({.totalPhysical = 16ull << 30, .availablePhysical = 9ull << 30});
+  TfrmPrincipal& w = started();
+  EXPECT_EQ(w.TotalMB(), 16384);
+  EXPECT_EQ(w.TrkBarLiberar->max(), 13107);
+  EXPECT_EQ(w.trkbarAutoLiberar->max(), 4096);
+}
+
+}  // namespace
+}  // namespace lumaro::app

@@ -1,0 +1,41 @@
+#include "monitor/memory_figures.h"
+
+#include <gtest/gtest.h>
+
+namespace lumaro::monitor {
+namespace {
+
+constexpr std::uint64_t kMiB = 1024 * 1024;
+
+TEST(MemoryFigures, MegabyteFiguresTruncate) {
+  EXPECT_EQ(megabytes(512 * kMiB - 1), 511);
+  EXPECT_EQ(megabytes(16ll << 30), 16384);  // far above 32 bits
+  EXPECT_EQ(shareOf(512, 80), 409);
+  EXPECT_EQ(shareOf(512, 25), 128);
+  EXPECT_EQ(shareOf(512, 5), 25);
+  EXPECT_EQ(shareOf(512, 15), 76);
+  EXPECT_EQ(shareOf(512, 30), 153);
+  EXPECT_EQ(freePercent(187, 512), 36);
+  EXPECT_EQ(freePercent(5, 0), 0);
+}
+
+TEST(MemoryFigures, TextsUseTheLocaleSeparator) {
+  const auto mib123456 = static_cast<std::uint64_t>(123.456 * kMiB);
+  EXPECT_EQ(freeAmountText(mib123456, 512 * kMiB, ","), "123,46M (24%)");
+  EXPECT_EQ(freeAmountText(256 * kMiB, 1024 * kMiB, ","), "256,00M (25%)");
+  EXPECT_EQ(freeAmountText(256 * kMiB, 1024 * kMiB, "."), "256.00M (25%)");
+  EXPECT_EQ(freeAmountText(0, 1024 * kMiB, ","), "0,00M (0%)");
+  // Percentages truncate: 99.99 % shows 99.
+  EXPECT_EQ(freeAmountText(9999 * kMiB, 10000 * kMiB, ","), "9999,00M (99%)");
+  // Above 4 GiB nothing wraps.
+  EXPECT_EQ(freeAmountText(40ull << 30, 64ull << 30, ","), "40960,00M (62%)");
+  // A machine that reports no page file shows 0 % instead of dividing by zero.
+  EXPECT_EQ(freeAmountText(0, 0, ","), "0,00M (0%)");
+
+  platform::MemoryStatus status;
+  status.memoryLoad = 63;
+  EXPECT_EQ(memoryLoadText(status), "63%");
+}
+
+}  // namespace
+}  // namespace lumaro::monitor
