@@ -39,3 +39,18 @@ start_virtual_desktop() {
     sleep 0.1
   done
 }
+
+# acknowledge_messages <pid> <folder>: while the process runs, every message box it shows (a window
+# named "Lumaro") is saved as a screenshot and dismissed with Enter.
+acknowledge_messages() {
+  local pid=$1 folder=$2 window count=0
+  while kill -0 "$pid" 2>/dev/null; do
+    for window in $(xdotool search --onlyvisible --name '^Lumaro$' 2>/dev/null); do
+      count=$((count + 1))
+      import -window root "$folder/message-$count.png" 2>/dev/null
+      xdotool windowfocus --sync "$window" 2>/dev/null
+      xdotool key Return
+    done
+    sleep 0.5
+  done
+}

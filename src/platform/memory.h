@@ -26,7 +26,8 @@ class Memory {
   virtual MemoryStatus status() = 0;
 
   // Commits one read-write block of kBlockSize bytes and returns its base, or nullptr when the
-  // system refuses or when committing it would leave the machine short of memory.
+  // system refuses or when committing it would leave the machine short of memory. Memory counts as
+  // used once written, so a caller writes each block before it claims the next.
   virtual void* commitBlock() = 0;
 
   // Gives a block returned by commitBlock back to the system. Every committed block is released once.

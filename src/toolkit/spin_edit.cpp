@@ -26,4 +26,19 @@ void SpinEdit::setRange(double minValue, double maxValue) {
   setValue(value_);
 }
 
+void SpinEdit::setIncrement(double increment) {
+  increment_ = increment;
+  changed();
+}
+
+void SpinEdit::setEditorEnabled(bool enabled) {
+  editorEnabled_ = enabled;
+  changed();
+}
+
+void SpinEdit::setMaxLength(int length) {
+  maxLength_ = length;
+  changed();
+}
+
 }  // namespace lumaro::toolkit

@@ -15,11 +15,11 @@ class SpinEdit : public Control {
   double maxValue() const { return maxValue_; }
   void setRange(double minValue, double maxValue);
   double increment() const { return increment_; }
-  void setIncrement(double increment) { increment_ = increment; }
+  void setIncrement(double increment);
   bool editorEnabled() const { return editorEnabled_; }
-  void setEditorEnabled(bool enabled) { editorEnabled_ = enabled; }
+  void setEditorEnabled(bool enabled);
   int maxLength() const { return maxLength_; }
-  void setMaxLength(int length) { maxLength_ = length; }
+  void setMaxLength(int length);
 
   // The arrow buttons.
   void stepUp() { setValue(value_ + increment_); }

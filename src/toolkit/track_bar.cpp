@@ -37,4 +37,9 @@ void TrackBar::setFrequency(int frequency) {
   changed();
 }
 
+void TrackBar::setPageSize(int pageSize) {
+  pageSize_ = pageSize;
+  changed();
+}
+
 }  // namespace lumaro::toolkit

@@ -25,7 +25,7 @@ class TrackBar : public Control {
   int frequency() const { return frequency_; }
   void setFrequency(int frequency);
   int pageSize() const { return pageSize_; }
-  void setPageSize(int pageSize) { pageSize_ = pageSize; }
+  void setPageSize(int pageSize);
 
   NotifyEvent OnChange;
 

@@ -49,6 +49,7 @@ s.close()
 PY
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "a restore request shows the main window" test -n "$main"
+sleep 0.5
 screenshot "$out/main-window.png"
 check "the main window is 405 x 405" window_size_is "$main" 405 405
 

@@ -1,0 +1,44 @@
+// The program: the real platform plugged into the logic.
+#include <QApplication>
+
+#include "app/program.h"
+#include "platform/linux/flock_instance_guard.h"
+#include "platform/linux/linux_files.h"
+#include "platform/linux/linux_system_info.h"
+#include "platform/linux/proc_memory.h"
+#include "platform/linux/proc_processor.h"
+#include "platform/linux/runtime_directory.h"
+#include "platform/linux/unsupported_dynamic_statistics.h"
+#include "platform/qt/application_fonts.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/local_restore_channel.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/session_end_bridge.h"
+
+using namespace lumaro;
+
+int main(int argc, char** argv) {
+  QApplication qtApplication(argc, argv);
+  // The program lives in the tray: hiding its last window must not end it.
+  QApplication::setQuitOnLastWindowClosed(false);
+  platform::qt::installApplicationFonts();
+
+  platform::qt::QtEventLoop loop;
+  platform::qt::QtMessageBox messageBox;
+  platform::linuxos::ProcMemory memory;
+  platform::linuxos::ProcProcessorPerformance processor;
+  platform::linuxos::UnsupportedDynamicStatistics dynamicStatistics;
+  platform::linuxos::LinuxSystemInfo systemInfo;
+  platform::linuxos::LinuxFiles files;
+  platform::linuxos::FlockInstanceGuard instanceGuard;
+  platform::qt::LocalRestoreChannel restoreChannel(platform::linuxos::runtimeDirectory());
+  platform::Services services{loop,       messageBox, memory,        processor,     dynamicStatistics,
+                              systemInfo, files,      instanceGuard, restoreChannel};
+
+  app::Program program(services);
+  if (auto exitCode = program.start()) return *exitCode;
+  platform::qt::FormView mainView(program.mainWindow(), program.application());
+  platform::qt::SessionEndBridge sessionEnd([&program] { program.endSession(); });
+  return program.run();
+}

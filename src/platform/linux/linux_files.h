@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "platform/files.h"
+
+namespace lumaro::platform::linuxos {
+
+class LinuxFiles : public Files {
+ public:
+  bool fileExists(const std::string& path) override;
+  // Empty when /proc/self/exe cannot be read.
+  std::string executablePath() override;
+  // $LUMARO_WINDOWS_DIR, else $XDG_DATA_HOME/lumaro/windows, else ~/.local/share/lumaro/windows.
+  std::string windowsDirectory() override;
+};
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,68 @@
+#include "platform/linux/meminfo_parser.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/linux/text_scan.h"
+
+namespace lumaro::platform::linuxos {
+
+namespace {
+
+struct MeminfoKib {
+  std::uint64_t total = 0;
+  std::uint64_t free = 0;
+  std::optional<std::uint64_t> available;
+  std::uint64_t buffers = 0;
+  std::uint64_t cached = 0;
+  std::uint64_t swapTotal = 0;
+  std::uint64_t swapFree = 0;
+
+  void set(std::string_view key, std::uint64_t value) {
+    if (key == "MemTotal")
+      total = value;
+    else if (key == "MemFree")
+      free = value;
+    else if (key == "MemAvailable")
+      available = value;
+    else if (key == "Buffers")
+      buffers = value;
+    else if (key == "Cached")
+      cached = value;
+    else if (key == "SwapTotal")
+      swapTotal = value;
+    else if (key == "SwapFree")
+      swapFree = value;
+  }
+};
+
+constexpr std::uint64_t kBytesPerKib = 1024;
+
+}  // namespace
+
+MemoryStatus parseMeminfo(std::string_view text) {
+  MeminfoKib kib;
+  while (!text.empty()) {
+    const std::string_view line = takeLine(text);
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) continue;
+    std::string_view rest = line.substr(colon + 1);
+    if (const auto value = takeNumber(rest)) kib.set(line.substr(0, colon), *value);
+  }
+
+  MemoryStatus status;
+  status.totalPhysical = kib.total * kBytesPerKib;
+  status.availablePhysical = kib.available.value_or(kib.free + kib.buffers + kib.cached) * kBytesPerKib;
+  status.totalPageFile = status.totalPhysical + kib.swapTotal * kBytesPerKib;
+  status.availablePageFile = status.availablePhysical + kib.swapFree * kBytesPerKib;
+  status.totalVirtual = status.totalPageFile;
+  status.availableVirtual = status.availablePageFile;
+  if (status.totalPhysical != 0) {
+    const std::uint64_t used =
+        status.totalPhysical - std::min(status.availablePhysical, status.totalPhysical);
+    status.memoryLoad = static_cast<std::uint32_t>(mulDiv(used, 100, status.totalPhysical));
+  }
+  return status;
+}
+
+}  // namespace lumaro::platform::linuxos

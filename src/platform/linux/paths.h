@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+namespace lumaro::platform::linuxos {
+
+bool isDirectory(const std::string& path);
+bool isRegularFile(const std::string& path);
+
+// The path without any trailing '/'. The root directory becomes "", which still joins as "" + "/name".
+std::string withoutTrailingSeparators(std::string path);
+
+}  // namespace lumaro::platform::linuxos

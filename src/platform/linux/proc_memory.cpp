@@ -1,0 +1,32 @@
+#include "platform/linux/proc_memory.h"
+
+#include <sys/mman.h>
+
+#include "platform/linux/commit_reserve.h"
+#include "platform/linux/meminfo_parser.h"
+#include "platform/linux/proc_file.h"
+#include "platform/linux/proc_root.h"
+
+namespace lumaro::platform::linuxos {
+
+ProcMemory::ProcMemory() : meminfoPath_(procRoot() + "/meminfo") {}
+
+MemoryStatus ProcMemory::status() {
+  const auto text = readWholeFile(meminfoPath_.c_str(), buffer_);
+  return text ? parseMeminfo(*text) : MemoryStatus{};
+}
+
+void* ProcMemory::commitBlock() {
+  if (!commitAllowed(status())) return nullptr;
+  void* base = ::mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (base == MAP_FAILED) return nullptr;
+  if (heldBlocks_++ == 0) oomScore_.raise();
+  return base;
+}
+
+void ProcMemory::releaseBlock(void* base) {
+  ::munmap(base, kBlockSize);
+  if (--heldBlocks_ == 0) oomScore_.restore();
+}
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "platform/linux/oom_score.h"
+#include "platform/memory.h"
+
+namespace lumaro::platform::linuxos {
+
+// Memory over /proc/meminfo (under procRoot(), resolved at construction) and anonymous mappings.
+// A commit is refused when it would eat into commitReserve(); while any block is held the process's
+// OOM score is raised.
+class ProcMemory : public Memory {
+ public:
+  ProcMemory();
+
+  MemoryStatus status() override;
+  void* commitBlock() override;
+  void releaseBlock(void* base) override;
+
+ private:
+  std::string meminfoPath_;
+  std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
+  std::size_t heldBlocks_ = 0;
+  OomScoreBoost oomScore_;
+};
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace lumaro::platform::qt {
+
+// Where Debian's fonts-wine puts Tahoma and MS Sans Serif; fontconfig does not scan it.
+inline constexpr char kWineFontDirectory[] = "/usr/share/wine/fonts";
+
+// Makes every font file (.ttf, .ttc, .fon) in `directory` available to the application; a missing
+// directory or an unreadable file is skipped silently. Needs a QGuiApplication. Returns how many loaded.
+int installApplicationFonts(const std::string& directory = kWineFontDirectory);
+
+}  // namespace lumaro::platform::qt

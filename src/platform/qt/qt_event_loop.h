@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <cstdint>
+#include <map>
+
+#include "platform/event_loop.h"
+
+class QTimer;
+
+namespace lumaro::platform::qt {
+
+// The program's message loop on Qt's. Construct it after the QApplication, on the same thread.
+class QtEventLoop : public EventLoop {
+ public:
+  QtEventLoop() = default;
+  QtEventLoop(const QtEventLoop&) = delete;
+  QtEventLoop& operator=(const QtEventLoop&) = delete;
+
+  TimerId startTimer(std::uint32_t intervalMs, Callback onTick) override;
+  void stopTimer(TimerId id) override;
+  void post(Callback message) override;
+  void processPending() override;
+  void pause(std::uint32_t ms) override;
+  // Returns at once when quit was asked for before the loop started.
+  int run() override;
+  void quit(int exitCode) override;
+
+ private:
+  // Parent of the timers and receiver of posted messages: both go away with the loop.
+  QObject context_;
+  std::map<TimerId, QTimer*> timers_;
+  TimerId nextId_ = 1;
+  bool running_ = false;
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace lumaro::platform::qt

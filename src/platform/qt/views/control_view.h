@@ -1,0 +1,54 @@
+#pragma once
+#include <QObject>
+#include <QRect>
+#include <functional>
+
+#include "toolkit/application.h"
+#include "toolkit/control.h"
+
+class QEvent;
+class QWidget;
+
+namespace lumaro::platform::qt {
+
+// Mirrors one model control into one widget. The model is the truth: every change from code is read
+// back into the widget without echoing as a user action, and every user action goes to the model
+// inside the application's guard, after which the widget shows whatever the model decided.
+// A view must be destroyed before its control; it unhooks itself from the control on destruction.
+class ControlView {
+ public:
+  ControlView(toolkit::Control& control, QWidget& widget, toolkit::Application& app);
+  virtual ~ControlView();
+  ControlView(const ControlView&) = delete;
+  ControlView& operator=(const ControlView&) = delete;
+
+  QWidget& widget() const { return widget_; }
+
+  // Re-reads every property of the model into the widget, with the widget's signals blocked.
+  void refresh();
+
+ protected:
+  // The properties particular to the kind of control.
+  virtual void apply() {}
+  // Enabled, geometry and visibility.
+  virtual void applyPlacement();
+
+  // Runs a user's action on the model inside the guard, then shows the model's state.
+  void userAction(const std::function<void()>& action);
+  // For widgets without clicks of their own: presses become mouseDown, left clicks click().
+  void forwardMouse();
+  // The context of the view's connections and filters: they end with the view.
+  QObject& context() { return context_; }
+
+ private:
+  QRect placedRect() const;
+  void applyColors();
+  bool mouseEvent(QEvent& event);
+
+  toolkit::Control& control_;
+  QWidget& widget_;
+  toolkit::Application& app_;
+  QObject context_;
+};
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,60 @@
+#include "platform/qt/views/form_window_view.h"
+
+#include <QWidget>
+
+#include "platform/qt/views/event_filter.h"
+#include "platform/qt/views/view_convert.h"
+
+namespace lumaro::platform::qt {
+
+FormWindowView::FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Application& app)
+    : ControlView(form, window, app), form_(form), window_(window) {
+  form_.setFrontListener([this] {
+    window_.raise();
+    window_.activateWindow();
+  });
+  window_.installEventFilter(
+      new EventFilter(context(), [this](QEvent& event) { return windowEvent(event); }));
+}
+
+FormWindowView::~FormWindowView() {
+  form_.setFrontListener(nullptr);
+}
+
+void FormWindowView::apply() {
+  window_.setWindowTitle(toQString(form_.caption()));
+}
+
+void FormWindowView::applyPlacement() {
+  const bool minimized = form_.windowState() == toolkit::WindowState::Minimized;
+  // Set before showing, so that a form shown minimized never flashes up at full size.
+  window_.setWindowState(window_.windowState().setFlag(Qt::WindowMinimized, minimized));
+  ControlView::applyPlacement();
+}
+
+bool FormWindowView::windowEvent(QEvent& event) {
+  switch (event.type()) {
+    case QEvent::Close:
+      event.ignore();
+      userAction([this] { form_.close(); });
+      return true;
+    case QEvent::WindowStateChange: {
+      const auto state =
+          window_.isMinimized() ? toolkit::WindowState::Minimized : toolkit::WindowState::Normal;
+      if (state != form_.windowState()) userAction([&] { form_.setWindowState(state); });
+      return false;
+    }
+    case QEvent::Move:
+    case QEvent::Resize: {
+      // Only the window manager's: ours come from the model already.
+      const QRect placed = window_.geometry();
+      const toolkit::Bounds bounds{placed.x(), placed.y(), placed.width(), placed.height()};
+      if (event.spontaneous() && bounds != form_.bounds()) userAction([&] { form_.setBounds(bounds); });
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace lumaro::platform::qt

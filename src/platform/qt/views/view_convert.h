@@ -1,0 +1,32 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "toolkit/bitmap.h"
+#include "toolkit/color.h"
+#include "toolkit/control.h"
+#include "toolkit/font.h"
+
+namespace lumaro::platform::qt {
+
+inline QString toQString(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// An RGB colour (0x00BBGGRR), or nothing for system colours and clNone: those stay Qt's default.
+std::optional<QColor> toQColor(toolkit::Color color);
+
+QFont toQFont(const toolkit::Font& font);
+
+QImage toQImage(const toolkit::Bitmap& bitmap);
+
+std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
+
+// A caption as a widget without a keyboard target shows it: "&" marks nothing, "&&" is one "&".
+QString withoutAccessKeys(const std::string& caption);
+
+}  // namespace lumaro::platform::qt

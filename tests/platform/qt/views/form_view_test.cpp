@@ -1,0 +1,85 @@
+#include <QApplication>
+#include <QTest>
+
+#include "platform/qt/views/view_fixture.h"
+
+namespace lumaro::platform::qt::test {
+namespace {
+
+using toolkit::Component;
+
+class FormViewTest : public ViewTest {};
+
+TEST_F(FormViewTest, WindowFollowsTheForm) {
+  form_.setCaption("Lumaro");
+  view_ = std::make_unique<FormView>(form_, app_);
+  QWidget& window = view_->window();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.windowTitle(), "Lumaro");
+
+  form_.show();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.geometry(), QRect(50, 50, 300, 200));
+
+  form_.setWindowState(toolkit::WindowState::Minimized);
+  EXPECT_TRUE(window.isMinimized());
+  form_.setWindowState(toolkit::WindowState::Normal);
+  EXPECT_FALSE(window.isMinimized());
+
+  form_.hide();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(FormViewTest, BringToFrontActivatesTheWindow) {
+  showForm();
+
+  form_.bringToFront();
+
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&view_->window()));
+}
+
+TEST_F(FormViewTest, UserMinimizingReachesTheModel) {
+  showForm();
+
+  view_->window().setWindowState(Qt::WindowMinimized);
+
+  EXPECT_EQ(form_.windowState(), toolkit::WindowState::Minimized);
+}
+
+TEST_F(FormViewTest, ClosingTheWindowAsksTheForm) {
+  bool allow = false;
+  int queries = 0;
+  form_.OnCloseQuery = [&](Component&, bool& canClose) {
+    ++queries;
+    canClose = allow;
+  };
+  showForm();
+  QWidget& window = view_->window();
+
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(queries, 1);
+
+  allow = true;
+  window.close();
+  EXPECT_FALSE(form_.visible());
+  EXPECT_FALSE(window.isVisible());
+
+  form_.show();
+  form_.OnCloseQuery = fail;
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(errors_, std::vector<std::string>{"boom"});
+}
+
+TEST_F(FormViewTest, ClosingTheMainFormEndsTheApplication) {
+  app_.setMainForm(&form_);
+  showForm();
+
+  view_->window().close();
+
+  EXPECT_TRUE(app_.terminated());
+}
+
+}  // namespace
+}  // namespace lumaro::platform::qt::test
