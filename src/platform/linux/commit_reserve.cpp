@@ -14,9 +14,15 @@ std::uint64_t commitReserve(const MemoryStatus& status) {
   return std::max(kMinimumReserve, status.totalPhysical / 20);
 }
 
-bool commitAllowed(const MemoryStatus& status) {
+std::uint64_t blocksAboveReserve(const MemoryStatus& status) {
   // availablePageFile is MemAvailable + SwapFree.
-  return status.availablePageFile >= commitReserve(status) + Memory::kBlockSize;
+  const std::uint64_t reserve = commitReserve(status);
+  return status.availablePageFile > reserve ? (status.availablePageFile - reserve) / Memory::kBlockSize : 0;
+}
+
+std::uint64_t commitsBeforeRecheck(const MemoryStatus& status) {
+  const std::uint64_t fitting = blocksAboveReserve(status);
+  return fitting == 0 ? 0 : std::clamp<std::uint64_t>(fitting / 2, 1, 32);
 }
 
 }  // namespace lumaro::platform::linuxos

@@ -17,7 +17,9 @@ MemoryStatus ProcMemory::status() {
 }
 
 void* ProcMemory::commitBlock() {
-  if (!commitAllowed(status())) return nullptr;
+  if (unverifiedCommits_ == 0) unverifiedCommits_ = commitsBeforeRecheck(status());
+  if (unverifiedCommits_ == 0) return nullptr;
+  --unverifiedCommits_;
   void* base = ::mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (base == MAP_FAILED) return nullptr;
   if (heldBlocks_++ == 0) oomScore_.raise();

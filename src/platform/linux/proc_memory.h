@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ class ProcMemory : public Memory {
   std::string meminfoPath_;
   std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
   std::size_t heldBlocks_ = 0;
+  std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
   OomScoreBoost oomScore_;
 };
 

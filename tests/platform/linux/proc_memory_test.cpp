@@ -31,12 +31,19 @@ TEST(CommitReserve, IsTheLargerOf64MiBAndFivePercentOfPhysicalMemory) {
   EXPECT_EQ(commitReserve(MemoryStatus{.totalPhysical = 64 * 1024 * kMiB}), 64 * 1024 * kMiB / 20);
 }
 
-TEST(CommitReserve, AllowsACommitOnlyWhileTheReserveStaysAvailable) {
+TEST(CommitReserve, AllowsCommitsOnlyWhileTheReserveStaysAvailable) {
   MemoryStatus status{.totalPhysical = 512 * kMiB, .availablePageFile = 64 * kMiB + Memory::kBlockSize};
-  EXPECT_TRUE(commitAllowed(status));
+  EXPECT_EQ(blocksAboveReserve(status), 1u);
+  EXPECT_EQ(commitsBeforeRecheck(status), 1u);
   status.availablePageFile -= 1;
-  EXPECT_FALSE(commitAllowed(status));
-  EXPECT_FALSE(commitAllowed(MemoryStatus{}));
+  EXPECT_EQ(blocksAboveReserve(status), 0u);
+  EXPECT_EQ(commitsBeforeRecheck(status), 0u);
+  EXPECT_EQ(commitsBeforeRecheck(MemoryStatus{}), 0u);
+  // Close to the reserve memory is read at every block; with room, once per 32 blocks.
+  status.availablePageFile = 64 * kMiB + 10 * Memory::kBlockSize;
+  EXPECT_EQ(commitsBeforeRecheck(status), 5u);
+  status.availablePageFile = 8192 * kMiB;
+  EXPECT_EQ(commitsBeforeRecheck(status), 32u);
 }
 
 TEST(ProcMemory, RefusesCommitsThatWouldEatIntoTheReserve) {
