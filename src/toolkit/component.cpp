@@ -5,6 +5,10 @@
 namespace lumaro::toolkit {
 
 Component::~Component() {
+  destroyComponents();
+}
+
+void Component::destroyComponents() {
   while (!owned_.empty()) {
     auto last = std::move(owned_.back());
     owned_.pop_back();

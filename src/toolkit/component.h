@@ -31,6 +31,11 @@ class Component {
   Component* findComponent(const std::string& name) const;
   const std::vector<std::unique_ptr<Component>>& components() const { return owned_; }
 
+ protected:
+  // Frees every owned component now, last created first. A derived class whose owned components may
+  // reach back into it calls this from its destructor, while it is still whole.
+  void destroyComponents();
+
  private:
   Component* owner_;
   std::string name_;

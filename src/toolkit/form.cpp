@@ -8,6 +8,11 @@ Form::Form(Component* owner, Application& app) : WinControl(owner), app_(app) {
   Control::setVisible(false);
 }
 
+// Owned components (tray icons, timers) may still reach the form while they go.
+Form::~Form() {
+  destroyComponents();
+}
+
 void Form::setVisible(bool visible) {
   if (visible == this->visible()) return;
   Control::setVisible(visible);
@@ -47,6 +52,14 @@ void Form::setWindowState(WindowState state) {
   if (state == windowState_) return;
   windowState_ = state;
   changed();
+  if (state != WindowState::Minimized) return;
+  auto hooks = minimizeHooks_;  // a hook may remove itself
+  for (auto& [id, hook] : hooks) hook();
+}
+
+int Form::addMinimizeHook(std::function<void()> hook) {
+  minimizeHooks_[nextHookId_] = std::move(hook);
+  return nextHookId_++;
 }
 
 void Form::bringToFront() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <map>
 
 #include "toolkit/control.h"
 
@@ -13,6 +14,7 @@ enum class WindowState { Normal, Minimized };
 class Form : public WinControl {
  public:
   Form(Component* owner, Application& app);
+  ~Form() override;
 
   Application& application() const { return app_; }
 
@@ -32,7 +34,10 @@ class Form : public WinControl {
   void beforeDestruction();
 
   WindowState windowState() const { return windowState_; }
+  // Becoming minimized runs every minimize hook, in the order they were added.
   void setWindowState(WindowState state);
+  int addMinimizeHook(std::function<void()> hook);
+  void removeMinimizeHook(int id) { minimizeHooks_.erase(id); }
   // Raises the window above others and gives it the input focus.
   void bringToFront();
   void setFrontListener(std::function<void()> listener) { frontListener_ = std::move(listener); }
@@ -53,6 +58,8 @@ class Form : public WinControl {
   WindowState windowState_ = WindowState::Normal;
   Control* activeControl_ = nullptr;
   bool destroyed_ = false;
+  std::map<int, std::function<void()>> minimizeHooks_;
+  int nextHookId_ = 1;
   std::function<void()> frontListener_;
 };
 

@@ -1,12 +1,12 @@
 #pragma once
 #include <vector>
 
-#include "toolkit/bitmap.h"
 #include "toolkit/component.h"
+#include "toolkit/icon.h"
 
 namespace lumaro::toolkit {
 
-// An ordered list of pictures of one size.
+// An ordered list of same-sized pictures with their masks.
 class ImageList : public Component {
  public:
   ImageList(Component* owner, int width = 16, int height = 16)
@@ -15,14 +15,14 @@ class ImageList : public Component {
   int width() const { return width_; }
   int height() const { return height_; }
   int count() const { return static_cast<int>(images_.size()); }
-  const Bitmap& image(int index) const { return images_.at(index); }
-  void add(Bitmap image) { images_.push_back(std::move(image)); }
+  const Icon& image(int index) const { return images_.at(index); }
+  void add(Icon image) { images_.push_back(std::move(image)); }
   void clear() { images_.clear(); }
 
  private:
   int width_;
   int height_;
-  std::vector<Bitmap> images_;
+  std::vector<Icon> images_;
 };
 
 }  // namespace lumaro::toolkit

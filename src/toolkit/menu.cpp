@@ -10,4 +10,11 @@ MenuItem& PopupMenu::addItem(std::string name, std::string caption) {
   return item;
 }
 
+MenuItem* PopupMenu::defaultItem() const {
+  for (MenuItem* item : items_) {
+    if (item->isDefault) return item;
+  }
+  return nullptr;
+}
+
 }  // namespace lumaro::toolkit

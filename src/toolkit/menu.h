@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ class MenuItem : public Component {
   bool enabled = true;
   bool visible = true;
   bool checked = false;
+  bool isDefault = false;  // the item a double click on the tray icon chooses
   NotifyEvent OnClick;
 
   bool isSeparator() const { return caption == "-"; }
@@ -25,7 +27,7 @@ class MenuItem : public Component {
   }
 };
 
-// A menu that pops up at a screen position.
+// A menu that pops up at a screen position; the view that shows it listens for the request.
 class PopupMenu : public Component {
  public:
   using Component::Component;
@@ -33,9 +35,22 @@ class PopupMenu : public Component {
   // Creates an item at the end of the menu.
   MenuItem& addItem(std::string name, std::string caption);
   const std::vector<MenuItem*>& items() const { return items_; }
+  // The first item marked as default, or nullptr.
+  MenuItem* defaultItem() const;
+
+  // Whether the menu opens by itself on a right click of its owner.
+  bool autoPopup = true;
+  // The component whose action opened the menu last.
+  Component* popupComponent = nullptr;
+
+  void popup(int x, int y) {
+    if (popupListener_) popupListener_(x, y);
+  }
+  void setPopupListener(std::function<void(int, int)> listener) { popupListener_ = std::move(listener); }
 
  private:
   std::vector<MenuItem*> items_;
+  std::function<void(int, int)> popupListener_;
 };
 
 }  // namespace lumaro::toolkit

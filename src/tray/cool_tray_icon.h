@@ -1,0 +1,122 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/tray.h"
+#include "toolkit/application.h"
+#include "toolkit/component.h"
+#include "toolkit/icon.h"
+#include "toolkit/image_list.h"
+#include "toolkit/menu.h"
+#include "toolkit/timer.h"
+
+namespace lumaro::tray {
+
+class TTrayIconHandler;
+
+enum class TrayButton { Left, Right, Middle };
+using TrayMouseEvent = toolkit::Event<toolkit::Component&, platform::ShiftState, int, int>;
+using TrayButtonEvent = toolkit::Event<toolkit::Component&, TrayButton, platform::ShiftState, int, int>;
+
+// An icon in the desktop's notification area: shows a picture and a tip, animates through an image
+// list, turns mouse activity into click, double-click and menu events, and hides the main window to
+// the tray and brings it back.
+class TCoolTrayIcon : public toolkit::Component {
+ public:
+  static constexpr int kTipLength = 127;
+  static constexpr std::uint32_t kPollIntervalMs = 20;
+
+  TCoolTrayIcon(toolkit::Component* owner, toolkit::Application& app, platform::Tray& tray);
+  ~TCoolTrayIcon() override;
+
+  bool Enabled() const { return enabled_; }
+  void setEnabled(bool enabled) { enabled_ = enabled; }
+  const std::string& Hint() const { return hint_; }
+  void setHint(std::string hint);
+  bool ShowHint() const { return showHint_; }
+  void setShowHint(bool show);
+  const toolkit::Icon& Icon() const { return icon_; }
+  // Any change is pushed to the tray at once.
+  void setIcon(toolkit::Icon icon);
+  bool IconVisible() const { return iconVisible_; }
+  void setIconVisible(bool visible);
+  toolkit::ImageList* IconList() const { return iconList_; }
+  void setIconList(toolkit::ImageList* list);
+  int IconIndex() const { return iconIndex_; }
+  void setIconIndex(int index);
+  bool CycleIcons() const { return cycleIcons_; }
+  void setCycleIcons(bool cycle);
+  std::uint32_t CycleInterval() const { return cycleInterval_; }
+  void setCycleInterval(std::uint32_t interval);
+  toolkit::PopupMenu* PopupMenu() const { return popupMenu_; }
+  void setPopupMenu(toolkit::PopupMenu* menu) { popupMenu_ = menu; }
+  bool LeftPopup() const { return leftPopup_; }
+  void setLeftPopup(bool left) { leftPopup_ = left; }
+  bool WantEnterExitEvents() const { return wantEnterExit_; }
+  void setWantEnterExitEvents(bool want);
+  bool MinimizeToTray() const { return minimizeToTray_; }
+  void setMinimizeToTray(bool minimize) { minimizeToTray_ = minimize; }
+
+  // Brings the main window back from the tray.
+  void RestoreFromTray();
+  // Hides the main window into the tray.
+  void HideToTray();
+
+  toolkit::NotifyEvent OnClick;
+  toolkit::NotifyEvent OnDblClick;
+  TrayButtonEvent OnMouseDown;
+  TrayButtonEvent OnMouseUp;
+  TrayMouseEvent OnMouseMove;
+  toolkit::NotifyEvent OnMouseEnter;
+  toolkit::NotifyEvent OnMouseExit;
+  toolkit::Event<toolkit::Component&, int> OnCycle;
+
+  // From the shared handler.
+  void handleMouse(platform::TrayMouse mouse);
+  void readd();
+
+ protected:
+  toolkit::Application& application() const { return app_; }
+
+ private:
+  std::string tip() const;
+  platform::TrayImage trayImage() const;
+  void modifyInTray();
+  void leftUp();
+  void clickTimerExpired();
+  void cycleTick();
+  void pollPointer();
+  void openMenu();
+  toolkit::Form* mainFormOfOwner() const;
+
+  toolkit::Application& app_;
+  platform::Tray& tray_;
+  std::shared_ptr<TTrayIconHandler> handler_;
+  platform::Tray::IconId id_;
+
+  bool enabled_ = true;
+  std::string hint_;
+  bool showHint_ = true;
+  toolkit::Icon icon_;
+  bool iconVisible_ = false;
+  toolkit::ImageList* iconList_ = nullptr;
+  int iconIndex_ = 0;
+  bool cycleIcons_ = false;
+  std::uint32_t cycleInterval_ = 0;
+  toolkit::PopupMenu* popupMenu_ = nullptr;
+  bool leftPopup_ = false;
+  bool wantEnterExit_ = false;
+  bool minimizeToTray_ = false;
+
+  toolkit::Timer* cycleTimer_;
+  toolkit::Timer* clickTimer_;
+  toolkit::Timer* pollTimer_;
+  bool buttonDown_ = false;
+  bool clickReady_ = false;
+  bool doubleClicked_ = false;
+  bool cursorOutside_ = true;
+  platform::ScreenPoint lastPosition_;
+  int minimizeHook_ = 0;
+};
+
+}  // namespace lumaro::tray
