@@ -1,0 +1,48 @@
+#pragma once
+#include <QAbstractNativeEventFilter>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "platform/global_hotkeys.h"
+
+struct xcb_connection_t;
+struct _XCBKeySymbols;
+
+namespace lumaro::platform::qt {
+
+// The X keysym of a classic virtual-key code, or 0 when the key has none here.
+std::uint32_t keysymForVirtualKey(std::uint32_t virtualKey);
+
+// System-wide combinations as key grabs on the X root window, also with the NumLock and CapsLock
+// variants so that the lock keys do not disturb them. A grab another client holds (BadAccess) fails
+// the registration. Without an X connection (Wayland, offscreen) every registration fails.
+class XcbGlobalHotkeys : public GlobalHotkeys, public QAbstractNativeEventFilter {
+ public:
+  XcbGlobalHotkeys();
+  ~XcbGlobalHotkeys() override;
+
+  bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
+                      std::function<void()> onPressed) override;
+  void unregisterHotkey(HotkeyId id) override;
+  // Keys without a fixed name have none on this desktop.
+  std::string keyName(std::uint32_t) override { return {}; }
+
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+ private:
+  struct Grab {
+    std::vector<std::uint8_t> keycodes;
+    std::uint16_t modifiers;
+    std::function<void()> onPressed;
+  };
+
+  void ungrab(const std::vector<std::uint8_t>& keycodes, std::uint16_t modifiers, std::size_t variants);
+
+  xcb_connection_t* connection_ = nullptr;
+  std::uint32_t root_ = 0;
+  _XCBKeySymbols* symbols_ = nullptr;
+  std::map<HotkeyId, Grab> grabs_;
+};
+
+}  // namespace lumaro::platform::qt

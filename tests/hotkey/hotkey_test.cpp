@@ -1,0 +1,96 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "hotkey/fis_hot_key.h"
+#include "hotkey/short_cut.h"
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_hotkeys.h"
+#include "platform/fake/fake_system.h"
+#include "toolkit/error.h"
+
+namespace lumaro::hotkey {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(ShortCutText, PrefixesInAnyOrderAndCaseThenTheLowestCodeWithTheName) {
+  platform::fake::FakeHotkeys keys;
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+M", keys), scCtrl | scAlt | 'M');
+  EXPECT_EQ(TextToShortCut("alt+CTRL+m", keys), scCtrl | scAlt | 'M');
+  EXPECT_EQ(TextToShortCut("^Shift+F5", keys), scCtrl | scShift | 116);
+  EXPECT_EQ(TextToShortCut("Shift+Alt+9", keys), scShift | scAlt | '9');  // the main row, not the keypad
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+F24", keys), scCtrl | scAlt | 135);
+  EXPECT_EQ(TextToShortCut("pgdn", keys), 34);
+  EXPECT_EQ(TextToShortCut("Alt+BkSp", keys), scAlt | 8);
+  EXPECT_EQ(TextToShortCut("Esc", keys), 27);
+  EXPECT_EQ(TextToShortCut("Del", keys), 46);
+}
+
+TEST(ShortCutText, TextsThatNameNoKeyGiveZero) {
+  platform::fake::FakeHotkeys keys;
+  EXPECT_EQ(TextToShortCut("", keys), 0);
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+", keys), 0);
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+MM", keys), 0);
+  EXPECT_EQ(TextToShortCut("F25", keys), 0);
+  EXPECT_EQ(TextToShortCut("Ctrl Alt M", keys), 0);
+  keys.layoutNames[186] = ";";  // other keys take the layout's names
+  EXPECT_EQ(TextToShortCut("Ctrl+;", keys), scCtrl | 186);
+  EXPECT_EQ(keyCodeName(101, keys), "5");
+  EXPECT_EQ(keyCodeName(0, keys), "");
+}
+
+class HotKeyTest : public ::testing::Test {
+ protected:
+  platform::fake::FakeEventLoop loop;
+  platform::fake::FakeMessageBox box;
+  toolkit::Application app{loop, box};
+  platform::fake::FakeHotkeys keys;
+};
+
+TEST_F(HotKeyTest, RegistersWhileEnabledAndEachPressRaisesTheEvent) {
+  TfisHotKey hotKey(nullptr, app, keys);
+  int presses = 0;
+  hotKey.OnHotKey = [&](toolkit::Component&) { ++presses; };
+  hotKey.setEnabled(false);
+  hotKey.setKey(TextToShortCut("Ctrl+Alt+M", keys));
+  EXPECT_FALSE(keys.press(platform::kModControl | platform::kModAlt, 'M'));
+  hotKey.setEnabled(true);
+  EXPECT_TRUE(hotKey.registered());
+  EXPECT_TRUE(keys.press(platform::kModControl | platform::kModAlt, 'M'));
+  EXPECT_EQ(presses, 1);
+
+  hotKey.setKey(TextToShortCut("Shift+Alt+F5", keys));  // the old combination is released at once
+  EXPECT_FALSE(keys.press(platform::kModControl | platform::kModAlt, 'M'));
+  EXPECT_TRUE(keys.press(platform::kModShift | platform::kModAlt, 116));
+  EXPECT_EQ(presses, 2);
+  hotKey.setEnabled(false);
+  EXPECT_TRUE(keys.held.empty());
+}
+
+TEST_F(HotKeyTest, TakenOrEmptyCombinationsStayUnregisteredSilently) {
+  keys.taken.insert({platform::kModControl | platform::kModAlt, 'M'});
+  TfisHotKey hotKey(nullptr, app, keys);
+  hotKey.setKey(TextToShortCut("Ctrl+Alt+M", keys));
+  EXPECT_FALSE(hotKey.registered());
+  hotKey.setKey(TextToShortCut("nothing", keys));
+  EXPECT_FALSE(hotKey.registered());
+  EXPECT_TRUE(box.shown.empty());
+  hotKey.setKey(TextToShortCut("Ctrl+Alt+Q", keys));  // a free one works again
+  EXPECT_TRUE(hotKey.registered());
+}
+
+TEST_F(HotKeyTest, HandlerErrorsAreGuardedAndDestructionReleases) {
+  std::vector<std::string> handled;
+  app.setOnException([&](const std::exception& e) { handled.push_back(e.what()); });
+  {
+    TfisHotKey hotKey(nullptr, app, keys);
+    hotKey.OnHotKey = [](toolkit::Component&) { throw toolkit::Error("busy"); };
+    hotKey.setKey(TextToShortCut("Ctrl+Alt+M", keys));
+    keys.press(platform::kModControl | platform::kModAlt, 'M');
+  }
+  EXPECT_THAT(handled, ElementsAre("busy"));
+  EXPECT_TRUE(keys.held.empty());
+}
+
+}  // namespace
+}  // namespace lumaro::hotkey
