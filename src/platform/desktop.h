@@ -1,0 +1,19 @@
+#pragma once
+
+namespace lumaro::platform {
+
+// Facts and small services of the desktop the program's windows live on.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // Bits per pixel times colour planes of the screen (24 or 32 on any current display).
+  virtual int colorDepth() = 0;
+  // The default system sound.
+  virtual void beep() = 0;
+  // Places every window of the program above other programs' windows, without moving, sizing or
+  // activating them.
+  virtual void keepProgramWindowsOnTop() = 0;
+};
+
+}  // namespace lumaro::platform

@@ -1,0 +1,27 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace lumaro::platform::qt {
+
+int QtDesktop::colorDepth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->depth() : 32;
+}
+
+void QtDesktop::beep() { QApplication::beep(); }
+
+void QtDesktop::keepProgramWindowsOnTop() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) continue;
+    const bool shown = window->isVisible();
+    // Changing the flags re-creates the native window, which hides it: show it again, unactivated.
+    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (shown) window->show();
+  }
+}
+
+}  // namespace lumaro::platform::qt

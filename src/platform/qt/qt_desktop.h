@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/desktop.h"
+
+namespace lumaro::platform::qt {
+
+// The desktop through Qt: screen depth of the primary screen, Qt's beep, and the stays-on-top flag.
+class QtDesktop : public Desktop {
+ public:
+  int colorDepth() override;
+  void beep() override;
+  void keepProgramWindowsOnTop() override;
+};
+
+}  // namespace lumaro::platform::qt
