@@ -3,6 +3,12 @@ if(LUMARO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(LUMARO_FUZZ)
+  # Coverage for libFuzzer in every library the fuzz targets link; the targets add the fuzzer's main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
 
 function(lumaro_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

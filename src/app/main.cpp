@@ -3,18 +3,28 @@
 
 #include "app/program.h"
 #include "platform/linux/flock_instance_guard.h"
+#include "platform/linux/linux_file_store.h"
 #include "platform/linux/linux_files.h"
 #include "platform/linux/linux_system_info.h"
 #include "platform/linux/proc_memory.h"
 #include "platform/linux/proc_processor.h"
 #include "platform/linux/runtime_directory.h"
 #include "platform/linux/unsupported_dynamic_statistics.h"
+#include "platform/linux/unsupported_system_resources.h"
+#include "platform/linux/xdg_autostart.h"
 #include "platform/qt/application_fonts.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/local_restore_channel.h"
+#include "platform/qt/logind_session_control.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_text_service.h"
+#include "platform/qt/qt_tray.h"
 #include "platform/qt/session_end_bridge.h"
+#include "platform/qt/xcb_global_hotkeys.h"
+#include "platform/qt/xcb_key_events.h"
 
 using namespace lumaro;
 
@@ -33,8 +43,35 @@ int main(int argc, char** argv) {
   platform::linuxos::LinuxFiles files;
   platform::linuxos::FlockInstanceGuard instanceGuard;
   platform::qt::LocalRestoreChannel restoreChannel(platform::linuxos::runtimeDirectory());
-  platform::Services services{loop,       messageBox, memory,        processor,     dynamicStatistics,
-                              systemInfo, files,      instanceGuard, restoreChannel};
+  platform::linuxos::LinuxFileStore fileStore;
+  platform::linuxos::XdgAutostart autostart;
+  platform::qt::LogindSessionControl sessionControl;
+  platform::qt::XcbKeyEvents keyEvents;
+  platform::qt::QtClipboard clipboard;
+  platform::qt::QtTextService text;
+  platform::qt::QtTray tray;
+  platform::qt::XcbGlobalHotkeys hotkeys;
+  platform::qt::QtDesktop desktop;
+  platform::linuxos::UnsupportedSystemResources systemResources;
+  platform::Services services{.loop = loop,
+                              .messageBox = messageBox,
+                              .memory = memory,
+                              .processor = processor,
+                              .dynamicStatistics = dynamicStatistics,
+                              .systemInfo = systemInfo,
+                              .files = files,
+                              .instanceGuard = instanceGuard,
+                              .restoreChannel = restoreChannel,
+                              .fileStore = fileStore,
+                              .autostart = autostart,
+                              .sessionControl = sessionControl,
+                              .keyEvents = keyEvents,
+                              .clipboard = clipboard,
+                              .text = text,
+                              .tray = tray,
+                              .hotkeys = hotkeys,
+                              .desktop = desktop,
+                              .systemResources = systemResources};
 
   app::Program program(services);
   if (auto exitCode = program.start()) return *exitCode;

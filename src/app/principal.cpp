@@ -1,6 +1,8 @@
 #include "app/principal.h"
 
 #include "monitor/memory_figures.h"
+#include "settings/settings_location.h"
+#include "settings/value_text.h"
 #include "toolkit/text.h"
 
 namespace lumaro::app {
@@ -19,6 +21,7 @@ TfrmPrincipal::TfrmPrincipal(Component* owner, Application& app, platform::Servi
     : Form(owner, app), services_(services), platformFamily_(platformFamily) {
   createControls();
   bindEvents();
+  createStorage();
 }
 
 void TfrmPrincipal::bindEvents() {
@@ -26,6 +29,8 @@ void TfrmPrincipal::bindEvents() {
   OnCloseQuery = [this](Component&, bool& canClose) { FormCloseQuery(canClose); };
   OnHide = [this](Component&) { FormHide(); };
   btnFechar->OnClick = [this](Component&) { btnFecharClick(); };
+  chkboxAutoRun->OnClick = [this](Component&) { chkboxAutoRunClick(); };
+  cbIconColor->OnChange = [this](Component&) { cbIconColorChange(); };
 }
 
 std::int64_t TfrmPrincipal::TotalMB() const {
@@ -33,6 +38,8 @@ std::int64_t TfrmPrincipal::TotalMB() const {
 }
 
 void TfrmPrincipal::FormCreate() {
+  FormStorage1->IniFileName = settings::settingsFilePath(services_.files, services_.fileStore);
+
   // The resource alert exists only on the 95/98/Me family.
   if (platformFamily_ != platform::kFamily9x) {
     chkboxAntiCrash->setChecked(false);
@@ -42,11 +49,20 @@ void TfrmPrincipal::FormCreate() {
     }
   }
 
+  // A hand-edited colour that is not a number counts as the first one. A settings file that cannot be
+  // written is reported in the standard error box, and the start goes on.
+  cbIconColor->setItemIndex(settings::parseInteger(FormStorage1->ReadSetting("ICONE", "0")).value_or(0));
+  application().guarded([this] { cbIconColorChange(); });
+
   application().setOnException([this](const std::exception& error) { AppExceptionHandler(error); });
 
   TimedRecoverRequest = false;
   AutoRecoverRequest = false;
   Defragging = false;
+
+  // The entry follows the box as the window definition has it; the settings load below corrects it.
+  // A failure goes to the exception handler and the start goes on, so monitoring always starts.
+  application().guarded([this] { chkboxAutoRunClick(); });
 
   PageControl1->setActivePage(tabRam);
   setCaption("Lumaro.");
@@ -72,6 +88,13 @@ void TfrmPrincipal::FormCreate() {
   TrkBarLiberar->setMax(targetMax);
   trkbarAutoLiberar->setMax(criticalMax);
 
+  // The chart's scale and its first points, which create the critical and target series.
+  HeartMachine1->Max = static_cast<int>(totalMB);
+  HeartMachine1->AddPoint(0, targetMax, "Auto Liberar");
+  HeartMachine1->AddPoint(1, TrkBarLiberar->position(), "Memória Alvo");
+  LEDDisplayMax->setValue(totalMB);
+  LEDDisplayMin->setValue(0);
+
   // First-start defaults; stored settings override them.
   if (chkboxFirstStart->checked()) {
     TrkBarLiberar->setPosition(TrkBarLiberar->max() / 2);
@@ -79,6 +102,9 @@ void TfrmPrincipal::FormCreate() {
     chkboxFirstStart->setChecked(false);
     cbHotKey->setText("Ctrl+Alt+M");
   }
+
+  // The store loads the settings file in front of the show notification; the window stays hidden.
+  doShow();
 
   Timer1->setEnabled(true);
   if (chkboxBootidle->checked()) {
@@ -91,11 +117,15 @@ void TfrmPrincipal::FormCreate() {
 }
 
 void TfrmPrincipal::FormCloseQuery(bool& canClose) {
+  // The store saves after this handler, also after the window was hidden.
+  FormStorage1->Active = true;
   canClose = QuitAllowed;
 }
 
 void TfrmPrincipal::FormHide() {
   if (SystemConfigChanged) application().showMessage(kRestartNotice);
+  // Later shows must not reload the file over the user's unsaved changes.
+  FormStorage1->Active = false;
   PageControl1->setActivePage(tabRam);
 }
 

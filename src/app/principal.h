@@ -3,6 +3,7 @@
 
 #include "engine/max_mem.h"
 #include "platform/services.h"
+#include "settings/form_storage.h"
 #include "toolkit/application.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -12,6 +13,10 @@
 #include "toolkit/spin_edit.h"
 #include "toolkit/timer.h"
 #include "toolkit/track_bar.h"
+#include "widgets/heart_machine.h"
+#include "widgets/led_display.h"
+#include "widgets/led_meter.h"
+#include "widgets/screw_panel.h"
 
 namespace lumaro::app {
 
@@ -22,10 +27,18 @@ class TfrmPrincipal : public toolkit::Form {
   TfrmPrincipal(toolkit::Component* owner, toolkit::Application& app, platform::Services& services,
                 int platformFamily);
 
+  std::string className() const override { return "TfrmPrincipal"; }
+
   // Handlers.
   void FormCreate();
   void FormCloseQuery(bool& canClose);
   void FormHide();
+  void chkboxAutoRunClick();
+  void cbIconColorChange();
+  void cmdRestartClick();
+  void cmdShutdownClick();
+  void cmdSuspendClick();
+  void LimparClipboard1Click();
   void btnFecharClick();
   void WMRestoreRequest();
   void AppExceptionHandler(const std::exception& error);
@@ -51,6 +64,7 @@ class TfrmPrincipal : public toolkit::Form {
   toolkit::Timer* Timer1;
   toolkit::Timer* TimerBoot;
   toolkit::Timer* TimerAutoRecover;
+  settings::TFormStorage* FormStorage1;
 
   // Title bar.
   toolkit::Panel* PanelTitulo;
@@ -61,14 +75,21 @@ class TfrmPrincipal : public toolkit::Form {
 
   // Page "RAM".
   toolkit::TabSheet* tabRam;
+  widgets::TScrewPanel* ScrewPanel1;
   toolkit::Label* Label4;
+  widgets::TLEDDisplay* LEDDisplayCPU;
+  widgets::TLEDMeter* ProgressBarCPUusage;
   toolkit::Button* btnDefrag;
   toolkit::Button* btnFechar;
   toolkit::Label* Label1;
   toolkit::Panel* Panel1;
+  widgets::THeartMachine* HeartMachine1;
   toolkit::Label* Label6;
+  widgets::TLEDDisplay* LEDDisplayMax;
   toolkit::Label* Label8;
+  widgets::TLEDDisplay* LEDDisplay1;
   toolkit::Label* Label7;
+  widgets::TLEDDisplay* LEDDisplayMin;
   toolkit::TrackBar* TrkBarLiberar;
   toolkit::Label* txtMemoriaAlvo;
   toolkit::Label* Label3;
@@ -82,10 +103,12 @@ class TfrmPrincipal : public toolkit::Form {
   toolkit::Label* Label34;
   toolkit::Label* txtFreePaging;
   toolkit::Label* Label21;
+  widgets::TLEDMeter* ProgressBar1;
   toolkit::CheckBox* chkboxFirstStart;
 
   // Page "Configuração".
   toolkit::TabSheet* tabConfig;
+  widgets::TScrewPanel* ScrewPanel2;
   toolkit::Label* Label9;
   toolkit::RadioButton* RadioButton1;
   toolkit::RadioButton* RadioButton2;
@@ -117,6 +140,7 @@ class TfrmPrincipal : public toolkit::Form {
 
   // Page "Ajuste Fino".
   toolkit::TabSheet* tabTuneup;
+  widgets::TScrewPanel* ScrewPanel5;
   toolkit::Label* Label40;
   toolkit::TrackBar* TrkBarDMABuffers;
   toolkit::Label* txtDMABuffers1;
@@ -136,6 +160,7 @@ class TfrmPrincipal : public toolkit::Form {
 
   // Page "Cache".
   toolkit::TabSheet* tabCache;
+  widgets::TScrewPanel* ScrewPanel4;
   toolkit::CheckBox* chkboxCache;
   toolkit::TrackBar* TrkBarMinCache;
   toolkit::Label* txtMinCache1;
@@ -165,6 +190,8 @@ class TfrmPrincipal : public toolkit::Form {
   // The window definition: every control with its design-time state.
   void createControls();
   void bindEvents();
+  // The settings store with its list; last, so that it chains in front of the bound handlers.
+  void createStorage();
 
   platform::Services& services_;
   int platformFamily_;

@@ -17,6 +17,9 @@ class Files {
   // The system configuration directory ("Windows directory"), without a trailing separator. It may
   // not exist yet; writers create it on first write.
   virtual std::string windowsDirectory() = 0;
+
+  // The user's folder for this program's settings, without a trailing separator. It may not exist yet.
+  virtual std::string configDirectory() = 0;
 };
 
 }  // namespace lumaro::platform

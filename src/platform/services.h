@@ -1,11 +1,21 @@
 #pragma once
+#include "platform/autostart.h"
+#include "platform/clipboard.h"
+#include "platform/desktop.h"
 #include "platform/event_loop.h"
+#include "platform/file_store.h"
 #include "platform/files.h"
+#include "platform/global_hotkeys.h"
 #include "platform/instance_guard.h"
+#include "platform/key_events.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/processor_counters.h"
+#include "platform/session_control.h"
 #include "platform/system_info.h"
+#include "platform/system_resources.h"
+#include "platform/text_service.h"
+#include "platform/tray.h"
 
 namespace lumaro::platform {
 
@@ -20,6 +30,16 @@ struct Services {
   Files& files;
   InstanceGuard& instanceGuard;
   RestoreChannel& restoreChannel;
+  FileStore& fileStore;
+  Autostart& autostart;
+  SessionControl& sessionControl;
+  KeyEvents& keyEvents;
+  Clipboard& clipboard;
+  TextService& text;
+  Tray& tray;
+  GlobalHotkeys& hotkeys;
+  Desktop& desktop;
+  SystemResources& systemResources;
 };
 
 }  // namespace lumaro::platform

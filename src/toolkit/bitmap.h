@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,13 @@ class Bitmap {
   int width() const { return width_; }
   int height() const { return height_; }
   bool empty() const { return pixels_.empty(); }
+  // A new size, reusing the storage when it is large enough (no allocation when the size is the same);
+  // what the pixels hold afterwards is unspecified. Negative sizes count as 0.
+  void setSize(int width, int height) {
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    pixels_.resize(static_cast<std::size_t>(width_) * height_);
+  }
   std::uint32_t pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
   void setPixel(int x, int y, std::uint32_t value) {
     pixels_[static_cast<std::size_t>(y) * width_ + x] = value;

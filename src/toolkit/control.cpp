@@ -17,6 +17,13 @@ void Control::setParent(WinControl* parent) {
   changed();
 }
 
+bool Control::canFocus() const {
+  for (const Control* control = this; control != nullptr; control = control->parent()) {
+    if (!control->visible() || !control->enabled()) return false;
+  }
+  return takesInput();
+}
+
 WinControl::~WinControl() {
   for (Control* child : children_) child->parent_ = nullptr;
 }

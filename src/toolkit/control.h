@@ -52,6 +52,10 @@ class Control : public Component {
   Color color() const { return color_; }
   void setColor(Color color);
 
+  // Whether the control can take the input focus now: it takes input, and it and every parent up to
+  // its window are shown and enabled.
+  bool canFocus() const;
+
   // A click reported by the user (or raised from code).
   virtual void click() { OnClick(*this); }
   void mouseDown(MouseButton button, int x, int y) { OnMouseDown(*this, button, x, y); }
@@ -63,7 +67,11 @@ class Control : public Component {
   void setChangeListener(std::function<void()> listener) { changeListener_ = std::move(listener); }
 
  protected:
-  void changed() {
+  // Whether the control can ever hold the focus; static texts and pictures cannot.
+  virtual bool takesInput() const { return true; }
+
+  // Painted controls also mark their picture stale here.
+  virtual void changed() {
     if (changeListener_) changeListener_();
   }
 

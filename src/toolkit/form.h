@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <string>
 
 #include "toolkit/control.h"
 
@@ -17,6 +18,9 @@ class Form : public WinControl {
   ~Form() override;
 
   Application& application() const { return app_; }
+
+  // The window class's name, as the window definition gives it.
+  virtual std::string className() const { return "TForm"; }
 
   void show() { setVisible(true); }
   void hide() { setVisible(false); }

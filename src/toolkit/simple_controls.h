@@ -8,6 +8,9 @@ namespace lumaro::toolkit {
 class Label : public Control {
  public:
   explicit Label(Component* owner) : Control(owner) { setColor(clNone); }
+
+ protected:
+  bool takesInput() const override { return false; }
 };
 
 // A push button: a click runs OnClick.
@@ -49,6 +52,9 @@ class Image : public Control {
     picture_ = std::move(picture);
     changed();
   }
+
+ protected:
+  bool takesInput() const override { return false; }
 
  private:
   Bitmap picture_;

@@ -56,6 +56,43 @@ TEST_F(ProgramTest, FirstStartOnA512MegabyteMachine) {
   EXPECT_THAT(fakes.instanceGuard.claims, ElementsAre("LUMARO2"));
 }
 
+TEST_F(ProgramTest, StartUpScalesTheChartAndItsReadOuts) {
+  TfrmPrincipal& w = started();
+  EXPECT_EQ(w.HeartMachine1->Min, 0);
+  EXPECT_EQ(w.HeartMachine1->Max, 512);
+  ASSERT_EQ(w.HeartMachine1->seriesCount(), 2);
+  EXPECT_EQ(w.HeartMachine1->values(0)[99], 409);
+  EXPECT_EQ(w.HeartMachine1->values(0)[98], 0);
+  // The target slider's position before the first-start defaults moved it.
+  EXPECT_EQ(w.HeartMachine1->values(1)[99], 0);
+  const auto& series = w.HeartMachine1->PopupMenu().items();
+  ASSERT_EQ(series.size(), 2u);
+  EXPECT_EQ(series[0]->caption, "Auto Liberar");
+  EXPECT_EQ(series[1]->caption, "Memória Alvo");
+  EXPECT_EQ(w.LEDDisplayMax->Value(), 512);
+  EXPECT_EQ(w.LEDDisplayMin->Value(), 0);
+  EXPECT_EQ(w.LEDDisplay1->Value(), 0);
+  EXPECT_EQ(w.ProgressBarCPUusage->Position(), 100);  // as designed, until the first tick
+  EXPECT_EQ(w.ProgressBar1->Position(), 0);
+}
+
+TEST_F(ProgramTest, EveryPageSitsOnAScrewPanel) {
+  TfrmPrincipal& w = started();
+  const std::pair<toolkit::TabSheet*, toolkit::Control*> pages[] = {{w.tabRam, w.ScrewPanel1},
+                                                                    {w.tabConfig, w.ScrewPanel2},
+                                                                    {w.tabTuneup, w.ScrewPanel5},
+                                                                    {w.tabCache, w.ScrewPanel4}};
+  for (const auto& [page, panel] : pages) {
+    EXPECT_THAT(page->children(), ElementsAre(panel)) << page->name();
+    EXPECT_EQ(panel->bounds(), (toolkit::Bounds{0, 0, 393, 347}));
+  }
+  EXPECT_EQ(w.btnDefrag->parent(), w.ScrewPanel1);
+  EXPECT_EQ(w.HeartMachine1->parent(), w.Panel1);
+  EXPECT_EQ(w.RadioButton1->parent(), w.ScrewPanel2);
+  EXPECT_EQ(w.btnTuneUp->parent(), w.ScrewPanel5);
+  EXPECT_EQ(w.btnCacheBest->parent(), w.ScrewPanel4);
+}
+
 TEST_F(ProgramTest, HotkeyListHoldsBothPrefixesWithXBeforeW) {
   const auto items = started().cbHotKey->items();
   ASSERT_EQ(items.size(), 96u);

@@ -14,8 +14,11 @@ mkdir -p "$out"
 start_virtual_desktop "$out" || exit 1
 sandbox=$(mktemp -d)
 export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
+mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$sandbox/bin"
 chmod 700 "$XDG_RUNTIME_DIR"
+# A copy, so that its settings file lands in the sandbox and not beside the build.
+cp "$lumaro" "$sandbox/bin/lumaro"
+lumaro=$sandbox/bin/lumaro
 cleanup() {
   kill "${first:-}" "${second:-}" 2>/dev/null
   kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null

@@ -1,8 +1,15 @@
 #pragma once
+#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_file_store.h"
+#include "platform/fake/fake_hotkeys.h"
+#include "platform/fake/fake_integration.h"
 #include "platform/fake/fake_memory.h"
 #include "platform/fake/fake_processor.h"
 #include "platform/fake/fake_system.h"
+#include "platform/fake/fake_system_resources.h"
+#include "platform/fake/fake_text_service.h"
+#include "platform/fake/fake_tray.h"
 #include "platform/services.h"
 
 namespace lumaro::platform::fake {
@@ -18,10 +25,37 @@ struct FakeServices {
   FakeFiles files;
   FakeInstanceGuard instanceGuard;
   FakeRestoreChannel restoreChannel;
+  FakeFileStore fileStore;
+  FakeAutostart autostart;
+  FakeSessionControl sessionControl;
+  FakeKeyEvents keyEvents;
+  FakeClipboard clipboard;
+  FakeTextService text;
+  FakeTray tray;
+  FakeHotkeys hotkeys;
+  FakeDesktop desktop;
+  FakeSystemResources systemResources;
 
   Services services() {
-    return Services{loop,       messageBox, memory,        processor,     dynamicStatistics,
-                    systemInfo, files,      instanceGuard, restoreChannel};
+    return Services{.loop = loop,
+                    .messageBox = messageBox,
+                    .memory = memory,
+                    .processor = processor,
+                    .dynamicStatistics = dynamicStatistics,
+                    .systemInfo = systemInfo,
+                    .files = files,
+                    .instanceGuard = instanceGuard,
+                    .restoreChannel = restoreChannel,
+                    .fileStore = fileStore,
+                    .autostart = autostart,
+                    .sessionControl = sessionControl,
+                    .keyEvents = keyEvents,
+                    .clipboard = clipboard,
+                    .text = text,
+                    .tray = tray,
+                    .hotkeys = hotkeys,
+                    .desktop = desktop,
+                    .systemResources = systemResources};
   }
 };
 

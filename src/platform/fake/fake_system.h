@@ -27,10 +27,12 @@ class FakeFiles : public Files {
   bool fileExists(const std::string& path) override { return existing.contains(path); }
   std::string executablePath() override { return executable; }
   std::string windowsDirectory() override { return windowsDir; }
+  std::string configDirectory() override { return configDir; }
 
   std::set<std::string> existing;
   std::string executable = "/opt/lumaro/lumaro";
   std::string windowsDir = "/home/user/.local/share/lumaro/windows";
+  std::string configDir = "/home/user/.config/lumaro";
 };
 
 // Records every message shown; `onShow` runs while the box is "open", as a modal box lets messages run.

@@ -1,29 +1,13 @@
 #include "platform/linux/linux_files.h"
 
 #include <limits.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include "platform/linux/env.h"
 #include "platform/linux/paths.h"
+#include "platform/linux/xdg_dirs.h"
 
 namespace lumaro::platform::linuxos {
-
-namespace {
-
-// The XDG convention ignores a relative XDG_DATA_HOME.
-std::string dataHome() {
-  const char* xdg = nonEmptyEnv("XDG_DATA_HOME");
-  if (xdg != nullptr && *xdg == '/') return xdg;
-  const char* home = nonEmptyEnv("HOME");
-  if (home == nullptr) {
-    const passwd* user = ::getpwuid(::getuid());
-    home = user != nullptr ? user->pw_dir : "";
-  }
-  return withoutTrailingSeparators(home) + "/.local/share";
-}
-
-}  // namespace
 
 bool LinuxFiles::fileExists(const std::string& path) {
   return isRegularFile(path);
@@ -39,7 +23,11 @@ std::string LinuxFiles::executablePath() {
 
 std::string LinuxFiles::windowsDirectory() {
   if (const char* dir = nonEmptyEnv("LUMARO_WINDOWS_DIR")) return withoutTrailingSeparators(dir);
-  return withoutTrailingSeparators(dataHome()) + "/lumaro/windows";
+  return xdgDataHome() + "/lumaro/windows";
+}
+
+std::string LinuxFiles::configDirectory() {
+  return xdgConfigHome() + "/lumaro";
 }
 
 }  // namespace lumaro::platform::linuxos

@@ -12,6 +12,8 @@ class LinuxFiles : public Files {
   std::string executablePath() override;
   // $LUMARO_WINDOWS_DIR, else $XDG_DATA_HOME/lumaro/windows, else ~/.local/share/lumaro/windows.
   std::string windowsDirectory() override;
+  // $XDG_CONFIG_HOME/lumaro, else ~/.config/lumaro.
+  std::string configDirectory() override;
 };
 
 }  // namespace lumaro::platform::linuxos

@@ -6,7 +6,8 @@ namespace lumaro::platform::qt {
 // Where Debian's fonts-wine puts Tahoma and MS Sans Serif; fontconfig does not scan it.
 inline constexpr char kWineFontDirectory[] = "/usr/share/wine/fonts";
 
-// Makes every font file (.ttf, .ttc, .fon) in `directory` available to the application; a missing
+// Makes every TrueType font file (.ttf, .ttc) in `directory` available to the application (the bitmap
+// .fon copies would shadow the TrueType "MS Sans Serif" with a fixed-pitch one); a missing
 // directory or an unreadable file is skipped silently. Needs a QGuiApplication. Returns how many loaded.
 int installApplicationFonts(const std::string& directory = kWineFontDirectory);
 

@@ -65,6 +65,8 @@ std::uint32_t keysymForVirtualKey(std::uint32_t vk) {
       return 0xff63;  // Insert
     case 46:
       return 0xffff;  // Delete
+    case 95:
+      return 0x1008ff2f;  // XF86Sleep
     default:
       return 0;
   }

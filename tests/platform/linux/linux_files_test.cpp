@@ -46,5 +46,17 @@ TEST(LinuxFiles, WindowsDirectoryFollowsTheEnvironmentWithoutTrailingSeparators)
   }
 }
 
+TEST(LinuxFiles, ConfigDirectoryFollowsXdgConfigHome) {
+  const ScopedEnv home("HOME", "/home/ana/");
+  {
+    const ScopedEnv config("XDG_CONFIG_HOME", "/cfg//");
+    EXPECT_EQ(LinuxFiles().configDirectory(), "/cfg/lumaro");
+  }
+  for (const char* unusable : {"", "relative/cfg"}) {
+    const ScopedEnv config("XDG_CONFIG_HOME", unusable);
+    EXPECT_EQ(LinuxFiles().configDirectory(), "/home/ana/.config/lumaro") << unusable;
+  }
+}
+
 }  // namespace
 }  // namespace lumaro::platform::linuxos

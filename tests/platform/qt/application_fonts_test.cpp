@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 namespace lumaro::platform::qt {
@@ -17,6 +18,8 @@ TEST(ApplicationFontsTest, MakesTheWineFontsAvailable) {
 
   EXPECT_TRUE(QFontDatabase::hasFamily("Tahoma"));
   EXPECT_TRUE(QFontDatabase::hasFamily("MS Sans Serif"));
+  // The proportional TrueType face, not a fixed-pitch bitmap copy.
+  EXPECT_FALSE(QFontInfo(QFont("MS Sans Serif")).fixedPitch());
 }
 
 TEST(ApplicationFontsTest, SkipsWhatIsNotThereOrNotAFont) {

@@ -5,6 +5,7 @@
 #include "platform/qt/views/button_views.h"
 #include "platform/qt/views/combo_box_view.h"
 #include "platform/qt/views/container_views.h"
+#include "platform/qt/views/painted_control_view.h"
 #include "platform/qt/views/spin_edit_view.h"
 #include "platform/qt/views/static_views.h"
 #include "platform/qt/views/track_bar_view.h"
@@ -23,6 +24,8 @@ std::unique_ptr<ControlView> createView(toolkit::Control& control, QWidget& pare
   if (auto* label = dynamic_cast<Label*>(&control)) return makeLabelView(*label, parent, app);
   if (auto* image = dynamic_cast<Image*>(&control)) return makeImageView(*image, parent, app);
   if (auto* panel = dynamic_cast<Panel*>(&control)) return makePanelView(*panel, parent, app);
+  if (auto* painted = dynamic_cast<PaintedControl*>(&control))
+    return makePaintedControlView(*painted, parent, app);
   if (auto* pages = dynamic_cast<PageControl*>(&control)) return makePageControlView(*pages, parent, app);
   auto* sheet = dynamic_cast<TabSheet*>(&control);
   if (auto* tabs = qobject_cast<QTabWidget*>(&parent); sheet != nullptr && tabs != nullptr) {

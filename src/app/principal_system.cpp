@@ -1,0 +1,29 @@
+// Start with the desktop, and the tray's power and clipboard commands.
+#include "app/principal.h"
+#include "system/auto_start.h"
+#include "system/session_commands.h"
+
+namespace lumaro::app {
+
+void TfrmPrincipal::chkboxAutoRunClick() {
+  system::writeAutoRun(services_.autostart, chkboxAutoRun->checked(), services_.files.executablePath());
+}
+
+// Neither command closes the window first: the session ends without saving the settings.
+void TfrmPrincipal::cmdRestartClick() {
+  system::RequestSystemExit(services_.sessionControl, platformFamily_, system::kRestartFlags);
+}
+
+void TfrmPrincipal::cmdShutdownClick() {
+  system::RequestSystemExit(services_.sessionControl, platformFamily_, system::kShutdownFlags);
+}
+
+void TfrmPrincipal::cmdSuspendClick() {
+  system::suspendSystem(services_.keyEvents);
+}
+
+void TfrmPrincipal::LimparClipboard1Click() {
+  services_.clipboard.clear();
+}
+
+}  // namespace lumaro::app

@@ -1,0 +1,25 @@
+#include "platform/fake/fake_file_store.h"
+
+namespace lumaro::platform::fake {
+
+FileStore::Content FakeFileStore::read(const std::string& path) {
+  if (unreadable.contains(path)) return Content{ReadStatus::Failed, {}};
+  const auto found = files.find(path);
+  if (found == files.end()) return Content{ReadStatus::Missing, {}};
+  return Content{ReadStatus::Read, found->second};
+}
+
+bool FakeFileStore::write(const std::string& path, std::string_view bytes) {
+  if (!canCreateIn(path.substr(0, path.rfind('/')))) return false;
+  if (writesBeforeFailure == 0) return false;
+  if (writesBeforeFailure > 0) --writesBeforeFailure;
+  ++writes;
+  files[path] = std::string(bytes);
+  return true;
+}
+
+bool FakeFileStore::canCreateIn(const std::string& directory) {
+  return !readOnlyFolders.contains(directory);
+}
+
+}  // namespace lumaro::platform::fake

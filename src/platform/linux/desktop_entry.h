@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace lumaro::platform::linuxos {
+
+// The text of an XDG autostart desktop entry named `name` that runs the program at `path` (no
+// arguments). An empty path keeps the entry but disables it: empty Exec and Hidden=true.
+std::string autostartDesktopEntry(const std::string& name, const std::string& path);
+
+// A path as the Exec key holds it: quoted when it has reserved characters, with the quoting,
+// field-code and string escapes of the desktop entry format.
+std::string execValue(const std::string& path);
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumaro::platform::linuxos {
+
+// Creates the folder and any missing parents (mode 0700, as the XDG folders ask). True when it
+// exists afterwards.
+bool makeDirectories(const std::string& folder);
+
+// Replaces the file's content as a whole. The bytes go to an unnamed temporary file in the same
+// folder, are flushed to disk, and only then get the file's name in one rename: readers, a crash or
+// kill -9 see the old file or the new one, never a part or a mix. Missing folders are created; the
+// old file's permissions are kept; a symbolic link is followed, so the link stays. False on any
+// failure, with the old file unchanged and no temporary file left behind.
+bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,26 @@
+#include "platform/linux/xdg_autostart.h"
+
+#include <algorithm>
+
+#include "platform/linux/desktop_entry.h"
+#include "platform/linux/file_writing.h"
+#include "platform/linux/xdg_dirs.h"
+
+namespace lumaro::platform::linuxos {
+
+Autostart::Result XdgAutostart::writeEntry(const std::string& name, const std::string& command) {
+  const std::string where = folder();
+  if (!makeDirectories(where)) return Result::FolderFailed;
+  std::string fileName = name;
+  std::transform(fileName.begin(), fileName.end(), fileName.begin(),
+                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+  const bool written =
+      writeFileAtomically(where + '/' + fileName + ".desktop", autostartDesktopEntry(name, command));
+  return written ? Result::Written : Result::EntryFailed;
+}
+
+std::string XdgAutostart::folder() {
+  return xdgConfigHome() + "/autostart";
+}
+
+}  // namespace lumaro::platform::linuxos

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/clipboard.h"
+
+namespace lumaro::platform::qt {
+
+// The desktop clipboard (not the mouse selection) through Qt. Needs a QGuiApplication.
+class QtClipboard : public Clipboard {
+ public:
+  void clear() override;
+};
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,43 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/file_store.h"
+
+namespace lumaro::settings {
+
+// One INI file with the private-profile semantics: every call reads the file itself (nothing is kept
+// between calls, so a read always sees the writes before it) and every change rewrites it whole.
+// Names and values are UTF-8 here and Windows-1252 in the file.
+class IniFile {
+ public:
+  static constexpr std::size_t kMaxValueLength = 2047;
+
+  IniFile(platform::FileStore& files, std::string path);
+
+  const std::string& path() const { return path_; }
+
+  // The value (at most kMaxValueLength characters), or `defaultValue` when the file, the section or
+  // the key is missing, or the file cannot be read.
+  std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+
+  // The value as a decimal or "0x" hexadecimal integer; `defaultValue` when absent or not a number.
+  int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
+
+  // Creates the file, the section or the key as needed. Raises "Unable to write to <path>" when the
+  // file cannot be written, and also when it exists but cannot be read, so that an unreadable file is
+  // never replaced by one holding only this key.
+  void writeString(std::string_view section, std::string_view key, std::string_view value) const;
+
+  // Removes the key when present; a missing key, section or file is not an error, and a file that
+  // cannot be read is left alone. A failed write raises as writeString does.
+  void deleteKey(std::string_view section, std::string_view key) const;
+
+ private:
+  [[noreturn]] void writeFailed() const;
+
+  platform::FileStore& files_;
+  std::string path_;
+};
+
+}  // namespace lumaro::settings

@@ -1,0 +1,24 @@
+#include "system/auto_start.h"
+
+#include "toolkit/error.h"
+
+namespace lumaro::system {
+
+using platform::Autostart;
+
+void WriteRunEntry(Autostart& autostart, const std::string& name, const std::string& value) {
+  switch (autostart.writeEntry(name, value)) {
+    case Autostart::Result::Written:
+      return;
+    case Autostart::Result::FolderFailed:
+      throw toolkit::Error("Failed to create key " + autostart.folder());
+    case Autostart::Result::EntryFailed:
+      throw toolkit::Error("Failed to set data for '" + name + "'");
+  }
+}
+
+void writeAutoRun(Autostart& autostart, bool checked, const std::string& executablePath) {
+  WriteRunEntry(autostart, kRunEntryName, checked ? executablePath : std::string());
+}
+
+}  // namespace lumaro::system

@@ -1,0 +1,54 @@
+#pragma once
+#include <vector>
+
+#include "platform/text_service.h"
+#include "toolkit/bitmap.h"
+#include "toolkit/canvas.h"
+#include "toolkit/geometry.h"
+
+namespace lumaro::toolkit {
+
+// A popup menu whose items draw themselves (owner-drawn items).
+class DrawnMenu {
+ public:
+  virtual int itemCount() const = 0;
+  // The size of an item, given the platform's standard size for it.
+  virtual Size measureItem(Canvas& canvas, int index, Size standard) = 0;
+  // Draws an item into `rect`, highlighted when `selected`.
+  virtual void drawItem(Canvas& canvas, int index, const Rect& rect, bool selected) = 0;
+  // The user chose the item.
+  virtual void clickItem(int index) = 0;
+
+ protected:
+  ~DrawnMenu() = default;
+};
+
+// A drawn menu laid out as the classic popup menu: items one under the other, as wide as the widest
+// (plus the room the platform keeps for a check mark), inside a raised three-pixel frame. Items are
+// measured when the picture is made, as the platform measures them when the menu opens.
+class MenuPicture {
+ public:
+  static constexpr int kFrame = 3;
+  static constexpr int kStandardItemHeight = 18;
+  static constexpr int kCheckMarkRoom = 12;
+
+  MenuPicture(DrawnMenu& menu, platform::TextService& text);
+
+  Size size() const { return {bitmap_.width(), bitmap_.height()}; }
+  const Rect& itemRect(int index) const { return items_.at(index); }
+  // The item at a point of the picture, or −1.
+  int itemAt(Point point) const;
+  // The menu with item `selected` highlighted (−1 for none).
+  const Bitmap& paint(int selected);
+
+ private:
+  DrawnMenu& menu_;
+  Bitmap bitmap_;
+  Canvas canvas_;
+  std::vector<Rect> items_;
+};
+
+// The classic menu font.
+Font menuFont();
+
+}  // namespace lumaro::toolkit

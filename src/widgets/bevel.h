@@ -1,0 +1,11 @@
+#pragma once
+#include "toolkit/canvas.h"
+#include "toolkit/simple_controls.h"
+
+namespace lumaro::widgets {
+
+// The one-pixel 3-D edge of the LED widgets around `rect`: shadow at the top and left and highlight at
+// the bottom and right when lowered, the other way round when raised; nothing for Bevel::None.
+void drawLedBevel(toolkit::Canvas& canvas, const toolkit::Rect& rect, toolkit::Bevel style);
+
+}  // namespace lumaro::widgets

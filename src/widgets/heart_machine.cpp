@@ -1,0 +1,166 @@
+#include "widgets/heart_machine.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/error.h"
+#include "toolkit/text.h"
+
+namespace lumaro::widgets {
+
+using namespace toolkit;
+
+namespace {
+
+constexpr std::array<Color, 17> kSeriesColors{clRed,    clLime,   clYellow, clBlue,   clFuchsia, clAqua,
+                                              clSilver, clGray,   clWhite,  clMaroon, clGreen,   clOlive,
+                                              clNavy,   clPurple, clTeal,   clGray,   clSilver};
+
+// Truncation toward zero of a product formed exactly (extended precision).
+int truncated(long double value) {
+  return static_cast<int>(std::trunc(value));
+}
+
+}  // namespace
+
+THeartMachine::THeartMachine(Component* owner, platform::TextService& text)
+    : PaintedControl(owner, text),
+      values_(1, History{}),
+      visible_(1, 1),
+      menu_(create<toolkit::PopupMenu>()) {
+  setAlign(Align::Client);
+  setBounds({0, 0, 100, 100});
+}
+
+void THeartMachine::setColorBackground(Color color) {
+  setProperty(colorBackground_, color);
+}
+void THeartMachine::setColorGrid(Color color) {
+  setProperty(colorGrid_, color);
+}
+void THeartMachine::setHGridCount(std::uint8_t count) {
+  setProperty(hGridCount_, count);
+}
+void THeartMachine::setHTickCount(std::uint8_t count) {
+  setProperty(hTickCount_, count);
+}
+
+int THeartMachine::valueToY(int value) const {
+  const long double rows = height() - 1;
+  // An empty scale (Max = Min) leaves the spacing undefined: everything sits on the bottom row.
+  if (Max == Min) return static_cast<int>(rows);
+  return truncated(rows -
+                   rows / (static_cast<long double>(Max) - Min) * (static_cast<long double>(value) - Min));
+}
+
+int THeartMachine::yToValue(int y) const {
+  const long double rows = height() - 1;
+  const int below = rows > 0 ? truncated(y / rows * (static_cast<long double>(Max) - Min) + Min) : Min;
+  return Max + Min - below;
+}
+
+void THeartMachine::AddPoint(int index, int value, const std::string& caption) {
+  if (value > Max || value < Min) throw Error("Point value out of range (" + intToStr(value) + ")");
+  if (index < 0 || index > seriesCount()) throw Error("Series index out of range (" + intToStr(index) + ")");
+  if (index == seriesCount()) {
+    values_.push_back(History{});
+    visible_.push_back(1);
+  }
+  if (static_cast<int>(menu_.items().size()) < index + 1) {
+    MenuItem& item = menu_.addItem({}, caption);
+    item.checked = true;
+    item.OnClick = [this, index](Component&) { toggle(index); };
+  }
+  menu_.items()[index]->caption = caption;
+  History& history = values_[index];
+  std::copy(history.begin() + 1, history.end(), history.begin());
+  history.back() = value;
+  repaint();
+}
+
+void THeartMachine::toggle(int series) {
+  visible_[series] = visible_[series] != 0 ? 0 : 1;
+  menu_.items()[series]->checked = visible_[series] != 0;
+  // The menu closes over the chart, which shows the change as it is painted again.
+  changed();
+}
+
+Color THeartMachine::seriesColor(int series) {
+  // Beyond the table the colours start again.
+  const Color standard = kSeriesColors[static_cast<std::size_t>(series) % kSeriesColors.size()];
+  return OnColorQuery ? OnColorQuery(*this, series, standard) : standard;
+}
+
+void THeartMachine::paint(Canvas& canvas) {
+  const int w = width(), h = height();
+  canvas.brush = {colorBackground_, BrushStyle::Solid};
+  canvas.fillRect(clientRect());
+
+  canvas.pen = {colorGrid_, 1};
+  // One grid line leaves the spacing undefined: it lies at the top.
+  const double spacing =
+      hGridCount_ > 1 ? static_cast<double>((h - 1) / static_cast<long double>(hGridCount_ - 1)) : 0;
+  for (int k = 0; k < hGridCount_; ++k) {
+    const int y = truncated(static_cast<long double>(k) * spacing);
+    canvas.moveTo(0, y);
+    canvas.lineTo(w, y);
+  }
+  // Without ticks there is no step: no tick lines and no points.
+  if (hTickCount_ == 0) return;
+  const double step = static_cast<double>(w / static_cast<long double>(hTickCount_));
+  const auto tickX = [step](int k) { return truncated(static_cast<long double>(k) * step); };
+  for (int k = hTickCount_; k >= 0; --k) {
+    canvas.moveTo(tickX(k), 0);
+    canvas.lineTo(tickX(k), h);
+  }
+
+  // At most the whole history is plotted, however many ticks there are.
+  const int points = std::min<int>(hTickCount_, kHistory);
+  for (int series = 0; series < seriesCount(); ++series) {
+    if (visible_[series] == 0) continue;
+    const History& history = values_[series];
+    canvas.pen = {seriesColor(series), 1};
+    canvas.moveTo(tickX(hTickCount_), valueToY(history[kHistory - 1]));
+    for (int j = 0; j < points; ++j)
+      canvas.lineTo(tickX(hTickCount_ - j), valueToY(history[kHistory - 1 - j]));
+  }
+}
+
+void THeartMachine::mouseMove(int, int y) {
+  if (ShowHint && AppendValueToHint) hintValue_ = yToValue(y);
+}
+
+std::string THeartMachine::hintAt(int, int) const {
+  if (!ShowHint) return {};
+  if (!AppendValueToHint) return hint();
+  const std::string value = intToStr(hintValue_);
+  return hint().empty() ? "Value=" + value : hint() + "(Value=" + value + ")";
+}
+
+int THeartMachine::itemCount() const {
+  return static_cast<int>(menu_.items().size());
+}
+
+Size THeartMachine::measureItem(Canvas& canvas, int index, Size standard) {
+  return {canvas.textExtent(menu_.items()[index]->caption).width + 10, standard.height};
+}
+
+void THeartMachine::drawItem(Canvas& canvas, int index, const Rect& rect, bool selected) {
+  const MenuItem& item = *menu_.items()[index];
+  canvas.brush = {selected ? clActiveCaption : clBtnFace, BrushStyle::Solid};
+  canvas.fillRect(rect);
+  canvas.font.color = seriesColor(index);
+  canvas.textOut(rect.left + 12, rect.top + 3, item.caption);
+  if (item.checked) {
+    canvas.pen = {selected ? clCaptionText : clMenuText, 2};
+    const Point mark[] = {
+        {rect.left + 1, rect.top + 9}, {rect.left + 4, rect.top + 12}, {rect.left + 9, rect.top + 6}};
+    canvas.polyline(mark);
+  }
+}
+
+void THeartMachine::clickItem(int index) {
+  menu_.items()[index]->click();
+}
+
+}  // namespace lumaro::widgets

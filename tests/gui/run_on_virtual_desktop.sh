@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs a test program on a private X server with a tray host, then stops both.
+# Usage: run_on_virtual_desktop.sh <folder for logs> <program> [arguments...]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/lib/virtual-desktop.sh"
+out=$1
+shift
+start_virtual_desktop "$out" || exit 1
+QT_QPA_PLATFORM=xcb "$@"
+status=$?
+kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+wait 2>/dev/null
+exit $status

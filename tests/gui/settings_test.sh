@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The real program and its settings file on a real X server: the first start writes the section with
+# the icon colour, the end of the session (SIGTERM) saves the version and the 27 keys in order, a
+# stored value reaches its control at the next start and runs its handler, and the autostart entry
+# follows the auto-run box. The program runs as a copy in a sandbox, so its settings file lands there.
+# Usage: settings_test.sh <path to lumaro> <folder for screenshots and logs>
+set -uo pipefail
+built=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/gui_checks.sh"
+
+rm -rf "$out"
+mkdir -p "$out"
+start_virtual_desktop "$out" || exit 1
+sandbox=$(mktemp -d)
+export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
+mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$sandbox/bin" "$sandbox/moved"
+chmod 700 "$XDG_RUNTIME_DIR"
+cleanup() {
+  kill "${running:-}" 2>/dev/null
+  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$sandbox"
+}
+trap cleanup EXIT
+
+lumaro=$sandbox/bin/lumaro
+ini=$sandbox/bin/Lumaro.ini
+entry=$XDG_CONFIG_HOME/autostart/lumaro.desktop
+cp "$built" "$lumaro"
+cp "$built" "$sandbox/moved/lumaro"
+
+keys=(chkboxAutoRecover_Checked chkboxAutoRecoverTime_Checked chkboxAutoRun_Checked chkboxBootidle_Checked
+  chkboxRecoverCPUusage_Checked chkboxShortCut_Checked chkboxVisualBar_Checked chkboxCPUidle_Checked
+  chkboxForceRam_Checked chkboxCache_Checked chkboxCacheRemov_Checked RadioButton1_Checked RadioButton2_Checked
+  RadioButton3_Checked RadioButton4_Checked RxSpinAutoRecoverTime_Value RxSpinRecoverCPUusage_Value cbHotKey_Text
+  TrkBarLiberar_Position trkbarAutoLiberar_Position TrkBarDMABuffers_Position TrkBarPageBuffers_Position
+  TrkBarMaxCache_Position TrkBarMinCache_Position TrkBarBlockCache_Position chkboxAntiCrash_Checked
+  RxSpinAntiCrash_Value)
+
+# wait_until <seconds> <command...>: true as soon as the command is.
+wait_until() {
+  local i limit=$(($1 * 10))
+  shift
+  for ((i = 0; i < limit; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+start() {
+  "$1" >>"$out/lumaro.log" 2>&1 &
+  running=$!
+}
+# Ends the running copy as the session's end does; true when it exits with 0.
+end_session() {
+  kill -TERM "$running"
+  exits_with 0 "$running" 10
+  local status=$?
+  running=
+  return $status
+}
+bytes_are() { cmp -s "$1" <(printf '%b' "$2") || { echo "     $1 holds:"; od -c "$1" | head -5; return 1; }; }
+every_line_ends_in_crlf() { ! grep -qv $'\r$' "$1"; }
+lines_are() {
+  local expected
+  expected=$(printf '%s\n' "$@")
+  [[ "$(tr -d '\r' <"$ini" | cut -d= -f1)" == "$expected" ]] || { echo "     keys:"; tr -d '\r' <"$ini" | head -40; return 1; }
+}
+holds() { grep -qx "$2"$'\r' "$1"; }
+entry_runs() { grep -qx "Exec=$1" "$entry" && ! grep -q '^Hidden=' "$entry"; }
+entry_disabled() { grep -qx 'Exec=' "$entry" && grep -qx 'Hidden=true' "$entry"; }
+valid_entry() { desktop-file-validate "$entry"; }
+
+start "$lumaro"
+check "the first start writes Lumaro.ini beside the program" wait_until 10 test -s "$ini"
+sleep 0.5
+check "it holds the section header and ICONE=0 only" bytes_are "$ini" '[TfrmPrincipal]\r\nICONE=0\r\n'
+check "the autostart entry starts this copy" entry_runs "$lumaro"
+check "the autostart entry is a valid desktop entry" valid_entry
+check "the end of the session ends the program with exit code 0" end_session
+check "the exit saved FormVersion and the 27 keys in order after ICONE" \
+  lines_are '[TfrmPrincipal]' ICONE FormVersion "${keys[@]}"
+check "every line ends in CR LF" every_line_ends_in_crlf "$ini"
+check "values are saved as the controls hold them" holds "$ini" 'cbHotKey_Text=Ctrl+Alt+M'
+cp "$ini" "$out/Lumaro-first-exit.ini"
+
+# A stored unchecked auto-run box unchecks the control at the next start, whose handler disables
+# the entry; a stored slider position reaches its control and is saved back from it.
+sed -i -e 's/^chkboxAutoRun_Checked=True/chkboxAutoRun_Checked=False/' \
+  -e 's/^TrkBarPageBuffers_Position=1/TrkBarPageBuffers_Position=7/' "$ini"
+start "$lumaro"
+check "a stored unchecked auto-run box disables the autostart entry" wait_until 10 entry_disabled
+check "the disabled entry is still a valid desktop entry" valid_entry
+check "the end of the session ends the program with exit code 0" end_session
+check "the unchecked box is saved back" holds "$ini" 'chkboxAutoRun_Checked=False'
+check "the stored slider position went through the control" holds "$ini" 'TrkBarPageBuffers_Position=7'
+
+# A copy in another folder with its own (new) settings: the box is checked and the entry follows it.
+start "$sandbox/moved/lumaro"
+check "a copy started from another folder rewrites the entry with its own path" \
+  wait_until 10 entry_runs "$sandbox/moved/lumaro"
+check "the copy keeps its own settings beside it" wait_until 10 test -s "$sandbox/moved/Lumaro.ini"
+check "the end of the session ends the copy with exit code 0" end_session
+
+# A program folder that cannot take the file: the settings go to the user's folder. Root writes into
+# any folder, so as root this copy runs as "nobody", with a home of its own.
+user_home=$sandbox/user
+mkdir -p "$user_home/run"
+chmod 700 "$user_home/run"
+as_user=()
+if [[ $EUID -eq 0 ]]; then
+  chmod 755 "$sandbox"
+  chown -R 65534:65534 "$user_home"
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+rm -f "$sandbox/moved/Lumaro.ini"
+chmod 555 "$sandbox/moved"
+env HOME="$user_home" XDG_CONFIG_HOME="$user_home/config" XDG_RUNTIME_DIR="$user_home/run" \
+  QT_QPA_PLATFORM=offscreen "${as_user[@]}" "$sandbox/moved/lumaro" >>"$out/lumaro.log" 2>&1 &
+running=$!
+check "a read-only program folder keeps the settings in the user's folder" \
+  wait_until 10 test -s "$user_home/config/lumaro/Lumaro.ini"
+check "the end of the session ends that copy with exit code 0" end_session
+check "that copy saved its settings there" holds "$user_home/config/lumaro/Lumaro.ini" 'FormVersion=0'
+check "nothing was written beside it" test ! -e "$sandbox/moved/Lumaro.ini"
+chmod 755 "$sandbox/moved"
+
+summary

@@ -1,0 +1,40 @@
+// Saves a form's settings through the real file store over and over until it is killed. Every key of
+// a save carries the save's number at both ends of its value; a new process goes on from the number
+// the file holds.
+#include <string>
+
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_system.h"
+#include "platform/linux/linux_file_store.h"
+#include "settings/form_storage.h"
+#include "toolkit/application.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/form.h"
+
+using namespace lumaro;
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  platform::fake::FakeEventLoop loop;
+  platform::fake::FakeMessageBox messageBox;
+  toolkit::Application app(loop, messageBox);
+  toolkit::Form form(nullptr, app);
+  platform::linuxos::LinuxFileStore files;
+  std::vector<toolkit::ComboBox*> boxes;
+  auto& storage = form.create<settings::TFormStorage>(files, ".");
+  for (int i = 0; i < 27; ++i) {
+    boxes.push_back(&form.create<toolkit::ComboBox>());
+    boxes.back()->setName("Key" + std::to_string(i));
+    storage.StoredProps.push_back(boxes.back()->name() + ".Text");
+  }
+  storage.IniFileName = argv[1];
+  storage.Active = false;  // saves without a load
+  storage.Loaded();
+
+  const std::string first = storage.ReadSetting("Key0_Text", "0");
+  const std::string payload(300, 'x');
+  for (long save = std::stol(first.substr(0, first.find(':'))) + 1;; ++save) {
+    for (auto* box : boxes) box->setText(std::to_string(save) + ':' + payload + ':' + std::to_string(save));
+    storage.SaveStoredSettings();
+  }
+}

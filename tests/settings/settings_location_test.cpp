@@ -1,0 +1,26 @@
+#include "settings/settings_location.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_file_store.h"
+#include "platform/fake/fake_system.h"
+
+namespace lumaro::settings {
+namespace {
+
+TEST(SettingsLocation, BesideTheExecutableWhenThatFolderIsWritableElseInTheUsersFolder) {
+  platform::fake::FakeFiles files;
+  platform::fake::FakeFileStore store;
+  EXPECT_EQ(settingsFilePath(files, store), "/opt/lumaro/Lumaro.ini");
+
+  store.readOnlyFolders.insert("/opt/lumaro");
+  EXPECT_EQ(settingsFilePath(files, store), "/home/user/.config/lumaro/Lumaro.ini");
+
+  files.executable = "/lumaro";
+  EXPECT_EQ(settingsFilePath(files, store), "/Lumaro.ini");
+  files.executable.clear();  // the executable's path is unknown
+  EXPECT_EQ(settingsFilePath(files, store), "/home/user/.config/lumaro/Lumaro.ini");
+}
+
+}  // namespace
+}  // namespace lumaro::settings
