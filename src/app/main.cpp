@@ -6,8 +6,10 @@
 #include "platform/linux/linux_file_store.h"
 #include "platform/linux/linux_files.h"
 #include "platform/linux/linux_system_info.h"
+#include "platform/linux/posix_process_launcher.h"
 #include "platform/linux/proc_memory.h"
 #include "platform/linux/proc_processor.h"
+#include "platform/linux/regedit_registry.h"
 #include "platform/linux/runtime_directory.h"
 #include "platform/linux/unsupported_dynamic_statistics.h"
 #include "platform/linux/unsupported_system_resources.h"
@@ -23,6 +25,7 @@
 #include "platform/qt/qt_text_service.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/session_end_bridge.h"
+#include "platform/qt/views/drawn_popup_menu_view.h"
 #include "platform/qt/xcb_global_hotkeys.h"
 #include "platform/qt/xcb_key_events.h"
 
@@ -53,6 +56,8 @@ int main(int argc, char** argv) {
   platform::qt::XcbGlobalHotkeys hotkeys;
   platform::qt::QtDesktop desktop;
   platform::linuxos::UnsupportedSystemResources systemResources;
+  platform::linuxos::RegeditRegistry registry(fileStore, files.windowsDirectory());
+  platform::linuxos::PosixProcessLauncher launcher;
   platform::Services services{.loop = loop,
                               .messageBox = messageBox,
                               .memory = memory,
@@ -71,11 +76,18 @@ int main(int argc, char** argv) {
                               .tray = tray,
                               .hotkeys = hotkeys,
                               .desktop = desktop,
-                              .systemResources = systemResources};
+                              .systemResources = systemResources,
+                              .registry = registry,
+                              .launcher = launcher};
 
   app::Program program(services);
+  // Each window gets its on-screen view when it is first shown.
+  program.application().setViewFactory([&program](toolkit::Form& form) {
+    return std::make_shared<platform::qt::FormView>(form, program.application());
+  });
   if (auto exitCode = program.start()) return *exitCode;
-  platform::qt::FormView mainView(program.mainWindow(), program.application());
+  tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
+  platform::qt::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, text, program.application());
   platform::qt::SessionEndBridge sessionEnd([&program] { program.endSession(); });
   return program.run();
 }

@@ -3,6 +3,7 @@
 #include "monitor/memory_figures.h"
 #include "settings/settings_location.h"
 #include "settings/value_text.h"
+#include "system/maintenance.h"
 #include "toolkit/text.h"
 
 namespace lumaro::app {
@@ -17,10 +18,17 @@ constexpr const char* kRestartNotice =
 }  // namespace
 
 TfrmPrincipal::TfrmPrincipal(Component* owner, Application& app, platform::Services& services,
-                             int platformFamily)
-    : Form(owner, app), services_(services), platformFamily_(platformFamily) {
+                             int platformFamily, monitor::CpuSampler& cpuSampler,
+                             alert::ResourceMeter& resourceMeter)
+    : Form(owner, app),
+      services_(services),
+      platformFamily_(platformFamily),
+      cpuSampler_(cpuSampler),
+      resourceMeter_(resourceMeter),
+      decimalSeparator_(services.systemInfo.decimalSeparator()) {
   createControls();
   bindEvents();
+  createTray();
   createStorage();
 }
 
@@ -28,9 +36,29 @@ void TfrmPrincipal::bindEvents() {
   OnCreate = [this](Component&) { FormCreate(); };
   OnCloseQuery = [this](Component&, bool& canClose) { FormCloseQuery(canClose); };
   OnHide = [this](Component&) { FormHide(); };
+  bindTuningEvents();
   btnFechar->OnClick = [this](Component&) { btnFecharClick(); };
   chkboxAutoRun->OnClick = [this](Component&) { chkboxAutoRunClick(); };
   cbIconColor->OnChange = [this](Component&) { cbIconColorChange(); };
+  Timer1->OnTimer = [this](Component&) { Timer1Timer(); };
+  TimerBoot->OnTimer = [this](Component&) { TimerBootTimer(); };
+  TimerAutoRecover->OnTimer = [this](Component&) { TimerAutoRecoverTimer(); };
+  ProgressBarCPUusage->OnChange = [this](Component&) { ProgressBarCPUusageChange(); };
+  ProgressBar1->OnChange = [this](Component&) { ProgressBarCPUusageChange(); };
+  btnDefrag->OnClick = [this](Component&) { btnDefragClick(); };
+  TrkBarLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
+  trkbarAutoLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
+  for (RadioButton* speed : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
+    speed->OnClick = [this](Component&) { RadioButton1Click(); };
+  }
+  chkboxAutoRecoverTime->OnClick = [this](Component&) { RxSpinAutoRecoverTimeChange(); };
+  RxSpinAutoRecoverTime->OnChange = [this](Component&) { RxSpinAutoRecoverTimeChange(); };
+  chkboxShortCut->OnClick = [this](Component&) { cbHotKeyClick(); };
+  cbHotKey->OnClick = [this](Component&) { cbHotKeyClick(); };
+  HotKey->OnHotKey = [this](Component&) { cmdOtimizaRamClick(); };
+  MM->OnBeforeDefrag = [this](Component&) { MMBeforeDefrag(); };
+  MM->OnProgress = [this](Component&, int progress) { MMProgress(progress); };
+  MM->OnAfterDefrag = [this](Component&) { MMAfterDefrag(); };
 }
 
 std::int64_t TfrmPrincipal::TotalMB() const {
@@ -49,12 +77,18 @@ void TfrmPrincipal::FormCreate() {
     }
   }
 
+  detachMenuDrawingOnLowColour();
+
   // A hand-edited colour that is not a number counts as the first one. A settings file that cannot be
   // written is reported in the standard error box, and the start goes on.
   cbIconColor->setItemIndex(settings::parseInteger(FormStorage1->ReadSetting("ICONE", "0")).value_or(0));
   application().guarded([this] { cbIconColorChange(); });
 
   application().setOnException([this](const std::exception& error) { AppExceptionHandler(error); });
+
+  // Decided once: a maintenance program added later does not show the button.
+  btnTuneUp->setVisible(services_.files.fileExists(system::maintenanceProgram(services_.files)));
+  setAnimationIdle();
 
   TimedRecoverRequest = false;
   AutoRecoverRequest = false;
@@ -63,6 +97,7 @@ void TfrmPrincipal::FormCreate() {
   // The entry follows the box as the window definition has it; the settings load below corrects it.
   // A failure goes to the exception handler and the start goes on, so monitoring always starts.
   application().guarded([this] { chkboxAutoRunClick(); });
+  RadioButton1Click();
 
   PageControl1->setActivePage(tabRam);
   setCaption("Lumaro.");
@@ -71,16 +106,15 @@ void TfrmPrincipal::FormCreate() {
   // Ranges and read-outs derived from the machine's memory, set before any stored position applies.
   const std::int64_t totalMB = TotalMB();
   const auto criticalMax = static_cast<int>(monitor::shareOf(totalMB, 25));
+  captionQuickRunItems(totalMB);
   TrkBarMinCache->setMax(static_cast<int>(totalMB));
   TrkBarMaxCache->setMax(static_cast<int>(totalMB));
   txtMinCache2->setCaption(intToStr(totalMB));
   txtMaxCache2->setCaption(intToStr(totalMB));
 
-  txtMinCache->setCaption(intToStr(TrkBarMinCache->position()) + " M");
-  txtMaxCache->setCaption(intToStr(TrkBarMaxCache->position()) + " M");
-  txtBlockCache->setCaption(intToStr(TrkBarBlockCache->position() * 512) + " bytes");
-  txtPageBuffers->setCaption(intToStr(TrkBarPageBuffers->position() * 4) + " K");
-  txtDMABuffers->setCaption(intToStr(TrkBarDMABuffers->position()) + " K");
+  refreshTuningLabels();
+  // The cache sliders start disabled and reset unless the stored settings check the box.
+  chkboxCacheClick();
 
   const auto targetMax = static_cast<int>(monitor::shareOf(totalMB, 80));
   txtMemoriaAlvo->setCaption(intToStr(targetMax));
@@ -107,6 +141,8 @@ void TfrmPrincipal::FormCreate() {
   doShow();
 
   Timer1->setEnabled(true);
+  RxSpinAutoRecoverTimeChange();
+  cbHotKeyClick();
   if (chkboxBootidle->checked()) {
     TimerBoot->setInterval(1500);
     TimerBoot->setEnabled(true);
@@ -117,6 +153,8 @@ void TfrmPrincipal::FormCreate() {
 }
 
 void TfrmPrincipal::FormCloseQuery(bool& canClose) {
+  // A failure ends the close request here: the window stays, and the next request tries again.
+  if (SystemConfigChanged) WriteSystemConfig();
   // The store saves after this handler, also after the window was hidden.
   FormStorage1->Active = true;
   canClose = QuitAllowed;
@@ -137,8 +175,7 @@ void TfrmPrincipal::btnFecharClick() {
 void TfrmPrincipal::WMRestoreRequest() {
   setWindowState(WindowState::Normal);
   OnActivate(*this);
-  show();
-  bringToFront();
+  TrayIcon->RestoreFromTray();
 }
 
 void TfrmPrincipal::AppExceptionHandler(const std::exception&) {

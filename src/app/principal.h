@@ -1,9 +1,16 @@
 #pragma once
 #include <cstdint>
 
+#include <functional>
+#include <optional>
+
+#include "alert/resource_meter.h"
 #include "engine/max_mem.h"
+#include "hotkey/fis_hot_key.h"
+#include "monitor/cpu_sampler.h"
 #include "platform/services.h"
 #include "settings/form_storage.h"
+#include "settings/value_text.h"
 #include "toolkit/application.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -13,6 +20,8 @@
 #include "toolkit/spin_edit.h"
 #include "toolkit/timer.h"
 #include "toolkit/track_bar.h"
+#include "tray/bar_popup_menu.h"
+#include "tray/text_tray_icon.h"
 #include "widgets/heart_machine.h"
 #include "widgets/led_display.h"
 #include "widgets/led_meter.h"
@@ -20,12 +29,15 @@
 
 namespace lumaro::app {
 
+class TfrmAntiCrash;
+class TfrmProgress;
+
 // The main window and the controller of the whole program: it owns every component and the
 // program's private state, and its handlers tie the parts together.
 class TfrmPrincipal : public toolkit::Form {
  public:
   TfrmPrincipal(toolkit::Component* owner, toolkit::Application& app, platform::Services& services,
-                int platformFamily);
+                int platformFamily, monitor::CpuSampler& cpuSampler, alert::ResourceMeter& resourceMeter);
 
   std::string className() const override { return "TfrmPrincipal"; }
 
@@ -42,6 +54,48 @@ class TfrmPrincipal : public toolkit::Form {
   void btnFecharClick();
   void WMRestoreRequest();
   void AppExceptionHandler(const std::exception& error);
+
+  // Tray presence.
+  void FormDestroy();
+  void cbIconColorKeyPress(char& key);
+  void AniTrayiconClick();
+  void TrayIconDblClick();
+  void cmdConfiguraClick();
+  void cmdFecharClick();
+  void btnMinimizarClick();
+  void BcCustomDrawModule1MeasureMenuItem(toolkit::MenuItem& item, int& width, int& height, bool& defaultMeasure);
+  void BcCustomDrawModule1DrawMenuItem(toolkit::MenuItem& item, toolkit::Canvas& canvas, const toolkit::Rect& rect,
+                                       tray::TOwnerDrawState state, bool& defaultDraw);
+
+  // Monitoring, runs and triggers.
+  void Timer1Timer();
+  void ProgressBarCPUusageChange();
+  void AntiCrashCheck();
+  void TrkBarLiberarChange();
+  void btnDefragClick();
+  void cmdOtimizaRamClick();
+  void DefragAmount(int amount);
+  void MMBeforeDefrag();
+  void MMProgress(int progress);
+  void MMAfterDefrag();
+  void RadioButton1Click();
+  void RxSpinAutoRecoverTimeChange();
+  void TimerAutoRecoverTimer();
+  void TimerBootTimer();
+  void cbHotKeyClick();
+
+  // System tuning.
+  void TrkBarMinCacheChange();
+  void chkboxCacheClick();
+  void btnCacheBestClick();
+  void btnCacheDefaultClick();
+  void chkboxForceRamClick();
+  void btnAjusteFinoDefaultClick();
+  void btnAjustaFinoBestClick();
+  void chkboxCPUidleClick();
+  void btnTuneUpClick();
+  // The tuning pages' values into "system.ini" and the registry; run at a close request.
+  void WriteSystemConfig();
 
   // The end of the desktop session: the close question is asked, and the program ends whatever the
   // answer, as the session will not wait for it.
@@ -65,6 +119,35 @@ class TfrmPrincipal : public toolkit::Form {
   toolkit::Timer* TimerBoot;
   toolkit::Timer* TimerAutoRecover;
   settings::TFormStorage* FormStorage1;
+  hotkey::TfisHotKey* HotKey;
+
+  // The other windows: the progress window lives as long as this one; the alert only while shown.
+  TfrmProgress* frmProgress = nullptr;
+  TfrmAntiCrash* frmAntiCrash = nullptr;
+
+  // Tray icons and menu.
+  tray::TTextTrayIcon* TrayIcon;
+  tray::TCoolTrayIcon* AniTrayicon;
+  tray::TBcBarPopupMenu* popupTrayicon;
+  tray::TBcCustomDrawModule* BcCustomDrawModule1;
+  toolkit::ImageList* ImageList1;
+  toolkit::ImageList* imagelist2;
+  toolkit::ImageList* ImageList3;
+  toolkit::MenuItem* cmdRestart;
+  toolkit::MenuItem* cmdSuspend;
+  toolkit::MenuItem* cmdShutdown;
+  toolkit::MenuItem* LimparClipboard1;
+  toolkit::MenuItem* Otimizar60;
+  toolkit::MenuItem* Otimizar30;
+  toolkit::MenuItem* Otimizar10;
+  toolkit::MenuItem* OtimizarRam1;
+  toolkit::MenuItem* ConfigurarLumaro1;
+  toolkit::MenuItem* Ajudaonline2;
+  toolkit::MenuItem* FecharOtimizador1;
+  // The tray icon's backgrounds for plenty, medium and low free memory, from the icon colour choice.
+  toolkit::Icon LevelIconPlenty;
+  toolkit::Icon LevelIconMedium;
+  toolkit::Icon LevelIconLow;
 
   // Title bar.
   toolkit::Panel* PanelTitulo;
@@ -192,10 +275,40 @@ class TfrmPrincipal : public toolkit::Form {
   void bindEvents();
   // The settings store with its list; last, so that it chains in front of the bound handlers.
   void createStorage();
+  void bindTuningEvents();
+  // The tray icons, their pictures and the tray menu, as the window definition has them.
+  void createTray();
+  void createTrayMenu();
+  // FormCreate's tray steps.
+  void detachMenuDrawingOnLowColour();
+  void captionQuickRunItems(std::int64_t totalMB);
+  // The animated icon out of the tray, still and deaf, as between runs.
+  void setAnimationIdle();
+  // The five value labels of the tuning sliders.
+  void refreshTuningLabels();
+
+  // The integer a read-out shows; a caption that holds none is an error.
+  static int captionInteger(const toolkit::Label& label);
+  void startRun(const std::function<int()>& blockCount);
+  // A quick run of the share in a tray item's caption plus the free memory.
+  void quickRun(const std::string& caption);
+  // The tray's part of the tick and of a run.
+  void showFreeMemoryInTray(std::int64_t freeMB, std::int64_t totalMB);
+  void hideTextIconForRun();
+  void startRunAnimation();
+  void endRunAnimation();
 
   platform::Services& services_;
   int platformFamily_;
+  monitor::CpuSampler& cpuSampler_;
+  alert::ResourceMeter& resourceMeter_;
+  std::string decimalSeparator_;
+  // The off-screen picture the tray menu's gradients are made in; made on first use.
+  std::unique_ptr<toolkit::Bitmap> menuBitmap_;
 };
+
+// The share in MB that a quick-run caption names between its ":" and "MB", if any.
+std::optional<int> quickRunShare(const std::string& caption);
 
 // The items of the hotkey list: "Ctrl+Alt+" and then "Shift+Alt+" before A..V, X, W, Y, Z, F1..F12, 0..9.
 std::vector<std::string> hotKeyChoices();

@@ -151,6 +151,9 @@ void TfrmPrincipal::createControls() {
   TimerAutoRecover->setName("TimerAutoRecover");
   TimerAutoRecover->setEnabled(false);
   TimerAutoRecover->setInterval(2000);
+  HotKey = &create<hotkey::TfisHotKey>(application(), services_.hotkeys);
+  HotKey->setName("HotKey");
+  HotKey->setEnabled(false);
 
   PanelTitulo = b.make<Panel>(this, "PanelTitulo", {0, 0, 405, 22}, "         Lumaro 3 rev.01");
   PanelTitulo->setColor(kNavy);

@@ -1,6 +1,5 @@
 // The main window's settings store and the keys it keeps.
 #include "app/principal.h"
-#include "toolkit/text.h"
 
 namespace lumaro::app {
 
@@ -19,10 +18,6 @@ void TfrmPrincipal::createStorage() {
       "TrkBarPageBuffers.Position",  "TrkBarMaxCache.Position",       "TrkBarMinCache.Position",
       "TrkBarBlockCache.Position",   "chkboxAntiCrash.Checked",       "RxSpinAntiCrash.Value"};
   FormStorage1->Loaded();
-}
-
-void TfrmPrincipal::cbIconColorChange() {
-  FormStorage1->WriteSetting("ICONE", toolkit::intToStr(cbIconColor->itemIndex()));
 }
 
 }  // namespace lumaro::app

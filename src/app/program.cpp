@@ -8,6 +8,7 @@ Program::Program(platform::Services& services)
     : services_(services), application_(services.loop, services.messageBox) {}
 
 Program::~Program() {
+  if (progressWindow_) progressWindow_->beforeDestruction();
   if (mainWindow_) mainWindow_->beforeDestruction();
 }
 
@@ -26,8 +27,12 @@ std::optional<int> Program::start() {
 
   application_.setTitle("Lumaro");
   const int family = services_.systemInfo.platformFamily().value_or(0);
-  mainWindow_ = std::make_unique<TfrmPrincipal>(nullptr, application_, services_, family);
+  resourceMeter_ = std::make_unique<alert::ResourceMeter>(family, services_.systemResources);
+  mainWindow_ = std::make_unique<TfrmPrincipal>(nullptr, application_, services_, family, *cpuSampler_,
+                                                *resourceMeter_);
   application_.setMainForm(mainWindow_.get());
+  progressWindow_ = std::make_unique<TfrmProgress>(nullptr, application_, services_.text, services_.desktop);
+  mainWindow_->frmProgress = progressWindow_.get();
   mainWindow_->doCreate();
 
   services_.restoreChannel.listen(
@@ -37,6 +42,7 @@ std::optional<int> Program::start() {
 
 int Program::run() {
   application_.run();
+  progressWindow_->beforeDestruction();
   mainWindow_->beforeDestruction();
   return 0;
 }

@@ -2,7 +2,9 @@
 #include <memory>
 #include <optional>
 
+#include "alert/resource_meter.h"
 #include "app/principal.h"
+#include "app/progress_form.h"
 #include "monitor/cpu_sampler.h"
 #include "platform/services.h"
 #include "toolkit/application.h"
@@ -30,13 +32,16 @@ class Program {
 
   toolkit::Application& application() { return application_; }
   TfrmPrincipal& mainWindow() { return *mainWindow_; }
+  TfrmProgress& progressWindow() { return *progressWindow_; }
   monitor::CpuSampler& cpuSampler() { return *cpuSampler_; }
 
  private:
   platform::Services& services_;
   toolkit::Application application_;
   std::unique_ptr<monitor::CpuSampler> cpuSampler_;
+  std::unique_ptr<alert::ResourceMeter> resourceMeter_;
   std::unique_ptr<TfrmPrincipal> mainWindow_;
+  std::unique_ptr<TfrmProgress> progressWindow_;
 };
 
 }  // namespace lumaro::app

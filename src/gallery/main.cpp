@@ -6,6 +6,7 @@
 
 #include "gallery/edge_cases.h"
 #include "gallery/startup_instances.h"
+#include "gallery/tray_gallery.h"
 #include "platform/qt/application_fonts.h"
 #include "platform/qt/qt_text_service.h"
 #include "platform/qt/views/view_convert.h"
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
   }
   platform::qt::QtTextService text;
   for (const auto& [file, picture] : gallery::edgeCases(text))
+    written = save(picture, folder, file) && written;
+  for (const auto& [file, picture] : gallery::trayPictures(lumaro.mainWindow(), text))
     written = save(picture, folder, file) && written;
   return written ? 0 : 1;
 }

@@ -17,6 +17,7 @@ class StartupInstances {
 
   // Every instance, each named as in the windows' definitions.
   const std::vector<toolkit::PaintedControl*>& all() const { return all_; }
+  app::TfrmPrincipal& mainWindow() { return program_.mainWindow(); }
 
  private:
   platform::fake::FakeServices fakes_;

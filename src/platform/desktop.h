@@ -3,10 +3,19 @@
 namespace lumaro::platform {
 
 // Facts and small services of the desktop the program's windows live on.
+struct Area {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
 
+  // The usable area of the primary screen, in screen coordinates.
+  virtual Area workArea() = 0;
   // Bits per pixel times colour planes of the screen (24 or 32 on any current display).
   virtual int colorDepth() = 0;
   // The default system sound.

@@ -10,7 +10,9 @@
 #include "platform/key_events.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
+#include "platform/process_launcher.h"
 #include "platform/processor_counters.h"
+#include "platform/registry.h"
 #include "platform/session_control.h"
 #include "platform/system_info.h"
 #include "platform/system_resources.h"
@@ -40,6 +42,8 @@ struct Services {
   GlobalHotkeys& hotkeys;
   Desktop& desktop;
   SystemResources& systemResources;
+  Registry& registry;
+  ProcessLauncher& launcher;
 };
 
 }  // namespace lumaro::platform

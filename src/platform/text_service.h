@@ -10,6 +10,9 @@ struct TextFont {
   std::string_view family;
   int pixelHeight = 11;  // character height in pixels
   bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  int angle = 0;  // 0, or 90 for text running upward
 };
 
 struct TextExtent {
@@ -38,11 +41,14 @@ class TextService {
  public:
   virtual ~TextService() = default;
 
-  // The advance width of the text and the height of the font's character cell (ascent plus descent).
+  // The advance width of the text and the height of the font's character cell (ascent plus descent),
+  // measured along the text whatever its angle.
   virtual TextExtent textExtent(const TextFont& font, std::string_view text) = 0;
 
   // Draws the glyphs in one colour (0x00RRGGBB) with the top left of the text's cell at (x, y), over
   // what is there; only pixels inside `clip` (and the target) change, and they keep 0 in the top byte.
+  // Text at 90 degrees is the same cell turned counter-clockwise about (x, y): it runs upward from y,
+  // and its cell covers x .. x + height and y − width .. y.
   virtual void drawText(PixelTarget target, PixelRect clip, int x, int y, std::string_view text,
                         const TextFont& font, std::uint32_t rgb) = 0;
 };

@@ -1,5 +1,6 @@
 #include "system/auto_start.h"
 
+#include "system/registry_values.h"
 #include "toolkit/error.h"
 
 namespace lumaro::system {
@@ -13,7 +14,7 @@ void WriteRunEntry(Autostart& autostart, const std::string& name, const std::str
     case Autostart::Result::FolderFailed:
       throw toolkit::Error("Failed to create key " + autostart.folder());
     case Autostart::Result::EntryFailed:
-      throw toolkit::Error("Failed to set data for '" + name + "'");
+      throw failedToSetData(name);
   }
 }
 

@@ -40,6 +40,10 @@ void Application::terminate() {
   loop_.quit(0);
 }
 
+void Application::ensureView(Form& form) {
+  if (viewFactory_ && !views_.contains(&form)) views_[&form] = viewFactory_(form);
+}
+
 int Application::run() {
   if (terminated_) return 0;
   return loop_.run();

@@ -1,6 +1,8 @@
 #pragma once
 #include <exception>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "platform/event_loop.h"
@@ -46,6 +48,13 @@ class Application {
 
   platform::EventLoop& loop() { return loop_; }
 
+  // What puts a form on screen. Each form gets its view when it is first shown, and loses it when it
+  // is destroyed; without a factory (headless) forms have no view.
+  using ViewFactory = std::function<std::shared_ptr<void>(Form&)>;
+  void setViewFactory(ViewFactory factory) { viewFactory_ = std::move(factory); }
+  void ensureView(Form& form);
+  void releaseView(Form& form) { views_.erase(&form); }
+
  private:
   void handleException(const std::exception& error) noexcept;
 
@@ -55,6 +64,8 @@ class Application {
   ExceptionHandler onException_;
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
+  ViewFactory viewFactory_;
+  std::map<Form*, std::shared_ptr<void>> views_;
 };
 
 }  // namespace lumaro::toolkit

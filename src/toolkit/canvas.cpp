@@ -14,7 +14,7 @@ std::uint32_t pixelOf(Color color) {
 }
 
 platform::TextFont textFontOf(const Font& font) {
-  return {font.name, font.height, font.bold};
+  return {font.name, font.height, font.bold, font.italic, font.underline, font.angle};
 }
 
 // A one-pixel frame around l..r−1 × t..b−1, also for rectangles one pixel wide or tall.
@@ -24,6 +24,17 @@ void frame(Bitmap& bitmap, const Rect& rect, std::uint32_t pixel) {
   raster::fillRect(bitmap, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, pixel);
   raster::fillRect(bitmap, {rect.left, rect.top, rect.left + 1, rect.bottom}, pixel);
   raster::fillRect(bitmap, {rect.right - 1, rect.top, rect.right, rect.bottom}, pixel);
+}
+
+// Copies the pixels of `part` of `source` that `keep` (x, y in the source) accepts, `source`'s top left
+// going to (x, y).
+template <class Keep>
+void copyWhere(Bitmap& target, const Rect& part, int x, int y, const Bitmap& source, Keep keep) {
+  for (int sy = part.top; sy < part.bottom; ++sy) {
+    for (int sx = part.left; sx < part.right; ++sx) {
+      if (keep(sx, sy)) target.setPixel(x + sx, y + sy, source.pixel(sx, sy));
+    }
+  }
 }
 
 }  // namespace
@@ -102,6 +113,10 @@ void Canvas::textOut(int x, int y, std::string_view text) {
   writeText(x, y, text, {0, 0, target_.width(), target_.height()});
 }
 
+void Canvas::textOut(int x, int y, std::string_view text, const Rect& clip) {
+  writeText(x, y, text, clip);
+}
+
 void Canvas::drawText(const Rect& rect, std::string_view text, TextAlign align, bool centreVertically) {
   const Size size = textExtent(text);
   int x = rect.left;
@@ -113,8 +128,10 @@ void Canvas::drawText(const Rect& rect, std::string_view text, TextAlign align, 
 
 void Canvas::writeText(int x, int y, std::string_view text, const Rect& clip) {
   const Size size = textExtent(text);
-  const Rect cell{std::max(x, clip.left), std::max(y, clip.top), std::min(x + size.width, clip.right),
-                  std::min(y + size.height, clip.bottom)};
+  const Rect whole = font.angle == 90 ? Rect{x, y - size.width, x + size.height, y}
+                                      : Rect{x, y, x + size.width, y + size.height};
+  const Rect cell{std::max(whole.left, clip.left), std::max(whole.top, clip.top),
+                  std::min(whole.right, clip.right), std::min(whole.bottom, clip.bottom)};
   if (cell.left < cell.right && cell.top < cell.bottom) fillRect(cell);
   text_.drawText({target_.pixels().data(), target_.width(), target_.height()},
                  {clip.left, clip.top, clip.right, clip.bottom}, x, y, text, textFontOf(font),
@@ -137,13 +154,13 @@ void Canvas::draw(int x, int y, const Bitmap& source) {
 
 void Canvas::drawTransparent(int x, int y, const Bitmap& source, Color transparent) {
   const std::uint32_t skip = pixelOf(transparent);
-  const Rect part = visiblePart(x, y, source);
-  for (int sy = part.top; sy < part.bottom; ++sy) {
-    for (int sx = part.left; sx < part.right; ++sx) {
-      if (const std::uint32_t pixel = source.pixel(sx, sy); pixel != skip)
-        target_.setPixel(x + sx, y + sy, pixel);
-    }
-  }
+  copyWhere(target_, visiblePart(x, y, source), x, y, source,
+            [&](int sx, int sy) { return source.pixel(sx, sy) != skip; });
+}
+
+void Canvas::drawIcon(int x, int y, const Icon& icon) {
+  copyWhere(target_, visiblePart(x, y, icon.image), x, y, icon.image,
+            [&](int sx, int sy) { return !icon.isTransparent(sx, sy); });
 }
 
 }  // namespace lumaro::toolkit

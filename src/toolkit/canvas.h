@@ -9,6 +9,7 @@
 #include "toolkit/color.h"
 #include "toolkit/font.h"
 #include "toolkit/geometry.h"
+#include "toolkit/icon.h"
 
 namespace lumaro::toolkit {
 
@@ -59,8 +60,10 @@ class Canvas {
   Point penPos() const { return penPos_; }
 
   // One line of text in the font's colour, the top left of its cell at (x, y); with a solid brush the
-  // cell is filled first.
+  // cell is filled first. Text at 90 degrees runs upward from (x, y), its cell to the right of x.
   void textOut(int x, int y, std::string_view text);
+  // The same, changing only pixels inside `clip`.
+  void textOut(int x, int y, std::string_view text, const Rect& clip);
   // One line of text placed in `rect` by `align`, at the top or centred vertically, clipped to `rect`.
   void drawText(const Rect& rect, std::string_view text, TextAlign align, bool centreVertically);
   Size textExtent(std::string_view text);
@@ -68,6 +71,8 @@ class Canvas {
   // Copies a bitmap with its top left at (x, y): all of it, or all but the pixels of `transparent`.
   void draw(int x, int y, const Bitmap& source);
   void drawTransparent(int x, int y, const Bitmap& source, Color transparent);
+  // Copies the icon's opaque pixels with its top left at (x, y).
+  void drawIcon(int x, int y, const Icon& icon);
 
  private:
   void line(Point from, Point to);

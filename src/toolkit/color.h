@@ -32,11 +32,15 @@ inline constexpr Color clWindowFrame = 0x80000006;
 inline constexpr Color clMenuText = 0x80000007;
 inline constexpr Color clWindowText = 0x80000008;
 inline constexpr Color clCaptionText = 0x80000009;
+inline constexpr Color clHighlight = 0x8000000D;
+inline constexpr Color clHighlightText = 0x8000000E;
 inline constexpr Color clBtnFace = 0x8000000F;
 inline constexpr Color clBtnShadow = 0x80000010;
+inline constexpr Color clGrayText = 0x80000011;
 inline constexpr Color clBtnHighlight = 0x80000014;
 inline constexpr Color cl3DDkShadow = 0x80000015;
 inline constexpr Color cl3DLight = 0x80000016;
+inline constexpr Color clGradientActiveCaption = 0x8000001B;
 
 constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return Color{r} | (Color{g} << 8) | (Color{b} << 16);

@@ -1,5 +1,7 @@
 #include "toolkit/component.h"
 
+#include <algorithm>
+
 #include "toolkit/text.h"
 
 namespace lumaro::toolkit {
@@ -14,6 +16,14 @@ void Component::destroyComponents() {
     owned_.pop_back();
     last.reset();
   }
+}
+
+void Component::destroyOwned(Component* component) {
+  auto found =
+      std::find_if(owned_.begin(), owned_.end(), [component](const auto& c) { return c.get() == component; });
+  if (found == owned_.end()) return;
+  auto doomed = std::move(*found);
+  owned_.erase(found);
 }
 
 Component* Component::findComponent(const std::string& name) const {

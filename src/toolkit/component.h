@@ -27,6 +27,9 @@ class Component {
     return ref;
   }
 
+  // Frees an owned component now; anything else is left alone.
+  void destroyOwned(Component* component);
+
   // The owned component with this name (case-insensitive), or nullptr.
   Component* findComponent(const std::string& name) const;
   const std::vector<std::unique_ptr<Component>>& components() const { return owned_; }

@@ -9,23 +9,49 @@ Font menuFont() {
 }
 
 MenuPicture::MenuPicture(DrawnMenu& menu, platform::TextService& text) : menu_(menu), canvas_(bitmap_, text) {
+  const int left = kFrame + menu_.barWidth();
   int width = 0;
   int bottom = kFrame;
   for (int i = 0; i < menu_.itemCount(); ++i) {
     canvas_.reset(menuFont());
     const Size item = menu_.measureItem(canvas_, i, {0, kStandardItemHeight});
     width = std::max(width, item.width + kCheckMarkRoom);
-    items_.push_back({kFrame, bottom, kFrame, bottom + item.height});
+    items_.push_back({left, bottom, left, bottom + item.height});
     bottom += item.height;
   }
-  for (Rect& item : items_) item.right = kFrame + width;
-  bitmap_.setSize(width + 2 * kFrame, bottom + kFrame);
+  for (Rect& item : items_) item.right = left + width;
+  bar_ = {kFrame, kFrame, left, bottom};
+  bitmap_.setSize(left + width + kFrame, bottom + kFrame);
 }
 
 int MenuPicture::itemAt(Point point) const {
   const auto found =
       std::find_if(items_.begin(), items_.end(), [point](const Rect& r) { return r.contains(point); });
   return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+int MenuPicture::nextSelectable(int from, int step) const {
+  const int count = menu_.itemCount();
+  int index = from < 0 ? (step > 0 ? count - 1 : 0) : from;
+  for (int tried = 0; tried < count; ++tried) {
+    index = (index + step + count) % count;
+    if (menu_.selectable(index)) return index;
+  }
+  return -1;
+}
+
+int MenuPicture::itemWithKey(char key, int from, bool& unique) const {
+  const int count = menu_.itemCount();
+  int found = -1;
+  int matches = 0;
+  for (int step = 1; step <= count; ++step) {
+    const int index = ((from < 0 ? -1 : from) + step) % count;
+    if (key == 0 || !menu_.selectable(index) || menu_.accessKey(index) != key) continue;
+    if (found < 0) found = index;
+    ++matches;
+  }
+  unique = matches == 1;
+  return found;
 }
 
 const Bitmap& MenuPicture::paint(int selected) {
@@ -46,6 +72,10 @@ const Bitmap& MenuPicture::paint(int selected) {
   };
   edge(all, cl3DLight, cl3DDkShadow);
   edge(all.inflated(-1), clBtnHighlight, clBtnShadow);
+  if (bar_.width() > 0) {
+    canvas_.reset(menuFont());
+    menu_.drawBar(canvas_, bar_);
+  }
   for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
     canvas_.reset(menuFont());
     menu_.drawItem(canvas_, i, items_[i], i == selected);

@@ -17,6 +17,7 @@ void Form::setVisible(bool visible) {
   if (visible == this->visible()) return;
   Control::setVisible(visible);
   if (visible) {
+    app_.ensureView(*this);
     OnShow(*this);
   } else {
     OnHide(*this);
@@ -37,9 +38,10 @@ void Form::close() {
   if (!closeQuery()) return;
   if (app_.mainForm() == this) {
     app_.terminate();
-  } else {
-    hide();
+    return;
   }
+  hide();
+  OnClose(*this);
 }
 
 void Form::beforeDestruction() {
@@ -60,6 +62,30 @@ void Form::setWindowState(WindowState state) {
 int Form::addMinimizeHook(std::function<void()> hook) {
   minimizeHooks_[nextHookId_] = std::move(hook);
   return nextHookId_++;
+}
+
+void Form::setBorderStyle(BorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  changed();
+}
+
+void Form::setStayOnTop(bool onTop) {
+  if (onTop == stayOnTop_) return;
+  stayOnTop_ = onTop;
+  changed();
+}
+
+void Form::setClearBackground(bool clear) {
+  if (clear == clearBackground_) return;
+  clearBackground_ = clear;
+  changed();
+}
+
+void Form::centerOn(const Bounds& area) {
+  const Bounds& own = bounds();
+  setBounds(Bounds{area.left + (area.width - own.width) / 2, area.top + (area.height - own.height) / 2,
+                   own.width, own.height});
 }
 
 void Form::bringToFront() {

@@ -10,6 +10,7 @@ namespace lumaro::toolkit {
 class Application;
 
 enum class WindowState { Normal, Minimized };
+enum class BorderStyle { Sizeable, Dialog, None };
 
 // A top-level window. Forms start hidden; showing and hiding run OnShow and OnHide.
 class Form : public WinControl {
@@ -30,12 +31,24 @@ class Form : public WinControl {
   void doCreate();
   // The show notification alone, without showing the window.
   void doShow() { OnShow(*this); }
-  // Asks the close question; when accepted, the main form ends the application and others hide.
+  // Asks the close question; when accepted, the main form ends the application and others hide and
+  // run OnClose.
   void close();
   // Runs OnCloseQuery and answers whether the window may close.
   bool closeQuery();
   // The destroy notification, once, before the form is freed.
   void beforeDestruction();
+
+  // How the window is framed and layered; set before the window is first shown.
+  BorderStyle borderStyle() const { return borderStyle_; }
+  void setBorderStyle(BorderStyle style);
+  bool stayOnTop() const { return stayOnTop_; }
+  void setStayOnTop(bool onTop);
+  // A window that paints no background of its own: what lies behind it shows between its controls.
+  bool clearBackground() const { return clearBackground_; }
+  void setClearBackground(bool clear);
+  // Places the window at the centre of `area` (the screen, or another window's bounds).
+  void centerOn(const Bounds& area);
 
   WindowState windowState() const { return windowState_; }
   // Becoming minimized runs every minimize hook, in the order they were added.
@@ -54,12 +67,16 @@ class Form : public WinControl {
   NotifyEvent OnShow;
   NotifyEvent OnHide;
   NotifyEvent OnActivate;
+  NotifyEvent OnClose;
   NotifyEvent OnDestroy;
   Event<Component&, bool&> OnCloseQuery;
 
  private:
   Application& app_;
   WindowState windowState_ = WindowState::Normal;
+  BorderStyle borderStyle_ = BorderStyle::Sizeable;
+  bool stayOnTop_ = false;
+  bool clearBackground_ = false;
   Control* activeControl_ = nullptr;
   bool destroyed_ = false;
   std::map<int, std::function<void()>> minimizeHooks_;

@@ -14,6 +14,8 @@ class MenuItem : public Component {
   using Component::Component;
 
   std::string caption;
+  std::string hint;
+  int tag = 0;
   int imageIndex = -1;
   bool enabled = true;
   bool visible = true;

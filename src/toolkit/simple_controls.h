@@ -9,8 +9,18 @@ class Label : public Control {
  public:
   explicit Label(Component* owner) : Control(owner) { setColor(clNone); }
 
+  // Long captions break into lines at blanks to fit the width.
+  bool wordWrap() const { return wordWrap_; }
+  void setWordWrap(bool wrap) {
+    wordWrap_ = wrap;
+    changed();
+  }
+
  protected:
   bool takesInput() const override { return false; }
+
+ private:
+  bool wordWrap_ = false;
 };
 
 // A push button: a click runs OnClick.

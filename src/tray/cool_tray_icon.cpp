@@ -57,16 +57,18 @@ std::string TCoolTrayIcon::tip() const {
   return !hint_.empty() && showHint_ ? firstCharacters(hint_, kTipLength) : std::string();
 }
 
-platform::TrayImage TCoolTrayIcon::trayImage() const {
+const platform::TrayImage& TCoolTrayIcon::trayImage() {
   const toolkit::Bitmap& image = icon_.image;
-  platform::TrayImage out{image.width(), image.height(), {}};
-  out.argb.reserve(image.pixels().size());
+  trayImage_.width = image.width();
+  trayImage_.height = image.height();
+  trayImage_.argb.resize(image.pixels().size());
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      out.argb.push_back(icon_.isTransparent(x, y) ? 0u : 0xFF000000u | image.pixel(x, y));
+      trayImage_.argb[static_cast<std::size_t>(y) * image.width() + x] =
+          icon_.isTransparent(x, y) ? 0u : 0xFF000000u | image.pixel(x, y);
     }
   }
-  return out;
+  return trayImage_;
 }
 
 void TCoolTrayIcon::modifyInTray() {
@@ -85,6 +87,12 @@ void TCoolTrayIcon::setShowHint(bool show) {
 
 void TCoolTrayIcon::setIcon(toolkit::Icon icon) {
   icon_ = std::move(icon);
+  modifyInTray();
+}
+
+void TCoolTrayIcon::swapIcon(toolkit::Icon& icon) {
+  if (icon == icon_) return;
+  std::swap(icon, icon_);
   modifyInTray();
 }
 

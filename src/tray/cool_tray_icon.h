@@ -77,10 +77,14 @@ class TCoolTrayIcon : public toolkit::Component {
 
  protected:
   toolkit::Application& application() const { return app_; }
+  // Shows `icon` in place of the current one, which `icon` then holds, so that a caller redrawing at
+  // every tick reuses the same pictures; an identical picture is not pushed again.
+  void swapIcon(toolkit::Icon& icon);
 
  private:
   std::string tip() const;
-  platform::TrayImage trayImage() const;
+  // The icon as the tray takes it, in a buffer kept for reuse.
+  const platform::TrayImage& trayImage();
   void modifyInTray();
   void leftUp();
   void clickTimerExpired();
@@ -98,6 +102,7 @@ class TCoolTrayIcon : public toolkit::Component {
   std::string hint_;
   bool showHint_ = true;
   toolkit::Icon icon_;
+  platform::TrayImage trayImage_;
   bool iconVisible_ = false;
   toolkit::ImageList* iconList_ = nullptr;
   int iconIndex_ = 0;

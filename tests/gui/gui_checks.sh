@@ -14,6 +14,52 @@ check() {
   fi
 }
 
+# prepare_sandbox <program> <log folder>: a fresh log folder, a virtual desktop with a tray host, and a
+# sandbox whose home and XDG folders the program uses, with a copy of the program in "bin" so that its
+# settings file lands there too. Sets `sandbox` and `lumaro` (the copy).
+prepare_sandbox() {
+  rm -rf "$2"
+  mkdir -p "$2"
+  start_virtual_desktop "$2" || return 1
+  sandbox=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
+  mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$sandbox/bin"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  lumaro=$sandbox/bin/lumaro
+  cp "$1" "$lumaro"
+}
+
+# stop_sandbox <pid...>: ends those processes (empty ones are skipped) and the desktop, and removes the
+# sandbox.
+stop_sandbox() {
+  kill "$@" 2>/dev/null
+  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$sandbox"
+}
+
+# wait_until <seconds> <command...>: true as soon as the command is.
+wait_until() {
+  local i limit=$(($1 * 10))
+  shift
+  for ((i = 0; i < limit; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Asks the running copy to show its main window, as another process may: "restore" on its socket.
+request_restore() {
+  python3 - "$XDG_RUNTIME_DIR/LUMARO2" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+s.sendall(b"restore\n")
+s.close()
+PY
+}
+
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # Prints the id of the first visible window whose name matches, waiting up to $2 seconds.

@@ -3,28 +3,14 @@
 # window, the second copy's message, the restore request, and the end of the session.
 # Usage: program_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
-lumaro=$1
+built=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/lib/virtual-desktop.sh"
 source "$here/gui_checks.sh"
 
-rm -rf "$out"
-mkdir -p "$out"
-start_virtual_desktop "$out" || exit 1
-sandbox=$(mktemp -d)
-export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$sandbox/bin"
-chmod 700 "$XDG_RUNTIME_DIR"
-# A copy, so that its settings file lands in the sandbox and not beside the build.
-cp "$lumaro" "$sandbox/bin/lumaro"
-lumaro=$sandbox/bin/lumaro
-cleanup() {
-  kill "${first:-}" "${second:-}" 2>/dev/null
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$sandbox"
-}
+prepare_sandbox "$built" "$out" || exit 1
+cleanup() { stop_sandbox "${first:-}" "${second:-}"; }
 trap cleanup EXIT
 
 "$lumaro" >"$out/first.log" 2>&1 &
@@ -43,13 +29,7 @@ check "the message box names the running copy" grep -q "Já existe uma cópia do
 check "the second copy ends with exit code 0" exits_with 0 "$second" 10
 check "the first copy is not disturbed" kill -0 "$first"
 
-python3 - "$XDG_RUNTIME_DIR/LUMARO2" <<'PY'
-import socket, sys
-s = socket.socket(socket.AF_UNIX)
-s.connect(sys.argv[1])
-s.sendall(b"restore\n")
-s.close()
-PY
+request_restore
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "a restore request shows the main window" test -n "$main"
 sleep 0.5

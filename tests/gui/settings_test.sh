@@ -11,25 +11,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/lib/virtual-desktop.sh"
 source "$here/gui_checks.sh"
 
-rm -rf "$out"
-mkdir -p "$out"
-start_virtual_desktop "$out" || exit 1
-sandbox=$(mktemp -d)
-export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$sandbox/bin" "$sandbox/moved"
-chmod 700 "$XDG_RUNTIME_DIR"
-cleanup() {
-  kill "${running:-}" 2>/dev/null
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$sandbox"
-}
+prepare_sandbox "$built" "$out" || exit 1
+cleanup() { stop_sandbox "${running:-}"; }
 trap cleanup EXIT
 
-lumaro=$sandbox/bin/lumaro
 ini=$sandbox/bin/Lumaro.ini
 entry=$XDG_CONFIG_HOME/autostart/lumaro.desktop
-cp "$built" "$lumaro"
+mkdir -p "$sandbox/moved"
 cp "$built" "$sandbox/moved/lumaro"
 
 keys=(chkboxAutoRecover_Checked chkboxAutoRecoverTime_Checked chkboxAutoRun_Checked chkboxBootidle_Checked
@@ -40,16 +28,6 @@ keys=(chkboxAutoRecover_Checked chkboxAutoRecoverTime_Checked chkboxAutoRun_Chec
   TrkBarMaxCache_Position TrkBarMinCache_Position TrkBarBlockCache_Position chkboxAntiCrash_Checked
   RxSpinAntiCrash_Value)
 
-# wait_until <seconds> <command...>: true as soon as the command is.
-wait_until() {
-  local i limit=$(($1 * 10))
-  shift
-  for ((i = 0; i < limit; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 start() {
   "$1" >>"$out/lumaro.log" 2>&1 &
   running=$!

@@ -183,5 +183,25 @@ TEST_F(CanvasTest, BitmapsCopyClippedOpaqueOrWithOneTransparentColour) {
   EXPECT_EQ(colorAt(bitmap, 7, 6), clWhite);
 }
 
+TEST_F(CanvasTest, TurnedTextRunsUpwardFromItsOriginWithItsCellToTheRightAndIconsKeepTheirMask) {
+  canvas.font = {"Tahoma", 3, false, clBlack};
+  canvas.font.angle = 90;
+  canvas.brush.color = clRed;
+  canvas.textOut(2, 8, "ab");  // 12 long, 3 thick: x 2..4, y −4..7
+  EXPECT_THAT(shape({1, 0, 6, 9}), ElementsAre(".###.",  // "b"
+                                               ".###.",  //
+                                               ".rrr.",  // the gap between the letters
+                                               ".###.",  // "a", from row 7 up
+                                               ".###.",  //
+                                               ".###.",  //
+                                               ".###.",  //
+                                               ".###.",  //
+                                               "....."));
+  Icon icon{Bitmap(2, 1, toPixel(clBlue)), {0, 1}};
+  canvas.drawIcon(10, 11, icon);
+  EXPECT_EQ(colorAt(bitmap, 10, 11), clBlue);
+  EXPECT_EQ(colorAt(bitmap, 11, 11), clWhite);
+}
+
 }  // namespace
 }  // namespace lumaro::toolkit

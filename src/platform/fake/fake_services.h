@@ -5,7 +5,9 @@
 #include "platform/fake/fake_hotkeys.h"
 #include "platform/fake/fake_integration.h"
 #include "platform/fake/fake_memory.h"
+#include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_processor.h"
+#include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_system_resources.h"
 #include "platform/fake/fake_text_service.h"
@@ -35,6 +37,8 @@ struct FakeServices {
   FakeHotkeys hotkeys;
   FakeDesktop desktop;
   FakeSystemResources systemResources;
+  FakeRegistry registry;
+  FakeProcessLauncher launcher;
 
   Services services() {
     return Services{.loop = loop,
@@ -55,7 +59,9 @@ struct FakeServices {
                     .tray = tray,
                     .hotkeys = hotkeys,
                     .desktop = desktop,
-                    .systemResources = systemResources};
+                    .systemResources = systemResources,
+                    .registry = registry,
+                    .launcher = launcher};
   }
 };
 

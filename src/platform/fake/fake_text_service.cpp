@@ -17,13 +17,18 @@ TextExtent FakeTextService::textExtent(const TextFont& font, std::string_view te
 
 void FakeTextService::drawText(PixelTarget target, PixelRect clip, int x, int y, std::string_view text,
                                const TextFont& font, std::uint32_t rgb) {
-  const int left = std::max({clip.left, 0, x});
-  const int right = std::min({clip.right, target.width, x + codePoints(text) * kGlyphWidth});
-  const int top = std::max({clip.top, 0, y});
-  const int bottom = std::min({clip.bottom, target.height, y + font.pixelHeight});
-  for (int py = top; py < bottom; ++py) {
-    for (int px = left; px < right; ++px) {
-      if ((px - x) % kGlyphWidth != kGlyphWidth - 1) target.pixels[py * target.width + px] = rgb;
+  const int length = codePoints(text) * kGlyphWidth;
+  const bool upward = font.angle == 90;
+  // (u, v): along the text and down its cell.
+  for (int v = 0; v < font.pixelHeight; ++v) {
+    const bool underlined = font.underline && v == font.pixelHeight - 1;
+    for (int u = 0; u < length; ++u) {
+      if (!underlined && u % kGlyphWidth == kGlyphWidth - 1) continue;
+      const int px = upward ? x + v : x + u;
+      const int py = upward ? y - u - 1 : y + v;
+      if (px < std::max(clip.left, 0) || px >= std::min(clip.right, target.width)) continue;
+      if (py < std::max(clip.top, 0) || py >= std::min(clip.bottom, target.height)) continue;
+      target.pixels[py * target.width + px] = rgb;
     }
   }
 }

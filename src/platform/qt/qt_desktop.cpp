@@ -6,12 +6,21 @@
 
 namespace lumaro::platform::qt {
 
+Area QtDesktop::workArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return Area{0, 0, 1024, 768};
+  const QRect area = screen->availableGeometry();
+  return Area{area.x(), area.y(), area.width(), area.height()};
+}
+
 int QtDesktop::colorDepth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->depth() : 32;
 }
 
-void QtDesktop::beep() { QApplication::beep(); }
+void QtDesktop::beep() {
+  QApplication::beep();
+}
 
 void QtDesktop::keepProgramWindowsOnTop() {
   for (QWidget* window : QApplication::topLevelWidgets()) {

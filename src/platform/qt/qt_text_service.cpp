@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 
 namespace lumaro::platform::qt {
 
@@ -32,6 +33,8 @@ QFont QtTextService::qFont(const TextFont& font) {
   QFont result(family(font.family));
   result.setPixelSize(std::max(font.pixelHeight, 1));
   result.setBold(font.bold);
+  result.setItalic(font.italic);
+  result.setUnderline(font.underline);
   result.setStyleStrategy(QFont::NoAntialias);
   return result;
 }
@@ -47,7 +50,10 @@ void QtTextService::drawText(PixelTarget target, PixelRect clip, int x, int y, s
   const QFontMetrics metrics(qfont);
   const QString string = toText(text);
   // The ink may stick out of the cell (italic overhang, accents): a generous box around it.
-  const QRect ink = metrics.boundingRect(string).translated(x, y + metrics.ascent()).adjusted(-2, -2, 2, 2);
+  QRect ink = metrics.boundingRect(string).translated(0, metrics.ascent()).adjusted(-2, -2, 2, 2);
+  QTransform turn = QTransform::fromTranslate(x, y);
+  if (font.angle == 90) turn.rotate(-90);
+  ink = turn.mapRect(ink);
   const QRect touched = ink & QRect(QPoint(clip.left, clip.top), QPoint(clip.right - 1, clip.bottom - 1)) &
                         QRect(0, 0, target.width, target.height);
   if (touched.isEmpty()) return;
@@ -57,9 +63,10 @@ void QtTextService::drawText(PixelTarget target, PixelRect clip, int x, int y, s
   QPainter painter(&image);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setClipRect(touched);
+  painter.setTransform(turn);
   painter.setFont(qfont);
   painter.setPen(QColor::fromRgb(rgb));
-  painter.drawText(x, y + metrics.ascent(), string);
+  painter.drawText(0, metrics.ascent(), string);
   painter.end();
   // QPainter makes the pixels it writes opaque (0xFF in the top byte); the bitmap keeps 0 there.
   for (int py = touched.top(); py <= touched.bottom(); ++py) {

@@ -1,5 +1,6 @@
 #include "platform/qt/views/form_window_view.h"
 
+#include <QRegion>
 #include <QWidget>
 
 #include "platform/qt/views/event_filter.h"
@@ -23,6 +24,25 @@ FormWindowView::~FormWindowView() {
 
 void FormWindowView::apply() {
   window_.setWindowTitle(toQString(form_.caption()));
+  Qt::WindowFlags flags = Qt::Window;
+  if (form_.borderStyle() == toolkit::BorderStyle::None) flags |= Qt::FramelessWindowHint;
+  if (form_.borderStyle() == toolkit::BorderStyle::Dialog) {
+    flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  }
+  if (form_.stayOnTop()) flags |= Qt::WindowStaysOnTopHint;
+  // New flags re-create the native window, so they are set only when they change.
+  if (window_.windowFlags() != flags) window_.setWindowFlags(flags);
+  window_.setAttribute(Qt::WA_TranslucentBackground, form_.clearBackground());
+}
+
+void FormWindowView::applyMask() {
+  if (!form_.clearBackground()) return;
+  // Without a compositor a translucent window shows black: the shape keeps only the controls.
+  QRegion shape;
+  for (const QWidget* child : window_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (child->isVisibleTo(&window_)) shape += child->geometry();
+  }
+  window_.setMask(shape);
 }
 
 void FormWindowView::applyPlacement() {
@@ -30,6 +50,7 @@ void FormWindowView::applyPlacement() {
   // Set before showing, so that a form shown minimized never flashes up at full size.
   window_.setWindowState(window_.windowState().setFlag(Qt::WindowMinimized, minimized));
   ControlView::applyPlacement();
+  applyMask();
 }
 
 bool FormWindowView::windowEvent(QEvent& event) {

@@ -17,6 +17,7 @@ class FormWindowView : public ControlView {
 
  private:
   bool windowEvent(QEvent& event);
+  void applyMask();
 
   toolkit::Form& form_;
   QWidget& window_;

@@ -19,7 +19,10 @@ class LabelView : public ControlView {
   }
 
  protected:
-  void apply() override { label_.setText(withoutAccessKeys(model_.caption())); }
+  void apply() override {
+    label_.setText(withoutAccessKeys(model_.caption()));
+    label_.setWordWrap(model_.wordWrap());
+  }
 
  private:
   toolkit::Label& model_;

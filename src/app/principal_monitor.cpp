@@ -1,0 +1,74 @@
+// The monitoring tick and the resource alert check.
+#include <cmath>
+
+#include "app/anticrash_form.h"
+#include "app/principal.h"
+#include "monitor/memory_figures.h"
+#include "toolkit/error.h"
+
+namespace lumaro::app {
+
+using namespace toolkit;
+
+int TfrmPrincipal::captionInteger(const Label& label) {
+  const auto value = settings::parseInteger(label.caption());
+  if (!value) throw Error("'" + label.caption() + "' is not a valid integer value");
+  return *value;
+}
+
+void TfrmPrincipal::Timer1Timer() {
+  AntiCrashCheck();
+
+  cpuSampler_.TakeCpuSample();
+  ProgressBarCPUusage->setPosition(monitor::loadPercent(cpuSampler_.CpuLoad(0)));
+  LEDDisplayCPU->setValue(ProgressBarCPUusage->Position());
+
+  const std::int64_t freeMB = monitor::megabytes(MM->FreeMemory());
+  const std::int64_t totalMB = TotalMB();
+  const int targetMB = captionInteger(*txtMemoriaAlvo);
+  const int criticalMB = captionInteger(*txtAutoRecover);
+
+  const platform::MemoryStatus status = services_.memory.status();
+  txtMemoryLoad->setCaption(monitor::memoryLoadText(status));
+  txtFreePhysical->setCaption(
+      monitor::freeAmountText(status.availablePhysical, status.totalPhysical, decimalSeparator_));
+  txtFreePaging->setCaption(
+      monitor::freeAmountText(status.availablePageFile, status.totalPageFile, decimalSeparator_));
+  LEDDisplay1->setValue(static_cast<long double>(freeMB));
+
+  HeartMachine1->AddPoint(0, criticalMB, "Auto Liberar");
+  HeartMachine1->AddPoint(1, targetMB, "Memória Alvo");
+  HeartMachine1->AddPoint(2, static_cast<int>(freeMB), "Memória Livre");
+
+  showFreeMemoryInTray(freeMB, totalMB);
+
+  if (chkboxAutoRecover->checked() && captionInteger(*txtAutoRecover) >= freeMB) AutoRecoverRequest = true;
+  if (AutoRecoverRequest || TimedRecoverRequest) {
+    const bool gateOpen = !chkboxRecoverCPUusage->checked() ||
+                          ProgressBarCPUusage->Position() <= RxSpinRecoverCPUusage->value();
+    if (gateOpen) btnDefragClick();
+  }
+}
+
+void TfrmPrincipal::ProgressBarCPUusageChange() {
+  const int load = ProgressBarCPUusage->Position();
+  LEDDisplayCPU->setColorLED(load < 25 ? clLime : load < 75 ? clYellow : clRed);
+}
+
+void TfrmPrincipal::AntiCrashCheck() {
+  const bool low = resourceMeter_.resourcesLow(static_cast<int>(std::nearbyint(RxSpinAntiCrash->value())));
+  if (!chkboxAntiCrash->checked()) return;
+  if (!low) {
+    AntiCrashWarned = false;
+    if (frmAntiCrash != nullptr) frmAntiCrash->close();
+    return;
+  }
+  if (frmAntiCrash != nullptr || AntiCrashWarned) return;
+  services_.desktop.beep();
+  AntiCrashWarned = true;
+  frmAntiCrash =
+      &create<TfrmAntiCrash>(application(), services_.desktop, bounds(), [this] { frmAntiCrash = nullptr; });
+  frmAntiCrash->show();
+}
+
+}  // namespace lumaro::app

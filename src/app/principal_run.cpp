@@ -1,0 +1,79 @@
+// One optimization run: its two entry operations and the engine's three events.
+#include "app/principal.h"
+#include "app/progress_form.h"
+#include "monitor/memory_figures.h"
+#include "toolkit/text.h"
+
+namespace lumaro::app {
+
+using namespace toolkit;
+
+void TfrmPrincipal::TrkBarLiberarChange() {
+  txtMemoriaAlvo->setCaption(intToStr(TrkBarLiberar->max() - TrkBarLiberar->position()));
+  txtAutoRecover->setCaption(intToStr(trkbarAutoLiberar->max() - trkbarAutoLiberar->position()));
+}
+
+void TfrmPrincipal::btnDefragClick() {
+  startRun([this] { return captionInteger(*txtMemoriaAlvo) + 2; });
+}
+
+void TfrmPrincipal::cmdOtimizaRamClick() {
+  btnDefrag->click();
+}
+
+void TfrmPrincipal::DefragAmount(int amount) {
+  startRun([amount] { return amount; });
+}
+
+void TfrmPrincipal::startRun(const std::function<int()>& blockCount) {
+  if (chkboxVisualBar->checked()) frmProgress->show();
+  Timer1->setEnabled(false);
+  MM->Defrag(blockCount());
+}
+
+void TfrmPrincipal::MMBeforeDefrag() {
+  hideTextIconForRun();
+  application().processMessages();
+  startRunAnimation();
+  application().processMessages();
+  Defragging = true;
+  FreeRamAtStart = monitor::megabytes(MM->FreeMemory());
+}
+
+void TfrmPrincipal::MMProgress(int progress) {
+  ProgressBar1->setPosition(progress);
+  // The chart is kept drawn while the run holds the thread; hidden, there is nothing to draw.
+  if (visible()) HeartMachine1->repaint();
+  application().processMessages();
+  if (CancelRequest) {
+    CancelRequest = false;
+    MM->Cancel();
+    progress = 100;
+  }
+  if (!chkboxVisualBar->checked()) return;
+
+  if (progress == 1) {
+    frmProgress->ProgressBarFreeRam->setMax(static_cast<int>(monitor::megabytes(MM->TotalMemory())));
+    frmProgress->show();
+  } else if (progress == 100) {
+    frmProgress->hide();
+  }
+  // The claim itself lowers free memory: the read-out never shows less than at the start.
+  const std::int64_t free = std::max(monitor::megabytes(MM->FreeMemory()), FreeRamAtStart);
+  frmProgress->ProgressBarFreeRam->setPosition(static_cast<int>(free));
+  frmProgress->lblFreeRam->setCaption(intToStr(free) + "M");
+  frmProgress->ProgressBarProgress->setPosition(progress);
+  frmProgress->lblProgress->setCaption(intToStr(progress) + "%");
+  // A shown window paints its changed meters when the loop next runs; a hidden one needs nothing.
+}
+
+void TfrmPrincipal::MMAfterDefrag() {
+  endRunAnimation();
+  Defragging = false;
+  AutoRecoverRequest = false;
+  RadioButton1Click();
+  Timer1->setEnabled(true);
+  if (TimedRecoverRequest) TimedRecoverRequest = false;
+}
+
+}  // namespace lumaro::app

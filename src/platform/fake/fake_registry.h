@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace lumaro::platform::fake {
+
+// Records every write as "<key>\<name>=<value>", in order; refuses all of them while `failing`.
+class FakeRegistry : public Registry {
+ public:
+  bool setDword(const std::string& key, const std::string& name, std::uint32_t value) override {
+    if (failing) return false;
+    const std::string path = key + '\\' + name;
+    writes.push_back(path + '=' + std::to_string(value));
+    values[path] = value;
+    return true;
+  }
+
+  bool failing = false;
+  std::vector<std::string> writes;
+  // The last value written under each "<key>\<name>".
+  std::map<std::string, std::uint32_t> values;
+};
+
+}  // namespace lumaro::platform::fake

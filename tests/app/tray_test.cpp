@@ -1,0 +1,331 @@
+// The tray icons, their pictures and the tray menu of the main window, over the fake platform.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/fake/fake_services.h"
+#include "toolkit/pixel_art.h"
+
+namespace lumaro::app {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using platform::TrayMouse;
+using toolkit::Color;
+using toolkit::rgb;
+using toolkit::test::art;
+using toolkit::test::colorAt;
+
+constexpr std::uint64_t kMiB = 1024 * 1024;
+constexpr const char* kIni = "/opt/lumaro/Lumaro.ini";
+constexpr platform::Tray::IconId kTextIcon = 1;
+constexpr platform::Tray::IconId kAnimatedIcon = 2;
+
+class TrayTest : public ::testing::Test {
+ protected:
+  TrayTest() {
+    setFree(300);
+    fakes.processor.queue({0}, 0);
+  }
+  TfrmPrincipal& started() {
+    EXPECT_EQ(program.start(), std::nullopt);
+    return program.mainWindow();
+  }
+  void setFree(std::uint64_t megabytes) {
+    fakes.memory.setStatus(
+        {.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = megabytes * kMiB});
+  }
+  void tick() {
+    fakes.processor.queue({0}, time_ += 1000);
+    fakes.loop.advance(500);
+  }
+  // The colour of a pixel of the picture the tray shows for an icon, as 0xAARRGGBB.
+  std::uint32_t shownPixel(platform::Tray::IconId id, int x, int y) {
+    return fakes.tray.icons.at(id).image.argb.at(static_cast<std::size_t>(y) * 16 + x);
+  }
+
+  platform::fake::FakeServices fakes;
+  platform::Services services = fakes.services();
+  Program program{services};
+  std::int64_t time_ = 0;
+};
+
+TEST_F(TrayTest, StartUpShowsAPlainSquareAndKeepsTheAnimationAtRest) {
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(fakes.tray.icons.size(), 1u);
+  EXPECT_EQ(fakes.tray.icons.at(kTextIcon).tip, "");
+  EXPECT_EQ(fakes.tray.icons.at(kTextIcon).image.argb, std::vector<std::uint32_t>(256, 0xFFC0C0C0));
+  EXPECT_EQ(w.TrayIcon->PopupMenu(), w.popupTrayicon);
+  EXPECT_TRUE(w.TrayIcon->MinimizeToTray());
+  EXPECT_EQ(w.TrayIcon->Font(), (toolkit::Font{"Arial", 9, false, toolkit::clBlack}));
+  EXPECT_EQ(w.TrayIcon->Options().OffsetX(), 1);
+  EXPECT_EQ(w.TrayIcon->Options().OffsetY(), -1);
+
+  EXPECT_FALSE(w.AniTrayicon->IconVisible());
+  EXPECT_FALSE(w.AniTrayicon->CycleIcons());
+  EXPECT_FALSE(w.AniTrayicon->Enabled());
+  EXPECT_EQ(w.AniTrayicon->CycleInterval(), 1000u);
+  EXPECT_EQ(w.AniTrayicon->IconList(), w.ImageList1);
+
+  EXPECT_EQ(w.Otimizar10->caption, "Otimização rápida : 25MB");
+  EXPECT_EQ(w.Otimizar30->caption, "Otimização rápida : 76MB");
+  EXPECT_EQ(w.Otimizar60->caption, "Otimização rápida : 153MB");
+  EXPECT_EQ(w.popupTrayicon->DrawModule, w.BcCustomDrawModule1);
+}
+
+TEST(TrayColourDepth, ScreensOfFewerThan256ColoursGetThePlainMenu) {
+  for (const auto [depth, drawn] : {std::pair{4, false}, std::pair{8, true}, std::pair{16, true}}) {
+    platform::fake::FakeServices fakes;
+    fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = 300 * kMiB});
+    fakes.processor.queue({0}, 0);
+    fakes.desktop.depth = depth;
+    platform::Services services = fakes.services();
+    Program program(services);
+    ASSERT_EQ(program.start(), std::nullopt);
+    EXPECT_EQ(program.mainWindow().popupTrayicon->DrawModule != nullptr, drawn) << depth;
+  }
+}
+
+TEST_F(TrayTest, TheIconColourSetsTheTextColourAndTheLevelIconsAndIsStoredAtOnce) {
+  TfrmPrincipal& w = started();
+  const Color textColours[] = {toolkit::clBlack, 0xFFFF00, toolkit::clWhite};
+  for (int index : {1, 2, 0}) {
+    w.cbIconColor->userSelect(index);
+    EXPECT_THAT(fakes.fileStore.files[kIni], HasSubstr("ICONE=" + std::to_string(index)));
+    EXPECT_EQ(w.TrayIcon->Font().color, textColours[index]);
+    EXPECT_EQ(w.LevelIconPlenty, w.imagelist2->image(3 * index));
+    EXPECT_EQ(w.LevelIconMedium, w.imagelist2->image(3 * index + 1));
+    EXPECT_EQ(w.LevelIconLow, w.imagelist2->image(3 * index + 2));
+  }
+  w.cbIconColor->userSelect(2);
+  w.cbIconColor->userSelect(3);  // the empty entry: stored, and nothing else changes
+  EXPECT_THAT(fakes.fileStore.files[kIni], HasSubstr("ICONE=3"));
+  EXPECT_EQ(w.TrayIcon->Font().color, toolkit::clWhite);
+  EXPECT_EQ(w.LevelIconLow, w.imagelist2->image(8));
+
+  w.cbIconColor->userType('x');  // typing is swallowed
+  EXPECT_EQ(w.cbIconColor->itemIndex(), 3);
+}
+
+TEST_F(TrayTest, TheTickDrawsTheFreeFigureOverTheLevelPicture) {
+  TfrmPrincipal& w = started();
+  const std::pair<std::uint64_t, const toolkit::Icon*> levels[] = {
+      {300, &w.LevelIconMedium}, {359, &w.LevelIconMedium}, {360, &w.LevelIconPlenty},  // 70 %, 70 %, 70.3 %
+      {128, &w.LevelIconLow},    {133, &w.LevelIconMedium}};                            // 25 %, 25.9 %
+  for (const auto& [free, level] : levels) {
+    setFree(free);
+    tick();
+    EXPECT_EQ(w.TrayIcon->Text(), std::to_string(free));
+    EXPECT_EQ(w.TrayIcon->BackgroundIcon(), *level) << free;
+  }
+  EXPECT_EQ(shownPixel(kTextIcon, 5, 12), 0xFFFFFF00u);  // the medium level's yellow bar
+  EXPECT_EQ(shownPixel(kTextIcon, 2, 12), 0xFF000000u);  // the box outline
+  EXPECT_EQ(shownPixel(kTextIcon, 0, 0), 0xFF7B7B7Bu);   // the outer edge
+}
+
+TEST_F(TrayTest, AStoredEmptyColourLeavesThePlainSquareWithTheFigure) {
+  fakes.fileStore.files[kIni] = "[TfrmPrincipal]\r\nICONE=3\r\n";
+  TfrmPrincipal& w = started();
+  tick();
+  EXPECT_TRUE(w.TrayIcon->BackgroundIcon().empty());
+  EXPECT_EQ(shownPixel(kTextIcon, 0, 0), 0xFFC0C0C0u);
+  EXPECT_EQ(w.TrayIcon->Text(), "300");
+}
+
+TEST_F(TrayTest, LevelPicturesArePixelExact) {
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(w.imagelist2->count(), 9);
+  const std::map<Color, char> key{{rgb(123, 123, 123), 'o'}, {rgb(198, 198, 198), 'i'}, {toolkit::clWhite, 'w'},
+                                  {toolkit::clBlack, 'k'},     {rgb(0, 255, 0), 'g'},       {rgb(64, 64, 64), 'd'},
+                                  {rgb(255, 255, 0), 'y'},     {rgb(192, 192, 192), 's'}};
+  const std::vector<std::string> white = art(w.imagelist2->image(0).image, {0, 0, 16, 16}, key);
+  EXPECT_EQ(white[0], "oooooooooooooooo");
+  EXPECT_EQ(white[1], "oiiiiiiiiiiiiiii");
+  EXPECT_EQ(white[9], "oiwwwwwwwwwwwwwi");
+  EXPECT_EQ(white[10], "oikkkkkkkkkkkkki");
+  EXPECT_EQ(white[12], "oikgggggggggggki");
+  EXPECT_EQ(white[14], "oikkkkkkkkkkkkki");
+  EXPECT_EQ(white[15], "oiiiiiiiiiiiiiii");
+  EXPECT_TRUE(w.imagelist2->image(0).transparent == std::vector<std::uint8_t>(256, 0));
+
+  const toolkit::Icon& black = w.imagelist2->image(7);
+  const std::vector<std::string> rows = art(black.image, {0, 0, 16, 16}, key);
+  EXPECT_EQ(rows[0], "ssssssssssssssss");  // silver: the list's mask colour, so see-through
+  EXPECT_EQ(rows[5], "sdkkkkkkkkkkkkkd");
+  EXPECT_EQ(rows[11], "sdwyyyyyyyyyyywd");
+  EXPECT_TRUE(black.isTransparent(0, 5));
+  EXPECT_FALSE(black.isTransparent(1, 5));
+}
+
+TEST_F(TrayTest, TheMenuHoldsItsSeventeenItemsAndTheirCommands) {
+  TfrmPrincipal& w = started();
+  std::vector<std::string> items;
+  for (const toolkit::MenuItem* item : w.popupTrayicon->items()) {
+    items.push_back(item->name() + " " + item->caption + " " + std::to_string(item->imageIndex));
+    EXPECT_EQ(item->tag, 0);
+  }
+  EXPECT_THAT(items, ElementsAre("cmdRestart Reiniciar Windows 4", "cmdSuspend Suspender Windows 5",
+                                 "cmdShutdown Desligar Windows 6", "N5 - -1",
+                                 "LimparClipboard1 Esvaziar área de transferência 1", "N1 - -1",
+                                 "Otimizar60 Otimização rápida : 153MB 8", "Otimizar30 Otimização rápida : 76MB 8",
+                                 "Otimizar10 Otimização rápida : 25MB 8", "N2 - -1", "OtimizarRam1 &Otimizar Ram 0",
+                                 "N6 - -1", "ConfigurarLumaro1 &Configurar Lumaro 2", "Ajudaonline2 &Ajuda on-line 3",
+                                 "N7 - -1", "FecharOtimizador1 &Fechar Otimizador 7", "N8 - -1"));
+
+  w.cmdRestart->click();
+  w.cmdShutdown->click();
+  w.cmdSuspend->click();
+  w.LimparClipboard1->click();
+  EXPECT_EQ(fakes.sessionControl.calls.size(), 4u);  // the privilege, then the exit, twice
+  EXPECT_FALSE(fakes.keyEvents.pressed.empty());
+  EXPECT_EQ(fakes.clipboard.clears, 1);
+
+  w.ConfigurarLumaro1->click();
+  EXPECT_TRUE(w.visible());
+  w.FecharOtimizador1->click();
+  EXPECT_TRUE(program.application().terminated());
+  EXPECT_THAT(fakes.fileStore.files[kIni], HasSubstr("FormVersion=0"));
+}
+
+TEST_F(TrayTest, DoubleClickRestoresRightClickOpensTheMenuAndTheAnimationStopsARun) {
+  TfrmPrincipal& w = started();
+  std::vector<std::pair<int, int>> openedAt;
+  w.popupTrayicon->setPopupListener([&](int x, int y) { openedAt.emplace_back(x, y); });
+  fakes.tray.press(kTextIcon, TrayMouse::RightDown);
+  EXPECT_THAT(openedAt, ElementsAre(std::pair{1000, 740}));
+
+  for (TrayMouse mouse : {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::LeftUp})
+    fakes.tray.press(kTextIcon, mouse);
+  EXPECT_TRUE(w.visible());
+  w.Image2->click();  // the title bar's minimize picture
+  EXPECT_FALSE(w.visible());
+  w.WMRestoreRequest();
+  EXPECT_TRUE(w.visible());
+
+  // A click on the animated icon during a run asks it to stop.
+  w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 100);
+  int reports = 0;
+  w.MM->OnProgress = [&, handler = w.MM->OnProgress.handler()](toolkit::Component& sender, int progress) {
+    if (++reports == 3) {
+      fakes.tray.press(kAnimatedIcon, TrayMouse::LeftDown);
+      fakes.tray.press(kAnimatedIcon, TrayMouse::LeftUp);
+      EXPECT_TRUE(w.CancelRequest);
+    }
+    handler(sender, progress);
+  };
+  fakes.tray.operations.clear();
+  w.btnDefrag->click();
+  EXPECT_EQ(reports, 3);
+  EXPECT_FALSE(w.CancelRequest);
+  EXPECT_THAT(fakes.tray.operations, ElementsAre("remove 1", "add 2", "remove 2", "add 1"));
+  fakes.tray.press(kAnimatedIcon, TrayMouse::LeftDown);  // between runs it is out of the tray and deaf
+  fakes.tray.press(kAnimatedIcon, TrayMouse::LeftUp);
+  EXPECT_FALSE(w.CancelRequest);
+}
+
+// The main window's item handlers on a canvas with the fake's text: characters are boxes 6 wide
+// (5 drawn) and, in the menu's 11-pixel font, 11 tall.
+class MenuItemDrawingTest : public TrayTest {
+ protected:
+  MenuItemDrawingTest() : w(started()) { canvas.font = w.popupTrayicon->MenuFont; }
+  void draw(toolkit::MenuItem& item, tray::TOwnerDrawState state, const toolkit::Rect& rect = kItem) {
+    bool defaultDraw = true;
+    w.BcCustomDrawModule1DrawMenuItem(item, canvas, rect, state, defaultDraw);
+    EXPECT_FALSE(defaultDraw);
+  }
+  static constexpr toolkit::Rect kItem{10, 4, 190, 26};
+
+  TfrmPrincipal& w;
+  toolkit::Bitmap picture{200, 30, toolkit::toPixel(rgb(1, 2, 3))};
+  toolkit::Canvas canvas{picture, fakes.text};
+};
+
+TEST_F(MenuItemDrawingTest, ItemsAre22HighAnd32WiderAndSeparatorsKeepTheirSize) {
+  for (toolkit::MenuItem* item : {w.OtimizarRam1, w.popupTrayicon->items()[3]}) {
+    int width = 100;
+    int height = 9;
+    bool defaultMeasure = true;
+    w.BcCustomDrawModule1MeasureMenuItem(*item, width, height, defaultMeasure);
+    EXPECT_FALSE(defaultMeasure);
+    EXPECT_EQ(std::pair(width, height), item->isSeparator() ? std::pair(100, 9) : std::pair(132, 22));
+  }
+}
+
+TEST_F(MenuItemDrawingTest, ANormalItemIsAWhiteToGreyBandWithTheImageAt11AndTheTextAt38) {
+  draw(*w.OtimizarRam1, {});
+  EXPECT_EQ(colorAt(picture, 10, 4), toolkit::clWhite);
+  EXPECT_EQ(colorAt(picture, 189, 25), rgb(193, 193, 193));  // 255 + 179 × (192 − 255) div 180
+  EXPECT_EQ(colorAt(picture, 21, 10), toolkit::clBlack);     // the module's corner, 3 rows down
+  EXPECT_EQ(colorAt(picture, 21, 7), rgb(252, 252, 252));    // above it the image is clear
+  // The text from x = 48, centred: (22 − 11 − 1) div 2 = 5 down, with "O" underlined.
+  EXPECT_EQ(colorAt(picture, 48, 9), toolkit::clBlack);
+  EXPECT_NE(colorAt(picture, 47, 9), toolkit::clBlack);
+  EXPECT_NE(colorAt(picture, 48, 8), toolkit::clBlack);
+  EXPECT_EQ(colorAt(picture, 53, 19), toolkit::clBlack);
+  EXPECT_NE(colorAt(picture, 53, 18), toolkit::clBlack);
+
+  draw(*w.OtimizarRam1, {.checked = true});
+  EXPECT_EQ(colorAt(picture, 12, 6), toolkit::clBlack);
+  EXPECT_EQ(colorAt(picture, 187, 23), toolkit::clBlack);
+  EXPECT_NE(colorAt(picture, 13, 7), toolkit::clBlack);
+
+  draw(*w.OtimizarRam1, {.disabled = true});
+  EXPECT_EQ(colorAt(picture, 48, 9), rgb(128, 128, 128));
+  EXPECT_EQ(colorAt(picture, 21, 10), toolkit::clBlack);  // the image keeps its enabled look
+}
+
+TEST_F(MenuItemDrawingTest, TheSelectedItemIsFramedWithADiagonalBandToItsTagColourAndWhiteText) {
+  draw(*w.OtimizarRam1, {.selected = true});
+  EXPECT_EQ(colorAt(picture, 10, 4), rgb(128, 128, 128));
+  EXPECT_EQ(colorAt(picture, 189, 25), rgb(128, 128, 128));
+  EXPECT_EQ(colorAt(picture, 11, 5), rgb(1, 2, 3));  // between frame and band nothing is drawn
+  EXPECT_EQ(colorAt(picture, 12, 6), toolkit::clWhite);
+  EXPECT_EQ(colorAt(picture, 187, 23), rgb(8, 8, 8));  // k = 992: 255 − 992 × 255 div 1024
+  EXPECT_EQ(colorAt(picture, 48, 9), toolkit::clWhite);  // 36 from the band: (18 − 11 − 1) div 2 = 3 down
+
+  w.OtimizarRam1->tag = 0x0000FF;
+  draw(*w.OtimizarRam1, {.selected = true, .checked = true});
+  EXPECT_EQ(colorAt(picture, 186, 22), rgb(255, 9, 9));
+  EXPECT_EQ(colorAt(picture, 187, 23), toolkit::clBlack);  // the checked frame on the band's edge
+}
+
+TEST_F(MenuItemDrawingTest, SeparatorsAreAGreyLineThatStopsShortOfTheHint) {
+  toolkit::MenuItem& line = *w.popupTrayicon->items()[3];
+  const toolkit::Rect rect{10, 4, 190, 13};
+  draw(line, {}, rect);
+  EXPECT_EQ(colorAt(picture, 10, 4), toolkit::clWhite);
+  EXPECT_EQ(colorAt(picture, 10, 8), rgb(128, 128, 128));
+  EXPECT_EQ(colorAt(picture, 169, 8), rgb(128, 128, 128));
+  EXPECT_NE(colorAt(picture, 170, 8), rgb(128, 128, 128));
+
+  line.hint = "ab";  // 12 wide: from 190 − 12 − 15, the line up to 190 − 12 − 20
+  draw(line, {}, rect);
+  EXPECT_EQ(colorAt(picture, 163, 4), toolkit::clBlack);
+  EXPECT_NE(colorAt(picture, 162, 4), toolkit::clBlack);
+  EXPECT_EQ(colorAt(picture, 157, 8), rgb(128, 128, 128));
+  EXPECT_NE(colorAt(picture, 158, 8), rgb(128, 128, 128));
+}
+
+TEST_F(MenuItemDrawingTest, TheWholeMenuBesideItsBar) {
+  toolkit::MenuPicture menu(*w.popupTrayicon, fakes.text);
+  // 11 items of 22 and 6 separators of 9 inside the frame; items start after the 48-pixel bar.
+  EXPECT_EQ(menu.size().height, 3 + 11 * 22 + 6 * 9 + 3);
+  EXPECT_EQ(menu.itemRect(0).left, 3 + 48);
+  EXPECT_EQ(menu.itemRect(0).height(), 22);
+  const toolkit::Bitmap& shown = menu.paint(-1);
+  EXPECT_EQ(colorAt(shown, 3, 3), toolkit::clBlack);                  // the bar's border
+  EXPECT_EQ(colorAt(shown, 3, 3 + 296 - 48), toolkit::clWhite);       // its picture, bottom-aligned
+  EXPECT_EQ(colorAt(shown, 3 + 48, 3), toolkit::clWhite);             // the first item's band
+  EXPECT_EQ(colorAt(shown, 3 + 48 + 11 + 8, 3 + 3 + 1), rgb(0, 128, 0));  // its gear
+}
+
+TEST_F(TrayTest, DestroyingTheWindowFreesTheLevelIcons) {
+  TfrmPrincipal& w = started();
+  w.beforeDestruction();
+  EXPECT_TRUE(w.LevelIconPlenty.empty());
+  EXPECT_TRUE(w.LevelIconLow.empty());
+}
+
+}  // namespace
+}  // namespace lumaro::app

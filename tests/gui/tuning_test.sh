@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real program and the system configuration on a real X server. A tuning value changed while the
+# program runs (the settings file reloaded when the window is first shown) reaches "system.ini" and the
+# registry file in the Windows directory at the end of the session. With a Windows directory that can
+# never be written, the end of the session still ends the program with exit code 0, after the silent
+# exception pause of 15 s.
+# Usage: tuning_test.sh <path to lumaro> <folder for screenshots and logs>
+set -uo pipefail
+built=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/gui_checks.sh"
+
+prepare_sandbox "$built" "$out" || exit 1
+cleanup() { stop_sandbox "${running:-}"; }
+trap cleanup EXIT
+
+ini=$sandbox/bin/Lumaro.ini
+
+# run_changed <Windows directory>: starts the program with that Windows directory, stores a new DMA
+# buffer size while it runs and shows the window, whose first show reloads the settings file; the
+# change handler marks the system configuration as changed. Then the session ends (SIGTERM).
+# Sets `seconds` to the time from the signal to the end and `status` to the exit code.
+run_changed() {
+  rm -f "$ini"
+  LUMARO_WINDOWS_DIR=$1 "$lumaro" >>"$out/lumaro.log" 2>&1 &
+  running=$!
+  wait_until 10 grep -q '^ICONE=' "$ini" || return 1
+  printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
+  request_restore
+  wait_for_window '^Lumaro\.$' 10 >/dev/null || return 1
+  local started=$SECONDS
+  kill -TERM "$running"
+  wait "$running"
+  status=$?
+  seconds=$((SECONDS - started))
+  running=
+  echo "     ended $seconds s after SIGTERM with exit code $status"
+}
+holds() { grep -qx "$2"$'\r' "$1"; }
+took_at_most() { ((seconds <= $1)); }
+took_at_least() { ((seconds >= $1)); }
+
+windows="$sandbox/Windows dir"
+check "a changed tuning value is applied while the program runs" run_changed "$windows"
+check "the end of the session ends the program with exit code 0" test "$status" -eq 0
+check "promptly" took_at_most 5
+check "system.ini holds the new DMA buffer size" holds "$windows/system.ini" 'DMABufferSize=8'
+check "the registry file holds the paging switch, off" holds "$windows/registry.reg" '"DisablePagingExecutive"=dword:00000000'
+check "the registry file begins with REGEDIT4" holds "$windows/registry.reg" 'REGEDIT4'
+cp "$windows/system.ini" "$windows/registry.reg" "$out/" 2>/dev/null
+
+# Below a regular file no folder can be made, not even by root.
+touch "$sandbox/file"
+check "a change with a Windows directory that cannot be written" run_changed "$sandbox/file/windows"
+check "the end of the session still ends the program with exit code 0" test "$status" -eq 0
+check "after the exception pause" took_at_least 15
+check "and within a few seconds of it" took_at_most 20
+check "the settings were still saved" holds "$ini" 'TrkBarDMABuffers_Position=8'
+
+summary

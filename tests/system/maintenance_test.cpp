@@ -1,0 +1,47 @@
+#include "system/maintenance.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_process_launcher.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_system.h"
+#include "system/registry_values.h"
+#include "toolkit/error.h"
+
+namespace lumaro::system {
+namespace {
+
+using ::testing::ElementsAre;
+using Launch = platform::fake::FakeProcessLauncher::Launch;
+
+TEST(Maintenance, TheProgramPathIsQuotedAndItsFolderIsTheCurrentDirectory) {
+  platform::fake::FakeFiles files;
+  files.windowsDir = "/home/ana maria/Windows dir";
+  platform::fake::FakeProcessLauncher launcher;
+  EXPECT_TRUE(RunAndWait(launcher, maintenanceProgram(files), "", kShowNormal));
+  launcher.canStart = false;
+  EXPECT_FALSE(RunAndWait(launcher, "/opt/x/y.exe", " -a", 0));  // parameters follow without a blank
+  EXPECT_THAT(launcher.launches, ElementsAre(Launch{"\"/home/ana maria/Windows dir/tuneup.exe\"",
+                                                    "/home/ana maria/Windows dir/", 5},
+                                             Launch{"\"/opt/x/y.exe\" -a", "/opt/x/", 0}));
+}
+
+TEST(Maintenance, TheIdleSwitchWritesOneOrZeroAndReportsARefusal) {
+  platform::fake::FakeRegistry registry;
+  writeCpuIdle(registry, true);
+  writeCpuIdle(registry, false);
+  EXPECT_THAT(registry.writes, ElementsAre("System\\CurrentControlSet\\control\\CPUIdle\\idle=1",
+                                           "System\\CurrentControlSet\\control\\CPUIdle\\idle=0"));
+  registry.failing = true;
+  std::string message;
+  try {
+    writeCpuIdle(registry, true);
+  } catch (const toolkit::Error& error) {
+    message = error.what();
+  }
+  EXPECT_EQ(message, "Failed to set data for 'idle'");
+}
+
+}  // namespace
+}  // namespace lumaro::system
