@@ -38,7 +38,8 @@ std::vector<toolkit::Icon> levelPictures() {
     for (Color level : kLevels) {
       toolkit::Bitmap picture(16, 16);
       for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) picture.setPixel(x, y, toolkit::toPixel(pixelColor(scheme, level, x, y)));
+        for (int x = 0; x < 16; ++x)
+          picture.setPixel(x, y, toolkit::toPixel(pixelColor(scheme, level, x, y)));
       }
       // The list's mask colour.
       pictures.push_back(toolkit::Icon::masked(std::move(picture), toolkit::toPixel(toolkit::clSilver)));

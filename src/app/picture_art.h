@@ -1,5 +1,4 @@
 #pragma once
-#include <initializer_list>
 #include <map>
 #include <string_view>
 
@@ -8,9 +7,9 @@
 
 namespace lumaro::app {
 
-// A picture written as rows of characters, one per pixel, each naming a colour of `palette`; '.' is a
-// transparent pixel (black under the mask). Rows must be equally long and use only named characters.
-toolkit::Icon pictureFromArt(std::initializer_list<std::string_view> rows,
-                             const std::map<char, toolkit::Color>& palette);
+// A picture written as text: after an opening line break, one line per row and one character per
+// pixel, each naming a colour of `palette`; '.' is a transparent pixel. Rows must be equally long and
+// use only named characters.
+toolkit::Icon pictureFromArt(std::string_view art, const std::map<char, toolkit::Color>& palette);
 
 }  // namespace lumaro::app

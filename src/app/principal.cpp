@@ -186,6 +186,9 @@ void TfrmPrincipal::AppExceptionHandler(const std::exception&) {
 
 void TfrmPrincipal::SessionEnding() {
   application().guarded([this] { closeQuery(); });
+  // A close question that failed before the store saved (a system configuration that cannot be
+  // written) must not cost the user's settings: the store saves at destruction what it has not saved.
+  FormStorage1->Active = true;
   application().terminate();
 }
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "alert/resource_meter.h"
@@ -63,9 +64,11 @@ class TfrmPrincipal : public toolkit::Form {
   void cmdConfiguraClick();
   void cmdFecharClick();
   void btnMinimizarClick();
-  void BcCustomDrawModule1MeasureMenuItem(toolkit::MenuItem& item, int& width, int& height, bool& defaultMeasure);
-  void BcCustomDrawModule1DrawMenuItem(toolkit::MenuItem& item, toolkit::Canvas& canvas, const toolkit::Rect& rect,
-                                       tray::TOwnerDrawState state, bool& defaultDraw);
+  void BcCustomDrawModule1MeasureMenuItem(toolkit::MenuItem& item, int& width, int& height,
+                                          bool& defaultMeasure);
+  void BcCustomDrawModule1DrawMenuItem(toolkit::MenuItem& item, toolkit::Canvas& canvas,
+                                       const toolkit::Rect& rect, tray::TOwnerDrawState state,
+                                       bool& defaultDraw);
 
   // Monitoring, runs and triggers.
   void Timer1Timer();

@@ -31,8 +31,8 @@ void fillGradient(Canvas& canvas, const Rect& rect, Color from, Color to, TGradi
 void TfrmPrincipal::createTrayMenu() {
   BcCustomDrawModule1 = &create<tray::TBcCustomDrawModule>();
   BcCustomDrawModule1->setName("BcCustomDrawModule1");
-  BcCustomDrawModule1->OnMeasureMenuItem = [this](Component&, MenuItem& item, Canvas&, int& width, int& height,
-                                                  bool, bool& defaultMeasure) {
+  BcCustomDrawModule1->OnMeasureMenuItem = [this](Component&, MenuItem& item, Canvas&, int& width,
+                                                  int& height, bool, bool& defaultMeasure) {
     BcCustomDrawModule1MeasureMenuItem(item, width, height, defaultMeasure);
   };
   BcCustomDrawModule1->OnDrawMenuItem = [this](Component&, MenuItem& item, Canvas& canvas, const Rect& rect,
@@ -109,7 +109,7 @@ void TfrmPrincipal::cmdFecharClick() {
 }
 
 void TfrmPrincipal::BcCustomDrawModule1MeasureMenuItem(MenuItem& item, int& width, int& height,
-                                                        bool& defaultMeasure) {
+                                                       bool& defaultMeasure) {
   defaultMeasure = false;
   if (item.isSeparator()) return;
   height = kItemHeight;
@@ -117,15 +117,15 @@ void TfrmPrincipal::BcCustomDrawModule1MeasureMenuItem(MenuItem& item, int& widt
 }
 
 void TfrmPrincipal::BcCustomDrawModule1DrawMenuItem(MenuItem& item, Canvas& canvas, const Rect& rect,
-                                                     tray::TOwnerDrawState state, bool& defaultDraw) {
+                                                    tray::TOwnerDrawState state, bool& defaultDraw) {
   defaultDraw = false;
   if (!menuBitmap_) menuBitmap_ = std::make_unique<Bitmap>();
   if (item.isSeparator()) {
     fillGradient(canvas, rect, clWhite, clBtnFace, TGradientStyle::gsHorizontal, *menuBitmap_);
     const int hintWidth = canvas.textExtent(item.hint).width;
     canvas.brush.style = BrushStyle::Clear;
-    canvas.drawText({rect.right - hintWidth - 15, rect.top, rect.right, rect.bottom}, item.hint, TextAlign::Left,
-                    false);
+    canvas.drawText({rect.right - hintWidth - 15, rect.top, rect.right, rect.bottom}, item.hint,
+                    TextAlign::Left, false);
     canvas.brush = {clGray, BrushStyle::Solid};
     const int y = rect.top + rect.height() / 2;
     canvas.fillRect({rect.left, y, rect.right - hintWidth - 20, y + 1});

@@ -10,11 +10,6 @@ const Bitmap& PaintedControl::picture() {
   return bitmap_;
 }
 
-void PaintedControl::repaint() {
-  paintNow();
-  WinControl::changed();
-}
-
 void PaintedControl::changed() {
   stale_ = true;
   WinControl::changed();

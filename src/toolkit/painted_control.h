@@ -20,8 +20,9 @@ class PaintedControl : public WinControl {
 
   // The picture at the control's current size, painted first if it is stale.
   const Bitmap& picture();
-  // Paints now, stale or not, and tells the view.
-  void repaint();
+  // Draws the control again. The painting itself waits until a view asks for the picture, so a
+  // control nobody can see costs nothing.
+  void repaint() { changed(); }
 
   platform::TextService& textService() const { return text_; }
 

@@ -34,7 +34,8 @@ toolkit::Size TBcBarPopupMenu::measurePlain(Canvas& canvas, const MenuItem& item
   return {textIndent() + text.width + kRightRoom, std::max(text.height + 6, imageHeight)};
 }
 
-void TBcBarPopupMenu::drawPlain(Canvas& canvas, const MenuItem& item, const Rect& rect, TOwnerDrawState state) {
+void TBcBarPopupMenu::drawPlain(Canvas& canvas, const MenuItem& item, const Rect& rect,
+                                TOwnerDrawState state) {
   if (item.isSeparator()) {
     drawPlainSeparator(canvas, item, rect);
     return;
@@ -51,7 +52,7 @@ void TBcBarPopupMenu::drawPlain(Canvas& canvas, const MenuItem& item, const Rect
       canvas.frameRect(Rect{x, y, x + image.image.width(), y + image.image.height()}.inflated(1));
     }
   }
-  canvas.font.color = state.disabled ? toolkit::clGrayText
+  canvas.font.color = state.disabled   ? toolkit::clGrayText
                       : state.selected ? toolkit::clHighlightText
                                        : MenuFont.color;
   canvas.brush.style = toolkit::BrushStyle::Clear;
@@ -73,7 +74,8 @@ void TBcBarPopupMenu::drawPlainSeparator(Canvas& canvas, const MenuItem& item, c
   const int y = rect.top + rect.height() / 2 - 1;
   const int fade = Separators.Fade ? std::clamp(Separators.FadeWidth, 0, std::max(0, right - left)) : 0;
   // An etched line: shadow over highlight, each fading in from the menu's colour.
-  for (const auto& [row, color] : {std::pair{y, toolkit::clBtnShadow}, std::pair{y + 1, toolkit::clBtnHighlight}}) {
+  for (const auto& [row, color] :
+       {std::pair{y, toolkit::clBtnShadow}, std::pair{y + 1, toolkit::clBtnHighlight}}) {
     if (fade > 0) {
       scratch_.setSize(fade, 1);
       GradientFill(scratch_, toolkit::clMenu, color, TGradientStyle::gsHorizontal);

@@ -38,7 +38,8 @@ void GradientFill(toolkit::Bitmap& bitmap, toolkit::Color from, toolkit::Color t
         case TGradientStyle::gsDiagonalLeftRight:
         case TGradientStyle::gsDiagonalRightLeft: {
           const int across = style == TGradientStyle::gsDiagonalLeftRight ? x : w - 1 - x;
-          const auto k = static_cast<int>((static_cast<double>(y) / h + static_cast<double>(across) / w) * 512);
+          const auto k =
+              static_cast<int>((static_cast<double>(y) / h + static_cast<double>(across) / w) * 512);
           pixel = between(a, b, k, 1024);
           break;
         }

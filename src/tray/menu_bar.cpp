@@ -71,8 +71,8 @@ void DrawBar(toolkit::Canvas& canvas, const Rect& rect, const TBcBar& bar, toolk
   }
   const toolkit::Bitmap& picture = bar.BarPicture.Picture;
   if (!picture.empty()) {
-    drawPicture(canvas, rect, rect.left + (rect.width() - picture.width()) / 2, rect.bottom - picture.height(),
-                bar.BarPicture);
+    drawPicture(canvas, rect, rect.left + (rect.width() - picture.width()) / 2,
+                rect.bottom - picture.height(), bar.BarPicture);
   }
   drawCaption(canvas, rect, bar.BarCaption);
 }

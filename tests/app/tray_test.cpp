@@ -9,9 +9,9 @@
 namespace lumaro::app {
 namespace {
 
+using platform::TrayMouse;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using platform::TrayMouse;
 using toolkit::Color;
 using toolkit::rgb;
 using toolkit::test::art;
@@ -75,7 +75,7 @@ TEST_F(TrayTest, StartUpShowsAPlainSquareAndKeepsTheAnimationAtRest) {
 }
 
 TEST(TrayColourDepth, ScreensOfFewerThan256ColoursGetThePlainMenu) {
-  for (const auto [depth, drawn] : {std::pair{4, false}, std::pair{8, true}, std::pair{16, true}}) {
+  for (const auto& [depth, drawn] : {std::pair{4, false}, std::pair{8, true}, std::pair{16, true}}) {
     platform::fake::FakeServices fakes;
     fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = 300 * kMiB});
     fakes.processor.queue({0}, 0);
@@ -110,9 +110,11 @@ TEST_F(TrayTest, TheIconColourSetsTheTextColourAndTheLevelIconsAndIsStoredAtOnce
 
 TEST_F(TrayTest, TheTickDrawsTheFreeFigureOverTheLevelPicture) {
   TfrmPrincipal& w = started();
-  const std::pair<std::uint64_t, const toolkit::Icon*> levels[] = {
-      {300, &w.LevelIconMedium}, {359, &w.LevelIconMedium}, {360, &w.LevelIconPlenty},  // 70 %, 70 %, 70.3 %
-      {128, &w.LevelIconLow},    {133, &w.LevelIconMedium}};                            // 25 %, 25.9 %
+  const std::pair<std::uint64_t, const toolkit::Icon*> levels[] = {{300, &w.LevelIconMedium},
+                                                                   {363, &w.LevelIconMedium},
+                                                                   {364, &w.LevelIconPlenty},  // 58, 70, 71 %
+                                                                   {133, &w.LevelIconLow},
+                                                                   {134, &w.LevelIconMedium}};  // 25, 26 %
   for (const auto& [free, level] : levels) {
     setFree(free);
     tick();
@@ -136,26 +138,50 @@ TEST_F(TrayTest, AStoredEmptyColourLeavesThePlainSquareWithTheFigure) {
 TEST_F(TrayTest, LevelPicturesArePixelExact) {
   TfrmPrincipal& w = started();
   ASSERT_EQ(w.imagelist2->count(), 9);
-  const std::map<Color, char> key{{rgb(123, 123, 123), 'o'}, {rgb(198, 198, 198), 'i'}, {toolkit::clWhite, 'w'},
-                                  {toolkit::clBlack, 'k'},     {rgb(0, 255, 0), 'g'},       {rgb(64, 64, 64), 'd'},
-                                  {rgb(255, 255, 0), 'y'},     {rgb(192, 192, 192), 's'}};
-  const std::vector<std::string> white = art(w.imagelist2->image(0).image, {0, 0, 16, 16}, key);
-  EXPECT_EQ(white[0], "oooooooooooooooo");
-  EXPECT_EQ(white[1], "oiiiiiiiiiiiiiii");
-  EXPECT_EQ(white[9], "oiwwwwwwwwwwwwwi");
-  EXPECT_EQ(white[10], "oikkkkkkkkkkkkki");
-  EXPECT_EQ(white[12], "oikgggggggggggki");
-  EXPECT_EQ(white[14], "oikkkkkkkkkkkkki");
-  EXPECT_EQ(white[15], "oiiiiiiiiiiiiiii");
+  const std::map<Color, char> key{{rgb(123, 123, 123), 'o'}, {rgb(198, 198, 198), 'i'},
+                                  {toolkit::clWhite, 'w'},   {toolkit::clBlack, 'k'},
+                                  {rgb(0, 255, 0), 'g'},     {rgb(64, 64, 64), 'd'},
+                                  {rgb(255, 255, 0), 'y'},   {rgb(192, 192, 192), 's'}};
+  const std::vector<std::string> box{
+      "oooooooooooooooo", "oiiiiiiiiiiiiiii", "oiwwwwwwwwwwwwwi", "oiwwwwwwwwwwwwwi",
+      "oiwwwwwwwwwwwwwi", "oiwwwwwwwwwwwwwi", "oiwwwwwwwwwwwwwi", "oiwwwwwwwwwwwwwi",
+      "oiwwwwwwwwwwwwwi", "oiwwwwwwwwwwwwwi", "oikkkkkkkkkkkkki", "oikgggggggggggki",
+      "oikgggggggggggki", "oikgggggggggggki", "oikkkkkkkkkkkkki", "oiiiiiiiiiiiiiii"};
+  EXPECT_EQ(art(w.imagelist2->image(0).image, {0, 0, 16, 16}, key), box);
   EXPECT_TRUE(w.imagelist2->image(0).transparent == std::vector<std::uint8_t>(256, 0));
 
+  // Black face, yellow level; the outer edge is silver, the list's mask colour, so see-through.
+  std::vector<std::string> dark = box;
+  for (std::string& row : dark) {
+    for (char& c : row) c = std::string_view("sdkwy").at(std::string_view("oiwkg").find(c));
+  }
   const toolkit::Icon& black = w.imagelist2->image(7);
-  const std::vector<std::string> rows = art(black.image, {0, 0, 16, 16}, key);
-  EXPECT_EQ(rows[0], "ssssssssssssssss");  // silver: the list's mask colour, so see-through
-  EXPECT_EQ(rows[5], "sdkkkkkkkkkkkkkd");
-  EXPECT_EQ(rows[11], "sdwyyyyyyyyyyywd");
+  EXPECT_EQ(art(black.image, {0, 0, 16, 16}, key), dark);
   EXPECT_TRUE(black.isTransparent(0, 5));
   EXPECT_FALSE(black.isTransparent(1, 5));
+}
+
+TEST_F(TrayTest, TheAnimationSweepsARedBlockUpTheModuleAndBack) {
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(w.ImageList1->count(), 9);
+  ASSERT_EQ(w.ImageList3->count(), 9);
+  // Where along the diagonal (x + y) the block's red pixels lie, on average.
+  std::vector<int> blockAt;
+  for (int frame = 0; frame < 9; ++frame) {
+    const toolkit::Bitmap& picture = w.ImageList1->image(frame).image;
+    int sum = 0, count = 0;
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        if (colorAt(picture, x, y) != rgb(255, 0, 0)) continue;
+        sum += x + y;
+        ++count;
+      }
+    }
+    ASSERT_GT(count, 0) << frame;
+    blockAt.push_back(sum / count);
+  }
+  EXPECT_THAT(blockAt, ElementsAre(22, 19, 15, 11, 8, 11, 15, 19, 22));
+  EXPECT_EQ(colorAt(w.ImageList1->image(0).image, 0, 15), toolkit::clBlack);  // on black
 }
 
 TEST_F(TrayTest, TheMenuHoldsItsSeventeenItemsAndTheirCommands) {
@@ -165,19 +191,20 @@ TEST_F(TrayTest, TheMenuHoldsItsSeventeenItemsAndTheirCommands) {
     items.push_back(item->name() + " " + item->caption + " " + std::to_string(item->imageIndex));
     EXPECT_EQ(item->tag, 0);
   }
-  EXPECT_THAT(items, ElementsAre("cmdRestart Reiniciar Windows 4", "cmdSuspend Suspender Windows 5",
-                                 "cmdShutdown Desligar Windows 6", "N5 - -1",
-                                 "LimparClipboard1 Esvaziar área de transferência 1", "N1 - -1",
-                                 "Otimizar60 Otimização rápida : 153MB 8", "Otimizar30 Otimização rápida : 76MB 8",
-                                 "Otimizar10 Otimização rápida : 25MB 8", "N2 - -1", "OtimizarRam1 &Otimizar Ram 0",
-                                 "N6 - -1", "ConfigurarLumaro1 &Configurar Lumaro 2", "Ajudaonline2 &Ajuda on-line 3",
-                                 "N7 - -1", "FecharOtimizador1 &Fechar Otimizador 7", "N8 - -1"));
+  EXPECT_THAT(
+      items, ElementsAre("cmdRestart Reiniciar Windows 4", "cmdSuspend Suspender Windows 5",
+                         "cmdShutdown Desligar Windows 6", "N5 - -1",
+                         "LimparClipboard1 Esvaziar área de transferência 1", "N1 - -1",
+                         "Otimizar60 Otimização rápida : 153MB 8", "Otimizar30 Otimização rápida : 76MB 8",
+                         "Otimizar10 Otimização rápida : 25MB 8", "N2 - -1", "OtimizarRam1 &Otimizar Ram 0",
+                         "N6 - -1", "ConfigurarLumaro1 &Configurar Lumaro 2", "Ajudaonline2 &Ajuda on-line 3",
+                         "N7 - -1", "FecharOtimizador1 &Fechar Otimizador 7", "N8 - -1"));
 
   w.cmdRestart->click();
   w.cmdShutdown->click();
   w.cmdSuspend->click();
   w.LimparClipboard1->click();
-  EXPECT_EQ(fakes.sessionControl.calls.size(), 4u);  // the privilege, then the exit, twice
+  EXPECT_THAT(fakes.sessionControl.calls, ElementsAre("privilege", "exit 6", "privilege", "exit 13"));
   EXPECT_FALSE(fakes.keyEvents.pressed.empty());
   EXPECT_EQ(fakes.clipboard.clears, 1);
 
@@ -195,7 +222,8 @@ TEST_F(TrayTest, DoubleClickRestoresRightClickOpensTheMenuAndTheAnimationStopsAR
   fakes.tray.press(kTextIcon, TrayMouse::RightDown);
   EXPECT_THAT(openedAt, ElementsAre(std::pair{1000, 740}));
 
-  for (TrayMouse mouse : {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::LeftUp})
+  for (TrayMouse mouse :
+       {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::LeftUp})
     fakes.tray.press(kTextIcon, mouse);
   EXPECT_TRUE(w.visible());
   w.Image2->click();  // the title bar's minimize picture
@@ -218,7 +246,8 @@ TEST_F(TrayTest, DoubleClickRestoresRightClickOpensTheMenuAndTheAnimationStopsAR
   w.btnDefrag->click();
   EXPECT_EQ(reports, 3);
   EXPECT_FALSE(w.CancelRequest);
-  EXPECT_THAT(fakes.tray.operations, ElementsAre("remove 1", "add 2", "remove 2", "add 1"));
+  // Back at 1000 ms, the animation shows its first frame again before it leaves the tray.
+  EXPECT_THAT(fakes.tray.operations, ElementsAre("remove 1", "add 2", "add 1", "modify 2", "remove 2"));
   fakes.tray.press(kAnimatedIcon, TrayMouse::LeftDown);  // between runs it is out of the tray and deaf
   fakes.tray.press(kAnimatedIcon, TrayMouse::LeftUp);
   EXPECT_FALSE(w.CancelRequest);
@@ -281,12 +310,12 @@ TEST_F(MenuItemDrawingTest, TheSelectedItemIsFramedWithADiagonalBandToItsTagColo
   EXPECT_EQ(colorAt(picture, 189, 25), rgb(128, 128, 128));
   EXPECT_EQ(colorAt(picture, 11, 5), rgb(1, 2, 3));  // between frame and band nothing is drawn
   EXPECT_EQ(colorAt(picture, 12, 6), toolkit::clWhite);
-  EXPECT_EQ(colorAt(picture, 187, 23), rgb(8, 8, 8));  // k = 992: 255 − 992 × 255 div 1024
+  EXPECT_EQ(colorAt(picture, 187, 23), rgb(8, 8, 8));    // k = 992: 255 − 992 × 255 div 1024
   EXPECT_EQ(colorAt(picture, 48, 9), toolkit::clWhite);  // 36 from the band: (18 − 11 − 1) div 2 = 3 down
 
   w.OtimizarRam1->tag = 0x0000FF;
   draw(*w.OtimizarRam1, {.selected = true, .checked = true});
-  EXPECT_EQ(colorAt(picture, 186, 22), rgb(255, 9, 9));
+  EXPECT_EQ(colorAt(picture, 186, 22), rgb(255, 16, 16));  // k = 961
   EXPECT_EQ(colorAt(picture, 187, 23), toolkit::clBlack);  // the checked frame on the band's edge
 }
 
@@ -314,10 +343,10 @@ TEST_F(MenuItemDrawingTest, TheWholeMenuBesideItsBar) {
   EXPECT_EQ(menu.itemRect(0).left, 3 + 48);
   EXPECT_EQ(menu.itemRect(0).height(), 22);
   const toolkit::Bitmap& shown = menu.paint(-1);
-  EXPECT_EQ(colorAt(shown, 3, 3), toolkit::clBlack);                  // the bar's border
-  EXPECT_EQ(colorAt(shown, 3, 3 + 296 - 48), toolkit::clWhite);       // its picture, bottom-aligned
-  EXPECT_EQ(colorAt(shown, 3 + 48, 3), toolkit::clWhite);             // the first item's band
-  EXPECT_EQ(colorAt(shown, 3 + 48 + 11 + 8, 3 + 3 + 1), rgb(0, 128, 0));  // its gear
+  EXPECT_EQ(colorAt(shown, 3, 3), toolkit::clBlack);                      // the bar's border
+  EXPECT_EQ(colorAt(shown, 3, 3 + 296 - 48), toolkit::clWhite);           // its picture, bottom-aligned
+  EXPECT_EQ(colorAt(shown, 3 + 48, 3), toolkit::clWhite);                 // the first item's band
+  EXPECT_EQ(colorAt(shown, 3 + 48 + 11 + 6, 3 + 3 + 1), rgb(0, 128, 0));  // its gear
 }
 
 TEST_F(TrayTest, DestroyingTheWindowFreesTheLevelIcons) {

@@ -21,26 +21,26 @@ ini=$sandbox/bin/Lumaro.ini
 # run_changed <Windows directory>: starts the program with that Windows directory, stores a new DMA
 # buffer size while it runs and shows the window, whose first show reloads the settings file; the
 # change handler marks the system configuration as changed. Then the session ends (SIGTERM).
-# Sets `seconds` to the time from the signal to the end and `status` to the exit code.
+# Sets `milliseconds` to the time from the signal to the end and `status` to the exit code.
 run_changed() {
   rm -f "$ini"
   LUMARO_WINDOWS_DIR=$1 "$lumaro" >>"$out/lumaro.log" 2>&1 &
   running=$!
-  wait_until 10 grep -q '^ICONE=' "$ini" || return 1
+  wait_until 10 grep -qs '^ICONE=' "$ini" || return 1
   printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
   request_restore
   wait_for_window '^Lumaro\.$' 10 >/dev/null || return 1
-  local started=$SECONDS
+  local started=${EPOCHREALTIME/./}
   kill -TERM "$running"
   wait "$running"
   status=$?
-  seconds=$((SECONDS - started))
+  milliseconds=$(((${EPOCHREALTIME/./} - started) / 1000))
   running=
-  echo "     ended $seconds s after SIGTERM with exit code $status"
+  echo "     ended $milliseconds ms after SIGTERM with exit code $status"
 }
 holds() { grep -qx "$2"$'\r' "$1"; }
-took_at_most() { ((seconds <= $1)); }
-took_at_least() { ((seconds >= $1)); }
+took_at_most() { ((milliseconds <= $1 * 1000)); }
+took_at_least() { ((milliseconds >= $1 * 1000)); }
 
 windows="$sandbox/Windows dir"
 check "a changed tuning value is applied while the program runs" run_changed "$windows"

@@ -187,7 +187,8 @@ TEST_F(CanvasTest, TurnedTextRunsUpwardFromItsOriginWithItsCellToTheRightAndIcon
   canvas.font = {"Tahoma", 3, false, clBlack};
   canvas.font.angle = 90;
   canvas.brush.color = clRed;
-  canvas.textOut(2, 8, "ab");  // 12 long, 3 thick: x 2..4, y −4..7
+  // 12 long, 3 thick: x 2..4, y −4..7.
+  canvas.textOut(2, 8, "ab");
   EXPECT_THAT(shape({1, 0, 6, 9}), ElementsAre(".###.",  // "b"
                                                ".###.",  //
                                                ".rrr.",  // the gap between the letters

@@ -47,9 +47,9 @@ class MenuBarTest : public ::testing::Test {
 
 TEST_F(MenuBarTest, GradientUnderTiledScanLinesInsideABorderWithThePictureAtTheBottom) {
   const toolkit::Bitmap& bar = drawn();
-  EXPECT_EQ(colorAt(bar, 2, 1), rgb(10, 0, 0));   // odd rows: the gradient, 10 steps of 10
+  EXPECT_EQ(colorAt(bar, 2, 1), rgb(10, 0, 0));  // odd rows: the gradient, 10 steps of 10
   EXPECT_EQ(colorAt(bar, 9, 15), rgb(80, 0, 0));
-  EXPECT_EQ(colorAt(bar, 9, 16), kBlue);          // even rows: the back picture's blue row, tiled
+  EXPECT_EQ(colorAt(bar, 9, 16), kBlue);            // even rows: the back picture's blue row, tiled
   EXPECT_EQ(colorAt(bar, 1, 5), toolkit::clBlack);  // border
   EXPECT_EQ(colorAt(bar, 10, 0), toolkit::clBlack);
   EXPECT_EQ(colorAt(bar, 4, 17), kGreen);  // the picture covers the border at the bottom, centred
@@ -66,8 +66,8 @@ TEST_F(MenuBarTest, CaptionRunsUpwardCentredWithItsHighlightAndShadowCopies) {
   const toolkit::Bitmap& bar = drawn();
   EXPECT_EQ(colorAt(bar, 4, 5), toolkit::clWhite);  // the caption from (3, 14) up to row 3
   EXPECT_EQ(colorAt(bar, 6, 13), toolkit::clWhite);
-  EXPECT_EQ(colorAt(bar, 2, 14), toolkit::clRed);   // the highlight copy at (2, 15)
-  EXPECT_EQ(colorAt(bar, 3, 8), toolkit::clRed);    // showing in the caption's gap between letters
+  EXPECT_EQ(colorAt(bar, 2, 14), toolkit::clRed);    // the highlight copy at (2, 15)
+  EXPECT_EQ(colorAt(bar, 3, 8), toolkit::clRed);     // showing in the caption's gap between letters
   EXPECT_EQ(colorAt(bar, 7, 2), toolkit::clYellow);  // the shadow copy at (4, 13)
 }
 
@@ -90,15 +90,16 @@ class BarPopupMenuTest : public ::testing::Test {
     open.imageIndex = 0;
     open.OnClick = [this](toolkit::Component&) { ++opened; };
     other.visible = false;
-    module.OnMeasureMenuItem = [this](toolkit::Component&, toolkit::MenuItem& item, toolkit::Canvas&, int& width,
-                                      int& height, bool barVisible, bool& defaultMeasure) {
+    module.OnMeasureMenuItem = [this](toolkit::Component&, toolkit::MenuItem& item, toolkit::Canvas&,
+                                      int& width, int& height, bool barVisible, bool& defaultMeasure) {
       measured.push_back(item.name() + (barVisible ? " with bar" : ""));
       width += 100;
       height = 30;
       defaultMeasure = keepOwnSizes;
     };
     module.OnDrawMenuItem = [this](toolkit::Component&, toolkit::MenuItem& item, toolkit::Canvas& canvas,
-                                   const toolkit::Rect& rect, TOwnerDrawState state, bool, bool& defaultDraw) {
+                                   const toolkit::Rect& rect, TOwnerDrawState state, bool,
+                                   bool& defaultDraw) {
       drawnStates.push_back(item.name() + (state.selected ? " selected" : "") +
                             (state.disabled ? " disabled" : "") + (state.checked ? " checked" : ""));
       canvas.brush.color = kBlue;
@@ -128,9 +129,9 @@ TEST_F(BarPopupMenuTest, PlainStyleWithoutADrawModule) {
   EXPECT_EQ(picture.itemRect(1).height(), TBcBarPopupMenu::kSeparatorHeight);
   EXPECT_EQ(picture.itemRect(2).height(), 0);
   const toolkit::Bitmap& shown = picture.paint(0);
-  EXPECT_EQ(colorAt(shown, 3 + 22 + 4, 3 + 2), kGreen);                          // the image
-  EXPECT_EQ(colorAt(shown, 3 + 22 + 1, 3 + 1), rgb(0, 0, 128));                // highlight
-  EXPECT_EQ(colorAt(shown, 3 + 22 + 28, 3 + 5), toolkit::clWhite);             // its text
+  EXPECT_EQ(colorAt(shown, 3 + 22 + 4, 3 + 2), kGreen);             // the image
+  EXPECT_EQ(colorAt(shown, 3 + 22 + 1, 3 + 1), rgb(0, 0, 128));     // highlight
+  EXPECT_EQ(colorAt(shown, 3 + 22 + 28, 3 + 5), toolkit::clWhite);  // its text
   // The etched separator line from the text column, fading in from the menu colour over all its 48
   // pixels, as it is shorter than the fade.
   EXPECT_EQ(colorAt(shown, 3 + 22 + 28, 3 + 20 + 3), rgb(192, 192, 192));

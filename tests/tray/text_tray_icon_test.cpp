@@ -39,8 +39,8 @@ class TextTrayIconTest : public ::testing::Test {
 
   // The shown icon: 'k' black, 'b' button face, 'w' white, 'r' red, ' ' transparent.
   std::vector<std::string> shown() const {
-    std::vector<std::string> rows = art(icon.Icon().image, kAll,
-                                        {{clBlack, 'k'}, {kSilver, 'b'}, {clWhite, 'w'}, {clRed, 'r'}});
+    std::vector<std::string> rows =
+        art(icon.Icon().image, kAll, {{clBlack, 'k'}, {kSilver, 'b'}, {clWhite, 'w'}, {clRed, 'r'}});
     for (int y = 0; y < 16; ++y) {
       for (int x = 0; x < 16; ++x) {
         if (icon.Icon().isTransparent(x, y)) rows[y][x] = ' ';

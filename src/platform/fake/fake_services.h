@@ -40,10 +40,13 @@ struct FakeServices {
   FakeRegistry registry;
   FakeProcessLauncher launcher;
 
+  // A real memory service in place of the fake one, for measuring runs without a desktop.
+  Memory* realMemory = nullptr;
+
   Services services() {
     return Services{.loop = loop,
                     .messageBox = messageBox,
-                    .memory = memory,
+                    .memory = realMemory != nullptr ? *realMemory : static_cast<Memory&>(memory),
                     .processor = processor,
                     .dynamicStatistics = dynamicStatistics,
                     .systemInfo = systemInfo,

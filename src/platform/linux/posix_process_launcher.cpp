@@ -30,8 +30,7 @@ class SpawnSettings {
     // Libraries commonly ignore SIGPIPE; the program must not inherit that.
     ::sigaddset(&signals, SIGPIPE);
     ::posix_spawnattr_setsigdefault(&attributes_, &signals);
-    ::posix_spawnattr_setflags(&attributes_,
-                               POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+    ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
   }
   SpawnSettings(const SpawnSettings&) = delete;
   SpawnSettings& operator=(const SpawnSettings&) = delete;

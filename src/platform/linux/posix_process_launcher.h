@@ -3,9 +3,9 @@
 
 namespace lumaro::platform::linuxos {
 
-// posix_spawn and waitpid. The program gets the caller's environment, its own session (as a new
-// console detaches it on Windows), default signal handling and mask, and no open file but the standard
-// three. The show mode has no meaning here: a desktop program places its own windows.
+// posix_spawn and waitpid. The program gets the caller's environment, default signal handling and
+// mask, and no open file but the standard three. The show mode has no meaning here: a desktop program
+// places its own windows.
 class PosixProcessLauncher : public ProcessLauncher {
  public:
   bool runAndWait(const std::string& commandLine, const std::string& currentDirectory, int showMode) override;

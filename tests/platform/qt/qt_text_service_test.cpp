@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
 #include <vector>
 
 #include "platform/qt/application_fonts.h"
@@ -36,6 +37,34 @@ TEST(QtTextService, DrawsSolidPixelsOnlyInsideTheClipAndKeepsTheTopByteClear) {
     }
   }
   EXPECT_GT(red, 10);
+}
+
+TEST(QtTextService, TurnedTextRunsUpwardInsideItsTurnedCell) {
+  constexpr std::uint32_t kWhite = 0x00FFFFFF, kBlack = 0;
+  std::vector<std::uint32_t> pixels(30 * 60, kWhite);
+  QtTextService text;
+  TextFont font{"Arial", 14, true};
+  font.italic = true;
+  font.angle = 90;
+  const TextExtent extent = text.textExtent(font, "Lumaro");
+  text.drawText({pixels.data(), 30, 60}, {0, 0, 30, 60}, 5, 55, "Lumaro", font, kBlack);
+  // The cell covers x 5 .. 5 + height and y 55 − width .. 55; the italic slant may lean a pixel or two
+  // out of it along the text.
+  int top = 60, bottom = 0, left = 30, right = 0;
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < 30; ++x) {
+      if (pixels[y * 30 + x] != kBlack) continue;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  EXPECT_GE(left, 5);
+  EXPECT_LT(right, 5 + extent.height);
+  EXPECT_GE(top, 55 - extent.width - 2);
+  EXPECT_LT(bottom, 55 + 2);
+  EXPECT_GT(bottom - top, extent.width * 3 / 4);  // long along y: it runs up, not across
 }
 
 TEST(QtTextService, MsSansSerifIsTheProportionalTrueTypeFace) {

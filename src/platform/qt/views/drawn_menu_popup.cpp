@@ -12,7 +12,10 @@ namespace lumaro::platform::qt {
 
 DrawnMenuPopup::DrawnMenuPopup(toolkit::DrawnMenu& menu, platform::TextService& text, QWidget* parent,
                                Choice onChoice)
-    : QWidget(parent, Qt::Popup), menu_(menu), picture_(menu, text), onChoice_(std::move(onChoice)) {
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint),
+      menu_(menu),
+      picture_(menu, text),
+      onChoice_(std::move(onChoice)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);

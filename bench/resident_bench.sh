@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The resident program at its default 500 ms tick under Xvfb, window hidden, side by side with conky
+# showing memory and processor every 0.5 s: CPU time and resident memory over the same minute.
+# Usage: resident_bench.sh <path to lumaro> [seconds]
+set -euo pipefail
+lumaro=$1
+seconds=${2:-60}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../scripts/lib/virtual-desktop.sh"
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${lumaro_pid:-}" "${conky_pid:-}" 2>/dev/null || true
+  kill "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_virtual_desktop "$work/desktop" >/dev/null
+export XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work/home
+mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$work/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+cp "$lumaro" "$work/bin/lumaro"
+
+cat >"$work/conky.conf" <<'CONF'
+conky.config = { update_interval = 0.5, out_to_x = true, own_window = true, own_window_type = 'normal',
+                 double_buffer = true, total_run_times = 0 }
+conky.text = [[RAM ${memfree} / ${memmax}  CPU ${cpu}%]]
+CONF
+
+"$work/bin/lumaro" >"$work/lumaro.log" 2>&1 &
+lumaro_pid=$!
+conky -q -c "$work/conky.conf" >"$work/conky.log" 2>&1 &
+conky_pid=$!
+sleep 3  # both settle: fonts, first paint
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+lumaro_start=$(ticks "$lumaro_pid")
+conky_start=$(ticks "$conky_pid")
+sleep "$seconds"
+lumaro_ticks=$(($(ticks "$lumaro_pid") - lumaro_start))
+conky_ticks=$(($(ticks "$conky_pid") - conky_start))
+hz=$(getconf CLK_TCK)
+
+awk -v l="$lumaro_ticks" -v c="$conky_ticks" -v hz="$hz" -v s="$seconds" \
+  -v lr="$(rss_kb "$lumaro_pid")" -v cr="$(rss_kb "$conky_pid")" 'BEGIN {
+  printf "resident for %d s (window hidden)   lumaro CPU %.2f s (%.3f %%)   conky CPU %.2f s (%.3f %%)   ratio %.2f\n",
+         s, l / hz, 100 * l / hz / s, c / hz, 100 * c / hz / s, (c > 0 ? l / c : 0)
+  printf "resident memory                    lumaro %.1f MB   conky %.1f MB   ratio %.2f\n",
+         lr / 1024, cr / 1024, lr / cr
+}'
