@@ -46,6 +46,7 @@ void TfrmPrincipal::bindEvents() {
   ProgressBarCPUusage->OnChange = [this](Component&) { ProgressBarCPUusageChange(); };
   ProgressBar1->OnChange = [this](Component&) { ProgressBarCPUusageChange(); };
   btnDefrag->OnClick = [this](Component&) { btnDefragClick(); };
+  btnHelp->OnClick = [this](Component&) { btnHelpClick(); };
   TrkBarLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
   trkbarAutoLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
   for (RadioButton* speed : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {

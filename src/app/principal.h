@@ -86,6 +86,10 @@ class TfrmPrincipal : public toolkit::Form {
   void TimerAutoRecoverTimer();
   void TimerBootTimer();
   void cbHotKeyClick();
+  void Otimizar10Click() { quickRun(Otimizar10->caption); }
+  void Otimizar30Click() { quickRun(Otimizar30->caption); }
+  void Otimizar60Click() { quickRun(Otimizar60->caption); }
+  void btnHelpClick();
 
   // System tuning.
   void TrkBarMinCacheChange();

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace lumaro::platform {
 
@@ -20,6 +21,9 @@ class Desktop {
   virtual int colorDepth() = 0;
   // The default system sound.
   virtual void beep() = 0;
+  // Opens a document (the help) in the desktop's viewer for it; returns at once. A missing file is
+  // the viewer's to report.
+  virtual void openDocument(const std::string& path) = 0;
   // Places every window of the program above other programs' windows, without moving, sizing or
   // activating them.
   virtual void keepProgramWindowsOnTop() = 0;

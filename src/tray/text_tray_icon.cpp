@@ -34,39 +34,27 @@ TTextTrayIcon::TTextTrayIcon(toolkit::Component* owner, toolkit::Application& ap
 }
 
 void TTextTrayIcon::setText(const std::string& text) {
-  if (text == text_) return;
-  text_ = text;
-  refresh();
+  assign(text_, text);
 }
 
 void TTextTrayIcon::setFont(const toolkit::Font& font) {
-  if (font == font_) return;
-  font_ = font;
-  refresh();
+  assign(font_, font);
 }
 
 void TTextTrayIcon::setColor(toolkit::Color color) {
-  if (color == color_) return;
-  color_ = color;
-  refresh();
+  assign(color_, color);
 }
 
 void TTextTrayIcon::setBorder(bool border) {
-  if (border == border_) return;
-  border_ = border;
-  refresh();
+  assign(border_, border);
 }
 
 void TTextTrayIcon::setBorderColor(toolkit::Color color) {
-  if (color == borderColor_) return;
-  borderColor_ = color;
-  refresh();
+  assign(borderColor_, color);
 }
 
 void TTextTrayIcon::setBackgroundIcon(const toolkit::Icon& icon) {
-  if (icon == background_) return;
-  background_ = icon;
-  refresh();
+  assign(background_, icon);
 }
 
 toolkit::Color TTextTrayIcon::backColor() const {

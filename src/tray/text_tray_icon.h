@@ -59,6 +59,13 @@ class TTextTrayIcon : public TCoolTrayIcon {
   void setBackgroundIcon(const toolkit::Icon& icon);
 
  private:
+  // Stores a changed value and redraws; an equal one changes nothing.
+  template <class T>
+  void assign(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    refresh();
+  }
   void refresh();
   // The colour behind the text, which becomes transparent: the square's colour, or the inverse of the
   // font's colour where the square has none or the text would not show on it.

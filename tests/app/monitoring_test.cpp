@@ -233,6 +233,21 @@ TEST_F(MonitoringTest, BootIdleTickDuringARunIsConsumedByIt) {
   EXPECT_TRUE(progress.empty());
 }
 
+TEST_F(MonitoringTest, TrayItemsStartQuickAndFullRuns) {
+  TfrmPrincipal& w = started();
+  w.Otimizar10->click();  // "Otimização rápida : 25MB" with 300 MB free
+  EXPECT_EQ(fakes.memory.commits().size(), 325u);
+  w.OtimizarRam1->click();  // to the target: 205 + 2 blocks
+  EXPECT_EQ(fakes.memory.commits().size(), 325u + 207u);
+}
+
+TEST_F(MonitoringTest, HelpOpensBesideTheProgramWithTheWindowHidden) {
+  TfrmPrincipal& w = started();
+  w.Ajudaonline2->click();
+  EXPECT_FALSE(w.visible());
+  EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+}
+
 TEST_F(MonitoringTest, QuickRunsAddTheirShareToFreeMemory) {
   TfrmPrincipal& w = started();
   EXPECT_EQ(quickRunShare("Otimização rápida : 25MB"), 25);

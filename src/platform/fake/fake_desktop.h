@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/desktop.h"
 
 namespace lumaro::platform::fake {
@@ -9,11 +12,13 @@ class FakeDesktop : public Desktop {
   int colorDepth() override { return depth; }
   void beep() override { ++beeps; }
   void keepProgramWindowsOnTop() override { ++onTopRequests; }
+  void openDocument(const std::string& path) override { documentsOpened.push_back(path); }
 
   Area area{0, 0, 1024, 768};
   int depth = 32;
   int beeps = 0;
   int onTopRequests = 0;
+  std::vector<std::string> documentsOpened;
 };
 
 }  // namespace lumaro::platform::fake

@@ -1,6 +1,8 @@
 #include "platform/qt/qt_desktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QScreen>
 #include <QWidget>
 
@@ -20,6 +22,10 @@ int QtDesktop::colorDepth() {
 
 void QtDesktop::beep() {
   QApplication::beep();
+}
+
+void QtDesktop::openDocument(const std::string& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void QtDesktop::keepProgramWindowsOnTop() {

@@ -1,0 +1,50 @@
+// The processor time of one monitoring tick on the real desktop services, with the main window hidden
+// in the tray and with it shown, against the bare reads every tick needs (the processor counters and
+// two memory readings).
+#include <QApplication>
+#include <cstdio>
+
+#include "app/program.h"
+#include "median_ratio.h"
+#include "platform/qt/desktop_services.h"
+#include "platform/qt/form_view.h"
+
+int main(int argc, char** argv) {
+  QApplication qtApplication(argc, argv);
+  using namespace lumaro;
+  platform::qt::DesktopServices desktop;
+  platform::Services services = desktop.services();
+  app::Program program(services);
+  program.application().setViewFactory([&program](toolkit::Form& form) {
+    return std::make_shared<platform::qt::FormView>(form, program.application());
+  });
+  if (program.start()) return 1;
+  app::TfrmPrincipal& window = program.mainWindow();
+  // No run may start while measuring.
+  window.trkbarAutoLiberar->setPosition(window.trkbarAutoLiberar->max());
+  window.chkboxAutoRecoverTime->setChecked(false);
+
+  constexpr int kTicks = 200;
+  platform::ProcessorCounters counters;
+  const auto bareReads = [&] {
+    for (int i = 0; i < kTicks; ++i) {
+      desktop.processor.read(counters);
+      desktop.memory.status();
+      desktop.memory.status();
+    }
+  };
+  // A tick and what the loop then does with it: repaints of whatever can be seen.
+  const auto ticks = [&] {
+    for (int i = 0; i < kTicks; ++i) {
+      window.Timer1Timer();
+      QApplication::processEvents();
+    }
+  };
+  std::printf("%d monitoring ticks vs. the bare reads of %d ticks (median of alternating rounds)\n", kTicks,
+              kTicks);
+  bench::printMedianRatio("tick, window hidden", 15, bareReads, ticks);
+  window.show();
+  QApplication::processEvents();
+  bench::printMedianRatio("tick, window shown", 15, bareReads, ticks);
+  window.hide();
+}
