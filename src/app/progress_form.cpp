@@ -26,8 +26,8 @@ TfrmProgress::TfrmProgress(Component* owner, Application& app, platform::TextSer
   // In painting order: later controls lie over earlier ones.
   ProgressBarProgress = meter("ProgressBarProgress", {3, 136, 600, 50}, clRed, 6);
   ProgressBarFreeRam = meter("ProgressBarFreeRam", {4, 32, 605, 50}, clYellow, 3);
-  lblFreeRam = label("lblFreeRam", {251, 29, 140, 56}, "100", 49, clLime);
-  lblProgress = label("lblProgress", {252, 135, 140, 56}, "100", 49, clLime);
+  lblFreeRam = label("lblFreeRam", {251, 29, 220, 56}, "100", 49, clLime);
+  lblProgress = label("lblProgress", {252, 135, 220, 56}, "100", 49, clLime);
   embossedHeading("Ram Livre", {{{221, -5}, {223, -4}, {222, -3}}}, {222, -4});
   embossedHeading("Desfragmentando", {{{156, 97}, {154, 98}, {154, 96}}}, {155, 97});
 }
