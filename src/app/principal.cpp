@@ -47,6 +47,9 @@ void TfrmPrincipal::bindEvents() {
   ProgressBar1->OnChange = [this](Component&) { ProgressBarCPUusageChange(); };
   btnDefrag->OnClick = [this](Component&) { btnDefragClick(); };
   btnHelp->OnClick = [this](Component&) { btnHelpClick(); };
+  for (Control* handle : std::initializer_list<Control*>{PanelTitulo, Image1}) {
+    handle->OnMouseDown = [this](Component&, MouseButton, int, int) { PanelTituloMouseDown(); };
+  }
   TrkBarLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
   trkbarAutoLiberar->OnChange = [this](Component&) { TrkBarLiberarChange(); };
   for (RadioButton* speed : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {

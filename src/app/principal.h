@@ -90,6 +90,7 @@ class TfrmPrincipal : public toolkit::Form {
   void Otimizar30Click() { quickRun(Otimizar30->caption); }
   void Otimizar60Click() { quickRun(Otimizar60->caption); }
   void btnHelpClick();
+  void PanelTituloMouseDown() { startMove(); }
 
   // System tuning.
   void TrkBarMinCacheChange();

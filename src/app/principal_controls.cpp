@@ -158,6 +158,7 @@ void TfrmPrincipal::createControls() {
   PanelTitulo = b.make<Panel>(this, "PanelTitulo", {0, 0, 405, 22}, "         Lumaro 3 rev.01");
   PanelTitulo->setColor(kNavy);
   PanelTitulo->setBevelWidth(2);
+  PanelTitulo->setCaptionLeft(true);
   PanelTitulo->setFont(arial(12, true, clWhite));
   Image1 = b.make<Image>(PanelTitulo, "Image1", {3, 3, 16, 16});
   Image2 = b.make<Image>(PanelTitulo, "Image2", {385, 3, 16, 16});

@@ -58,6 +58,11 @@ class Form : public WinControl {
   // Raises the window above others and gives it the input focus.
   void bringToFront();
   void setFrontListener(std::function<void()> listener) { frontListener_ = std::move(listener); }
+  // Lets the user drag the window with the mouse until the button is released.
+  void startMove() {
+    if (moveListener_) moveListener_();
+  }
+  void setMoveListener(std::function<void()> listener) { moveListener_ = std::move(listener); }
 
   // The focused control. Focus moves only while the form is shown.
   Control* activeControl() const { return activeControl_; }
@@ -82,6 +87,7 @@ class Form : public WinControl {
   std::map<int, std::function<void()>> minimizeHooks_;
   int nextHookId_ = 1;
   std::function<void()> frontListener_;
+  std::function<void()> moveListener_;
 };
 
 }  // namespace lumaro::toolkit

@@ -46,10 +46,17 @@ class Panel : public WinControl {
     bevelWidth_ = width;
     changed();
   }
+  // The caption sits in the middle unless it is left-aligned.
+  bool captionLeft() const { return captionLeft_; }
+  void setCaptionLeft(bool left) {
+    captionLeft_ = left;
+    changed();
+  }
 
  private:
   Bevel bevelOuter_ = Bevel::Raised;
   int bevelWidth_ = 1;
+  bool captionLeft_ = false;
 };
 
 // A picture; clicks and mouse presses reach its events.

@@ -248,6 +248,15 @@ TEST_F(MonitoringTest, HelpOpensBesideTheProgramWithTheWindowHidden) {
   EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
 }
 
+TEST_F(MonitoringTest, AnyButtonOnTheTitleStartsAWindowMove) {
+  TfrmPrincipal& w = started();
+  int moves = 0;
+  w.setMoveListener([&] { ++moves; });
+  w.PanelTitulo->mouseDown(toolkit::MouseButton::Right, 40, 5);
+  w.Image1->mouseDown(toolkit::MouseButton::Left, 2, 2);
+  EXPECT_EQ(moves, 2);
+}
+
 TEST_F(MonitoringTest, QuickRunsAddTheirShareToFreeMemory) {
   TfrmPrincipal& w = started();
   EXPECT_EQ(quickRunShare("Otimização rápida : 25MB"), 25);

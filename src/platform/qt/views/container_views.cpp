@@ -16,13 +16,13 @@ class PanelView : public ControlView {
  public:
   PanelView(toolkit::Panel& model, QLabel& frame, toolkit::Application& app)
       : ControlView(model, frame, app), model_(model), frame_(frame) {
-    frame_.setAlignment(Qt::AlignCenter);
     forwardMouse();
   }
 
  protected:
   void apply() override {
     frame_.setText(withoutAccessKeys(model_.caption()));
+    frame_.setAlignment(model_.captionLeft() ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     switch (model_.bevelOuter()) {
       case toolkit::Bevel::None:
         frame_.setFrameStyle(QFrame::NoFrame);

@@ -2,6 +2,7 @@
 
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/qt/views/event_filter.h"
 #include "platform/qt/views/view_convert.h"
@@ -14,12 +15,17 @@ FormWindowView::FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Ap
     window_.raise();
     window_.activateWindow();
   });
+  form_.setMoveListener([this] {
+    // The window manager moves the window while the button stays down.
+    if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
+  });
   window_.installEventFilter(
       new EventFilter(context(), [this](QEvent& event) { return windowEvent(event); }));
 }
 
 FormWindowView::~FormWindowView() {
   form_.setFrontListener(nullptr);
+  form_.setMoveListener(nullptr);
 }
 
 void FormWindowView::apply() {
