@@ -46,4 +46,31 @@ struct Services {
   ProcessLauncher& launcher;
 };
 
+// The services of a holder whose members bear the same names (the desktop's real set, the fakes), with
+// `memory` in place of its own memory service.
+template <class Holder>
+Services servicesOf(Holder& holder, Memory& memory) {
+  return Services{.loop = holder.loop,
+                  .messageBox = holder.messageBox,
+                  .memory = memory,
+                  .processor = holder.processor,
+                  .dynamicStatistics = holder.dynamicStatistics,
+                  .systemInfo = holder.systemInfo,
+                  .files = holder.files,
+                  .instanceGuard = holder.instanceGuard,
+                  .restoreChannel = holder.restoreChannel,
+                  .fileStore = holder.fileStore,
+                  .autostart = holder.autostart,
+                  .sessionControl = holder.sessionControl,
+                  .keyEvents = holder.keyEvents,
+                  .clipboard = holder.clipboard,
+                  .text = holder.text,
+                  .tray = holder.tray,
+                  .hotkeys = holder.hotkeys,
+                  .desktop = holder.desktop,
+                  .systemResources = holder.systemResources,
+                  .registry = holder.registry,
+                  .launcher = holder.launcher};
+}
+
 }  // namespace lumaro::platform

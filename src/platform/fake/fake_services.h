@@ -43,29 +43,7 @@ struct FakeServices {
   // A real memory service in place of the fake one, for measuring runs without a desktop.
   Memory* realMemory = nullptr;
 
-  Services services() {
-    return Services{.loop = loop,
-                    .messageBox = messageBox,
-                    .memory = realMemory != nullptr ? *realMemory : static_cast<Memory&>(memory),
-                    .processor = processor,
-                    .dynamicStatistics = dynamicStatistics,
-                    .systemInfo = systemInfo,
-                    .files = files,
-                    .instanceGuard = instanceGuard,
-                    .restoreChannel = restoreChannel,
-                    .fileStore = fileStore,
-                    .autostart = autostart,
-                    .sessionControl = sessionControl,
-                    .keyEvents = keyEvents,
-                    .clipboard = clipboard,
-                    .text = text,
-                    .tray = tray,
-                    .hotkeys = hotkeys,
-                    .desktop = desktop,
-                    .systemResources = systemResources,
-                    .registry = registry,
-                    .launcher = launcher};
-  }
+  Services services() { return servicesOf(*this, realMemory != nullptr ? *realMemory : memory); }
 };
 
 }  // namespace lumaro::platform::fake

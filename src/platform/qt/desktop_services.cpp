@@ -3,27 +3,7 @@
 namespace lumaro::platform::qt {
 
 Services DesktopServices::services() {
-  return Services{.loop = loop,
-                  .messageBox = messageBox,
-                  .memory = memory,
-                  .processor = processor,
-                  .dynamicStatistics = dynamicStatistics,
-                  .systemInfo = systemInfo,
-                  .files = files,
-                  .instanceGuard = instanceGuard,
-                  .restoreChannel = restoreChannel,
-                  .fileStore = fileStore,
-                  .autostart = autostart,
-                  .sessionControl = sessionControl,
-                  .keyEvents = keyEvents,
-                  .clipboard = clipboard,
-                  .text = text,
-                  .tray = tray,
-                  .hotkeys = hotkeys,
-                  .desktop = desktop,
-                  .systemResources = systemResources,
-                  .registry = registry,
-                  .launcher = launcher};
+  return servicesOf(*this, memory);
 }
 
 }  // namespace lumaro::platform::qt
