@@ -1,39 +1,26 @@
 # Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display and a tray host on it, then
 # exports DISPLAY and sets XVFB_PID and TRAYER_PID.
 
-free_display() {
-  local n
-  for n in $(seq 90 250); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-      echo "$n"
-      return 0
-    fi
-  done
-  return 1
-}
-
-wait_for_display() {
-  local i
+start_virtual_desktop() {
+  local logs=$1 n="" i
+  mkdir -p "$logs"
+  # Xvfb picks a free display itself and writes its number once it accepts connections, so several
+  # virtual desktops can start at the same time without racing for a number.
+  : >"$logs/display"
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
+  XVFB_PID=$!
   for i in $(seq 1 100); do
-    xdpyinfo -display "$1" >/dev/null 2>&1 && return 0
+    n=$(tr -dc 0-9 <"$logs/display")
+    [[ -n "$n" ]] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  return 1
-}
-
-start_virtual_desktop() {
-  local logs=$1 n
-  mkdir -p "$logs"
-  n=$(free_display) || { echo "No free X display number" >&2; return 1; }
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  wait_for_display ":$n" || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
+  [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
   export DISPLAY=":$n"
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
     --transparent false --tint 0x404040 >"$logs/trayer.log" 2>&1 &
   TRAYER_PID=$!
   # The tray host owns the system tray selection once it is ready.
-  local i
   for i in $(seq 1 50); do
     xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.1
