@@ -1,5 +1,5 @@
-# Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display and a tray host on it, then
-# exports DISPLAY and sets XVFB_PID and TRAYER_PID.
+# Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display, a window manager (openbox)
+# and a tray host on it, then exports DISPLAY and sets XVFB_PID, OPENBOX_PID and TRAYER_PID.
 
 start_virtual_desktop() {
   local logs=$1 n="" i
@@ -17,6 +17,15 @@ start_virtual_desktop() {
   done
   [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
   export DISPLAY=":$n"
+  # A real desktop has a window manager: frames, moves and focus behave as users see them.
+  openbox --sm-disable >"$logs/openbox.log" 2>&1 &
+  OPENBOX_PID=$!
+  # It manages the screen once it names itself on the root window.
+  for i in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    kill -0 "$OPENBOX_PID" 2>/dev/null || { echo "openbox did not start; see $logs/openbox.log" >&2; return 1; }
+    sleep 0.1
+  done
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
     --transparent false --tint 0x404040 >"$logs/trayer.log" 2>&1 &
   TRAYER_PID=$!

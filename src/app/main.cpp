@@ -2,7 +2,9 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "app/program_icon.h"
 #include "platform/qt/application_fonts.h"
+#include "platform/qt/classic_look.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/session_end_bridge.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   platform::qt::installApplicationFonts();
+  platform::qt::installClassicLook();
+  platform::qt::setProgramIcon({app::programIcon(16), app::programIcon(32), app::programIcon(48)});
 
   platform::qt::DesktopServices desktop;
   platform::Services services = desktop.services();

@@ -25,6 +25,17 @@ QImage toQImage(const toolkit::Bitmap& bitmap) {
   return image;
 }
 
+QImage toQImage(const toolkit::Icon& icon) {
+  QImage image = toQImage(icon.image).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (icon.isTransparent(x, y)) line[x] = 0;
+    }
+  }
+  return image;
+}
+
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button) {
   switch (button) {
     case Qt::LeftButton:

@@ -1,7 +1,11 @@
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include "platform/qt/views/view_fixture.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/simple_controls.h"
 
 namespace lumaro::platform::qt::test {
 namespace {
@@ -36,6 +40,37 @@ TEST_F(FormViewTest, BringToFrontActivatesTheWindow) {
   form_.bringToFront();
 
   EXPECT_TRUE(QTest::qWaitForWindowActive(&view_->window()));
+}
+
+TEST_F(FormViewTest, ABorderlessFormHasNoFrameAndAFixedSize) {
+  form_.setBorderStyle(toolkit::BorderStyle::None);
+  showForm();
+  QWidget& window = view_->window();
+
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(window.minimumSize(), QSize(300, 200));
+  EXPECT_EQ(window.maximumSize(), QSize(300, 200));
+}
+
+// The form keeps the control that last had the focus, whoever moved it there, and focus set on the
+// form reaches the widget.
+TEST_F(FormViewTest, FocusIsReportedToTheFormAndFollowsIt) {
+  auto& first = add<toolkit::Button>("btnFirst");
+  auto& second = add<toolkit::ComboBox>("cbSecond");
+  first.setBounds({0, 0, 80, 25});
+  second.setBounds({0, 30, 80, 25});
+  showForm();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view_->window()));
+
+  form_.setFocus(&first);
+  EXPECT_TRUE(widget<QWidget>("btnFirst").hasFocus());
+
+  // The user clicks into the editor inside the combo box.
+  widget<QComboBox>("cbSecond").lineEdit()->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(form_.activeControl(), &second);
+
+  form_.hide();
+  EXPECT_EQ(form_.activeControl(), &second);
 }
 
 TEST_F(FormViewTest, UserMinimizingReachesTheModel) {
