@@ -74,7 +74,7 @@ check "a drag on the title panel moves the window by the drag" wait_until 5 at_o
 
 # "Ver Ajuda", at the right end of the page buttons, opens the help beside the program.
 click_at "$main" 380 33
-check "a click on Ver Ajuda opens the help" wait_until 5 grep -q "/bin/lumaro.html" "$sandbox/opened"
+check "a click on Ver Ajuda opens the help" wait_until 5 grep -qs "/bin/lumaro.html" "$sandbox/opened"
 
 # The page buttons, left to right, at the top of the pages.
 tabs=(20 82 168 241)
