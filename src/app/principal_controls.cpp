@@ -109,6 +109,26 @@ class Builder {
     return make<RadioButton>(parent, name, fitted(at, caption, arial(12)), caption);
   }
 
+  // A horizontal slider between its two end labels, the lowest value to its left, the highest to its
+  // right.
+  TrackBar* endedSlider(WinControl* parent, const char* name, int top, int min, int max, int frequency,
+                        Label*& low, const char* lowName, std::string lowText, Label*& high,
+                        const char* highName, std::string highText) {
+    TrackBar* bar = slider(parent, name, {40, top, 290, 30}, min, max, min, frequency);
+    low = value(parent, lowName, {14, top + 8}, std::move(lowText));
+    high = value(parent, highName, {334, top + 8}, std::move(highText));
+    return bar;
+  }
+
+  // A cache figure: the navy "(*) " marker, its caption and the value after it.
+  void markedFigure(WinControl* parent, int top, Label*& marker, const char* markerName, Label*& caption,
+                    const char* captionName, std::string captionText, Label*& figure,
+                    const char* figureName) {
+    marker = heading(parent, markerName, {14, top}, "(*) ");
+    caption = label(parent, captionName, {after(marker), top}, std::move(captionText));
+    figure = value(parent, figureName, {after(caption) + 4, top + 1}, "0");
+  }
+
   // The first free column right of a control, a few pixels apart.
   static int after(const Control* control) { return control->bounds().left + control->bounds().width + 3; }
 
@@ -336,15 +356,13 @@ void TfrmPrincipal::createControls() {
   tabTuneup = b.page(PageControl1, "tabTuneup", "Ajuste Fino");
   ScrewPanel5 = b.screwPanel(tabTuneup, "ScrewPanel5");
   Label40 = b.heading(ScrewPanel5, "Label40", {14, 8}, "Ajusta a velocidade do acesso a memória (DMA):");
-  TrkBarDMABuffers = b.slider(ScrewPanel5, "TrkBarDMABuffers", {40, 26, 290, 30}, 0, 64, 0, 4);
-  txtDMABuffers1 = b.value(ScrewPanel5, "txtDMABuffers1", {14, 34}, "4");
-  txtDMABuffers2 = b.value(ScrewPanel5, "txtDMABuffers2", {334, 34}, "64");
+  TrkBarDMABuffers = b.endedSlider(ScrewPanel5, "TrkBarDMABuffers", 26, 0, 64, 4, txtDMABuffers1,
+                                   "txtDMABuffers1", "4", txtDMABuffers2, "txtDMABuffers2", "64");
   Label25 = b.label(ScrewPanel5, "Label25", {14, 58}, "Buffer de Acesso Direto a Memória (DMA) :");
   txtDMABuffers = b.value(ScrewPanel5, "txtDMABuffers", {b.after(Label25), 59}, "0");
   Label29 = b.heading(ScrewPanel5, "Label29", {14, 84}, "Ajusta buffer para E/S de dados Assíncronos:");
-  TrkBarPageBuffers = b.slider(ScrewPanel5, "TrkBarPageBuffers", {40, 102, 290, 30}, 1, 32, 1, 2);
-  txtPageBuffers1 = b.value(ScrewPanel5, "txtPageBuffers1", {14, 110}, "4");
-  txtPageBuffers2 = b.value(ScrewPanel5, "txtPageBuffers2", {334, 110}, "128");
+  TrkBarPageBuffers = b.endedSlider(ScrewPanel5, "TrkBarPageBuffers", 102, 1, 32, 2, txtPageBuffers1,
+                                    "txtPageBuffers1", "4", txtPageBuffers2, "txtPageBuffers2", "128");
   Label39 = b.label(ScrewPanel5, "Label39", {14, 134}, "Buffer para E/S Assíncrona:");
   txtPageBuffers = b.value(ScrewPanel5, "txtPageBuffers", {b.after(Label39), 135}, "0");
   chkboxForceRam = b.check(ScrewPanel5, "chkboxForceRam", {14, 162},
@@ -360,24 +378,18 @@ void TfrmPrincipal::createControls() {
   ScrewPanel4 = b.screwPanel(tabCache, "ScrewPanel4");
   chkboxCache = b.check(ScrewPanel4, "chkboxCache", {14, 8}, "Faz o Lumaro controlar o Cache do Disco Rígido",
                         false, arial(12, true, kNavy));
-  TrkBarMinCache = b.slider(ScrewPanel4, "TrkBarMinCache", {40, 28, 290, 30}, 0, 64, 0, 4);
-  txtMinCache1 = b.value(ScrewPanel4, "txtMinCache1", {14, 36}, "0");
-  txtMinCache2 = b.value(ScrewPanel4, "txtMinCache2", {334, 36}, "64");
-  Label26 = b.heading(ScrewPanel4, "Label26", {14, 60}, "(*) ");
-  Label22 = b.label(ScrewPanel4, "Label22", {b.after(Label26), 60}, "Tamanho mínimo do Cache:");
-  txtMinCache = b.value(ScrewPanel4, "txtMinCache", {b.after(Label22) + 4, 61}, "0");
-  TrkBarMaxCache = b.slider(ScrewPanel4, "TrkBarMaxCache", {40, 80, 290, 30}, 0, 64, 0, 4);
-  txtMaxCache1 = b.value(ScrewPanel4, "txtMaxCache1", {14, 88}, "0");
-  txtMaxCache2 = b.value(ScrewPanel4, "txtMaxCache2", {334, 88}, "64");
-  Label27 = b.heading(ScrewPanel4, "Label27", {14, 112}, "(*) ");
-  Label19 = b.label(ScrewPanel4, "Label19", {b.after(Label27), 112}, "Tamanho máximo do Cache:");
-  txtMaxCache = b.value(ScrewPanel4, "txtMaxCache", {b.after(Label19) + 4, 113}, "0");
-  TrkBarBlockCache = b.slider(ScrewPanel4, "TrkBarBlockCache", {40, 132, 290, 30}, 1, 32, 1, 2);
-  txtBlockCache1 = b.value(ScrewPanel4, "txtBlockCache1", {14, 140}, "512");
-  txtBlockCache2 = b.value(ScrewPanel4, "txtBlockCache2", {334, 140}, "16384");
-  Label28 = b.heading(ScrewPanel4, "Label28", {14, 164}, "(*) ");
-  Label23 = b.label(ScrewPanel4, "Label23", {b.after(Label28), 164}, "Tamanho do Bloco do Cache:");
-  txtBlockCache = b.value(ScrewPanel4, "txtBlockCache", {b.after(Label23) + 4, 165}, "0");
+  TrkBarMinCache = b.endedSlider(ScrewPanel4, "TrkBarMinCache", 28, 0, 64, 4, txtMinCache1, "txtMinCache1",
+                                 "0", txtMinCache2, "txtMinCache2", "64");
+  b.markedFigure(ScrewPanel4, 60, Label26, "Label26", Label22, "Label22",
+                 "Tamanho mínimo do Cache:", txtMinCache, "txtMinCache");
+  TrkBarMaxCache = b.endedSlider(ScrewPanel4, "TrkBarMaxCache", 80, 0, 64, 4, txtMaxCache1, "txtMaxCache1",
+                                 "0", txtMaxCache2, "txtMaxCache2", "64");
+  b.markedFigure(ScrewPanel4, 112, Label27, "Label27", Label19, "Label19",
+                 "Tamanho máximo do Cache:", txtMaxCache, "txtMaxCache");
+  TrkBarBlockCache = b.endedSlider(ScrewPanel4, "TrkBarBlockCache", 132, 1, 32, 2, txtBlockCache1,
+                                   "txtBlockCache1", "512", txtBlockCache2, "txtBlockCache2", "16384");
+  b.markedFigure(ScrewPanel4, 164, Label28, "Label28", Label23, "Label23",
+                 "Tamanho do Bloco do Cache:", txtBlockCache, "txtBlockCache");
   chkboxCacheRemov =
       b.check(ScrewPanel4, "chkboxCacheRemov", {14, 190}, "Habilita o cache nas unidades de disco removíveis",
               false, arial(12, true, kNavy));
