@@ -189,11 +189,13 @@ void TfrmPrincipal::AppExceptionHandler(const std::exception&) {
 }
 
 void TfrmPrincipal::SessionEnding() {
+  // Ending the loop first spares the close its error pauses: whoever asked will not wait 15 s.
+  application().terminate();
   application().guarded([this] { closeQuery(); });
   // A close question that failed before the store saved (a system configuration that cannot be
-  // written) must not cost the user's settings: the store saves at destruction what it has not saved.
+  // written) must not cost the user's settings.
   FormStorage1->Active = true;
-  application().terminate();
+  if (!FormStorage1->SavedSinceLoad()) application().guarded([this] { FormStorage1->SaveStoredSettings(); });
 }
 
 }  // namespace lumaro::app

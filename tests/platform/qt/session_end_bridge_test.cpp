@@ -1,6 +1,7 @@
 #include "platform/qt/session_end_bridge.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <QTest>
 #include <csignal>
@@ -8,17 +9,39 @@
 namespace lumaro::platform::qt {
 namespace {
 
-TEST(SessionEndBridgeTest, SigtermRunsTheCallbackOnceFromTheLoop) {
+TEST(SessionEndBridgeTest, EachCloseSignalRunsTheCallbackOnceFromTheLoop) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    int calls = 0;
+    SessionEndBridge bridge([&] { ++calls; });
+
+    std::raise(signal);
+    std::raise(signal);
+    EXPECT_EQ(calls, 0);  // nothing runs inside the signal handler
+    // Readable until the loop takes the request, so that a pause can end on it.
+    pollfd pending{bridge.pendingRequestFd(), POLLIN, 0};
+    EXPECT_EQ(::poll(&pending, 1, 0), 1);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(calls, 1);
+  }
+}
+
+TEST(SessionEndBridgeTest, AnIgnoredHangUpStaysIgnored) {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  struct sigaction original {};
+  ASSERT_EQ(sigaction(SIGHUP, &ignore, &original), 0);
   int calls = 0;
-  SessionEndBridge bridge([&] { ++calls; });
-
-  std::raise(SIGTERM);
-  std::raise(SIGTERM);
-  EXPECT_EQ(calls, 0);  // nothing runs inside the signal handler
-
-  EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, 2000));
-  QTest::qWait(50);
-  EXPECT_EQ(calls, 1);
+  {
+    SessionEndBridge bridge([&] { ++calls; });
+    std::raise(SIGHUP);
+    QTest::qWait(50);
+  }
+  EXPECT_EQ(calls, 0);
+  sigaction(SIGHUP, &original, nullptr);
 }
 
 volatile std::sig_atomic_t previousHandlerCalls = 0;
