@@ -203,6 +203,7 @@ TEST_F(ProgramTest, AMemoryBeyondThirtyTwoBitMegabytesStartsCompletelyWithTheSto
 
 TEST_F(ProgramTest, ACloseRequestWhileAStartUpMessageIsUpIsTakenOnceTheStartIsComplete) {
   fakes.fileStore.writesBeforeFailure = 0;  // the first write of the settings file fails
+  fakes.autostart.result = platform::Autostart::Result::FolderFailed;  // and a later step fails
   fakes.messageBox.onShow = [&](const std::string&) {
     fakes.fileStore.writesBeforeFailure = -1;
     program.endSession();
@@ -212,6 +213,7 @@ TEST_F(ProgramTest, ACloseRequestWhileAStartUpMessageIsUpIsTakenOnceTheStartIsCo
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_TRUE(w.Timer1->enabled());  // the start-up went to its end
   EXPECT_TRUE(program.application().terminated());
+  EXPECT_TRUE(fakes.loop.pauses().empty());  // an ending program holds nobody up
   const std::string& settings = fakes.fileStore.files.at("/opt/lumaro/Lumaro.ini");
   EXPECT_NE(settings.find("FormVersion=0"), std::string::npos);
   EXPECT_NE(settings.find("TrkBarLiberar_Position=204"), std::string::npos);

@@ -67,7 +67,8 @@ RegeditDocument::RegeditDocument(std::string_view bytes) {
     if (line.ends_with('\r')) line.remove_suffix(1);
     lines_.emplace_back(line);
   }
-  if (lines_.empty() || (trimmed(lines_.front()) != kFirstLine && trimmed(lines_.front()) != kVersion5FirstLine)) {
+  if (lines_.empty() ||
+      (trimmed(lines_.front()) != kFirstLine && trimmed(lines_.front()) != kVersion5FirstLine)) {
     lines_.insert(lines_.begin(), {std::string(kFirstLine), std::string()});
   }
 }

@@ -68,7 +68,8 @@ std::string utf8ToUtf16(std::string_view text, bool littleEndian) {
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    // The lead byte's own bits: all 7 of a single byte, else those below its length marker.
+    std::uint32_t code = length == 1 ? lead : lead & (0xFFu >> (length + 1));
     for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
       code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     }

@@ -41,7 +41,7 @@ void QtEventLoop::processPending() {
 
 void QtEventLoop::pause(std::uint32_t ms) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!quitRequested_) {
+  for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
     if (left.count() <= 0) return;
     // poll skips a negative descriptor and then only waits.

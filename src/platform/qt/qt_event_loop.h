@@ -20,8 +20,7 @@ class QtEventLoop : public EventLoop {
   void stopTimer(TimerId id) override;
   void post(Callback message) override;
   void processPending() override;
-  // Returns at once once quit was asked for, and early when the pause breaker becomes readable: a
-  // close request must not wait for the pause.
+  // Ends early when the pause breaker becomes readable: a close request must not wait for the pause.
   void pause(std::uint32_t ms) override;
   // A descriptor that is readable while a close request waits (-1: none).
   void setPauseBreaker(int fd) { pauseBreaker_ = fd; }

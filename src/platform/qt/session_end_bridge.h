@@ -32,8 +32,8 @@ class SessionEndBridge {
   std::function<void()> onRequest_;
   int readFd_ = -1;
   int writeFd_ = -1;
-  struct sigaction previous_[std::size(kSignals)] {};
-  bool installed_[std::size(kSignals)] {};
+  struct sigaction previous_[std::size(kSignals)]{};
+  bool installed_[std::size(kSignals)]{};
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 

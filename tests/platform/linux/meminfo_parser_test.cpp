@@ -68,8 +68,9 @@ TEST(MeminfoParser, FiguresBeyondSixtyFourBitsStayAtTheLargestInsteadOfWrapping)
        {status.totalPhysical, status.availablePhysical, status.totalPageFile, status.availablePageFile}) {
     EXPECT_EQ(figure, UINT64_MAX);
   }
-  EXPECT_EQ(parseMeminfo("MemTotal: 100 kB\nMemFree: 18446744073709551615 kB\nCached: 1 kB\n").availablePhysical,
-            UINT64_MAX);
+  EXPECT_EQ(
+      parseMeminfo("MemTotal: 100 kB\nMemFree: 18446744073709551615 kB\nCached: 1 kB\n").availablePhysical,
+      UINT64_MAX);
 }
 
 TEST(MeminfoParser, AvailableAboveTotalIsNoLoadRatherThanAWrappedOne) {

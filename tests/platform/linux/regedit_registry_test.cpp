@@ -91,7 +91,8 @@ TEST(RegeditRegistry, AFileKeepsItsOwnFirstLineAndEncoding) {
   LinuxFileStore files;
   RegeditRegistry registry(files, dir.path());
   const std::u16string head =
-      u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Café]\r\n\"é\"=\"\U0001F600\"\r\n";
+      u"Windows Registry Editor Version "
+      u"5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Café]\r\n\"é\"=\"\U0001F600\"\r\n";
   const std::u16string idle = u"\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\control\\CPUIdle]\r\n";
   dir.write("registry.reg", utf16File(head));
   ASSERT_TRUE(registry.setDword(kIdleKey, "idle", 1));
@@ -102,8 +103,9 @@ TEST(RegeditRegistry, AFileKeepsItsOwnFirstLineAndEncoding) {
   dir.write("registry.reg", utf8);
   ASSERT_TRUE(registry.setDword(kIdleKey, "idle", 1));
   EXPECT_EQ(files.read(registry.path()).bytes,
-            utf8 + "\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\control\\CPUIdle]\r\n"
-                   "\"idle\"=dword:00000001\r\n\r\n");
+            utf8 +
+                "\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\control\\CPUIdle]\r\n"
+                "\"idle\"=dword:00000001\r\n\r\n");
 }
 
 TEST(RegeditRegistry, AFileThatIsNotTheUtf16ItClaimsIsLeftAlone) {

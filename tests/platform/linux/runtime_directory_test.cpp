@@ -43,7 +43,8 @@ TEST_F(RuntimeDirectoryTest, APrivateRuntimeDirIsUsedAsItIs) {
 TEST_F(RuntimeDirectoryTest, WithoutAUsableRuntimeDirOurOwnFolderIsCreatedWithMode0700) {
   const TempDir shared;
   ::chmod(shared.path().c_str(), 01777);
-  for (const char* xdg : {static_cast<const char*>(nullptr), "relative/run", "/missing/folder", shared.path().c_str()}) {
+  for (const char* xdg :
+       {static_cast<const char*>(nullptr), "relative/run", "/missing/folder", shared.path().c_str()}) {
     SCOPED_TRACE(xdg != nullptr ? xdg : "unset");
     const ScopedEnv variable("XDG_RUNTIME_DIR", xdg);
     EXPECT_EQ(runtimeDirectory(), privateFolder());
