@@ -18,7 +18,6 @@ trap cleanup EXIT
 set -m
 
 ini=$sandbox/bin/Lumaro.ini
-holds() { grep -qx "$2"$'\r' "$1"; }
 
 start() {
   "$lumaro" >>"$out/lumaro.log" 2>&1 &

@@ -60,6 +60,9 @@ s.close()
 PY
 }
 
+# holds <file> <line>: the settings or INI file has that line (they end in CR LF).
+holds() { grep -qx "$2"$'\r' "$1"; }
+
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # Prints the id of the first visible window whose name matches, waiting up to $2 seconds.

@@ -21,7 +21,6 @@ set -m
 
 ini=$sandbox/bin/Lumaro.ini
 log=$out/lumaro.log
-holds() { grep -qx "$2"$'\r' "$1"; }
 started() { wait_until 10 grep -qs '^ICONE=' "$ini"; }
 ends_at_once() {
   local began=${EPOCHREALTIME/./}

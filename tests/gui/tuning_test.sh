@@ -38,7 +38,6 @@ run_changed() {
   running=
   echo "     ended $milliseconds ms after SIGTERM with exit code $status"
 }
-holds() { grep -qx "$2"$'\r' "$1"; }
 took_at_most() { ((milliseconds <= $1 * 1000)); }
 
 windows="$sandbox/Windows dir"

@@ -28,12 +28,18 @@ TEST(SessionEndBridgeTest, EachCloseSignalRunsTheCallbackOnceFromTheLoop) {
   }
 }
 
-TEST(SessionEndBridgeTest, AnIgnoredHangUpStaysIgnored) {
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  sigemptyset(&ignore.sa_mask);
+// Puts `handler` on `signal` and returns what was there.
+struct sigaction replaceHandler(int signal, void (*handler)(int)) {
+  struct sigaction replacement {};
+  replacement.sa_handler = handler;
+  sigemptyset(&replacement.sa_mask);
   struct sigaction original {};
-  ASSERT_EQ(sigaction(SIGHUP, &ignore, &original), 0);
+  sigaction(signal, &replacement, &original);
+  return original;
+}
+
+TEST(SessionEndBridgeTest, AnIgnoredHangUpStaysIgnored) {
+  const struct sigaction original = replaceHandler(SIGHUP, SIG_IGN);
   int calls = 0;
   {
     SessionEndBridge bridge([&] { ++calls; });
@@ -50,11 +56,7 @@ extern "C" void countSignal(int) {
 }
 
 TEST(SessionEndBridgeTest, RestoresThePreviousHandler) {
-  struct sigaction counting {};
-  counting.sa_handler = countSignal;
-  sigemptyset(&counting.sa_mask);
-  struct sigaction original {};
-  ASSERT_EQ(sigaction(SIGTERM, &counting, &original), 0);
+  const struct sigaction original = replaceHandler(SIGTERM, countSignal);
   previousHandlerCalls = 0;
 
   {
