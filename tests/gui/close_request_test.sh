@@ -63,18 +63,20 @@ done
 rm -f "$ini"
 truncate -s 65M "$ini"
 start
-check "a settings file that is too large is reported at start-up" wait_for_window '^Lumaro$' 10
+box_up() { wait_for_window '^Lumaro$' 10 >/dev/null; }
+check "a settings file that is too large is reported at start-up" box_up
 check "as one that cannot be read" grep -q "Unable to read $ini" "$out/lumaro.log"
 ends_on TERM
 check "SIGTERM while that message is up ends the program with exit code 0 at once" promptly
 check "the file is left as it was" test "$(stat -c %s "$ini")" -eq $((65 << 20))
 
 # An autostart folder that cannot be made: the start-up's error pause of 15 s holds the thread.
-rm -f "$ini"
+rm -rf "$ini" "$XDG_CONFIG_HOME/autostart"
 mkdir -p "$XDG_CONFIG_HOME"
 touch "$XDG_CONFIG_HOME/autostart"
 start
 wait_until 10 grep -qs '^ICONE=' "$ini"
+sleep 0.5  # well into the pause, which follows the icon colour at once
 ends_on TERM
 check "SIGTERM during the error pause ends the program with exit code 0 at once" promptly
 check "and the settings were saved" holds "$ini" 'FormVersion=0'

@@ -112,7 +112,7 @@ TEST(RegeditRegistry, AFileThatIsNotTheUtf16ItClaimsIsLeftAlone) {
   const TempDir dir;
   LinuxFileStore files;
   RegeditRegistry registry(files, dir.path());
-  const std::string loneSurrogate = utf16File(u"REGEDIT4\r\n") + "\x00\xD8";
+  const std::string loneSurrogate = utf16File(u"REGEDIT4\r\n") + std::string("\x00\xD8", 2);
   for (const std::string& broken : {utf16File(u"REGEDIT4") + "\x41", loneSurrogate}) {
     dir.write("registry.reg", broken);
     EXPECT_FALSE(registry.setDword(kIdleKey, "idle", 1));
