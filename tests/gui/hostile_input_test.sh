@@ -37,14 +37,15 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "skip - the lock against another user needs root to act as nobody"
 else
   shared=$sandbox/tmp
+  chmod o+x "$sandbox"
   mkdir -p "$shared" && chmod 1777 "$shared"
   # nobody takes every name we could look for there, and holds a lock on each.
   runuser -u nobody -- bash -c '
     umask 0; mkdir "$1/lumaro-0" "$1/run"
     exec 3>"$1/LUMARO2.lock" 4>"$1/lumaro-0/LUMARO2.lock" 5>"$1/run/LUMARO2.lock"
-    flock 3 && flock 4 && flock 5 && touch "$1/held" && exec sleep 600' _ "$shared" &
+    flock 3 && flock 4 && flock 5 && touch "$1/held" && exec sleep 600' _ "$shared" 2>/dev/null &
   squatter=$!
-  wait_until 10 test -e "$shared/held"
+  check "nobody holds a lock on every name in the shared folder" wait_until 10 test -e "$shared/held"
   for runtime in "" "$shared/run"; do
     rm -f "$ini"
     XDG_RUNTIME_DIR=$runtime TMPDIR=$shared "$lumaro" >"$out/squatted.log" 2>&1 &
