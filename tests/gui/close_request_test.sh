@@ -20,6 +20,7 @@ set -m
 ini=$sandbox/bin/Lumaro.ini
 
 start() {
+  rm -f "$XDG_RUNTIME_DIR/LUMARO2"
   "$lumaro" >>"$out/lumaro.log" 2>&1 &
   running=$!
 }
@@ -39,7 +40,7 @@ promptly() { ((status == 0 && milliseconds <= 5000)); }
 # restart_notice_up: a stored tuning change reloaded at the first show marks the system configuration
 # as changed; hiding the window by its minimize image then shows the restart notice.
 restart_notice_up() {
-  wait_until 10 grep -qs '^ICONE=' "$ini" || return 1
+  wait_until 10 listening || return 1
   printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
   request_restore
   local main

@@ -60,6 +60,9 @@ s.close()
 PY
 }
 
+# The restore socket listens once the start-up is complete, settings load included.
+listening() { test -S "$XDG_RUNTIME_DIR/LUMARO2"; }
+
 # holds <file> <line>: the settings or INI file has that line (they end in CR LF).
 holds() { grep -qx "$2"$'\r' "$1"; }
 

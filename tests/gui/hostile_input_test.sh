@@ -93,7 +93,7 @@ done
 rm -f "$ini"
 LUMARO_PROC_DIR=$fixtures/garbled "$lumaro" >>"$log" 2>&1 &
 running=$!
-started
+wait_until 10 listening
 request_restore
 main=$(wait_for_window '^Lumaro\.$' 20)
 check "garbled files: a restore request is answered after the one error pause" test -n "$main"
