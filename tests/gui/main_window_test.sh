@@ -45,7 +45,7 @@ export PATH="$sandbox/tools:$PATH"
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &
 running=$!
-wait_until 10 test -S "$XDG_RUNTIME_DIR/LUMARO2"
+wait_until 10 listening
 request_restore
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "a restore request shows the main window" test -n "$main"
