@@ -1,5 +1,5 @@
 # Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display and a tray host on it, then
-# exports DISPLAY and sets XVFB_PID and TRAYER_PID.
+# exports DISPLAY and sets XVFB_PID and TRAYER_PID (none with TRAY_HOST=none).
 
 start_virtual_desktop() {
   local logs=$1 n="" i
@@ -17,10 +17,18 @@ start_virtual_desktop() {
   done
   [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
   export DISPLAY=":$n"
+  # TRAY_HOST=none leaves the display without a tray host, for tests of a host that comes later.
+  [[ ${TRAY_HOST:-trayer} == none ]] && return 0
+  start_tray_host "$logs/trayer.log"
+}
+
+# start_tray_host <log file>: starts trayer (an XEmbed tray host) on $DISPLAY, sets TRAYER_PID, and
+# returns once it owns the system tray selection.
+start_tray_host() {
+  local i
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-    --transparent false --tint 0x404040 >"$logs/trayer.log" 2>&1 &
+    --transparent false --tint 0x404040 >"$1" 2>&1 &
   TRAYER_PID=$!
-  # The tray host owns the system tray selection once it is ready.
   for i in $(seq 1 50); do
     xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.1

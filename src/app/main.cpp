@@ -7,10 +7,12 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/session_end_bridge.h"
 #include "platform/qt/views/drawn_popup_menu_view.h"
+#include "platform/qt/xwayland_choice.h"
 
 using namespace lumaro;
 
 int main(int argc, char** argv) {
+  platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
   QApplication qtApplication(argc, argv);
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);

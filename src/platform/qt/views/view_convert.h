@@ -24,6 +24,10 @@ QFont toQFont(const toolkit::Font& font);
 
 QImage toQImage(const toolkit::Bitmap& bitmap);
 
+// The bitmap for a screen of `devicePixelRatio`: each pixel repeated by the nearest whole factor, so
+// that digits, segments and screws stay sharp on dense screens and the picture keeps its logical size.
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio);
+
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
 
 // A caption as a widget without a keyboard target shows it: "&" marks nothing, "&&" is one "&".
