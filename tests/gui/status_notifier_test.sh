@@ -43,6 +43,9 @@ item_property() {
 }
 activate() { bus_call -d "$item" -o /StatusNotifierItem -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null; }
 main_window_shown() { xdotool search --onlyvisible --name '^Lumaro\.$' >/dev/null 2>&1; }
+main_window_stays_hidden() { ! wait_until "$1" main_window_shown; }
+new_icons() { grep -c 'member=NewIcon' "$out/new-icon.log"; }
+new_icon_sent() { test "$(new_icons)" -ge 1; }
 menu_window() { sized_window '[0-9]+x302'; }
 # The 16 × 16 picture shows a level colour (green, yellow or red) and a black or white figure.
 picture_shows_figure_over_level() {
@@ -79,13 +82,17 @@ dbus-monitor --session "type='signal',interface='org.kde.StatusNotifierItem',mem
   >"$out/new-icon.log" 2>&1 &
 monitor=$!
 sleep 10
+check "no NewIcon over 10 s of unchanged memory" test "$(new_icons)" -eq 0
+# 100 MB less available memory: a new figure, announced once.
+awk '/^MemAvailable:/ {$2 = $2 - 102400} {print}' "$LUMARO_PROC_DIR/meminfo" >"$sandbox/meminfo"
+mv "$sandbox/meminfo" "$LUMARO_PROC_DIR/meminfo"
+check "a changed figure sends NewIcon" wait_until 5 new_icon_sent
 kill "$monitor"
 wait "$monitor" 2>/dev/null
 monitor=
-check "no NewIcon over 10 s of unchanged memory" test "$(grep -c 'member=NewIcon' "$out/new-icon.log")" -eq 0
 
 activate
-check "one activation shows nothing, also after the double-click time" ! wait_until 1 main_window_shown
+check "one activation shows nothing, also after the double-click time" main_window_stays_hidden 1
 activate
 activate
 check "two activations within the double-click time show the main window" wait_until 5 main_window_shown

@@ -71,8 +71,11 @@ void TrayHostWatcher::watchXEmbedTrays() {
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   if (x11 == nullptr || x11->connection() == nullptr) return;
   connection_ = x11->connection();
+  char* host = nullptr;
+  int displayNumber = 0;
   int screenNumber = 0;
-  if (!xcb_parse_display(nullptr, nullptr, nullptr, &screenNumber)) screenNumber = 0;
+  if (xcb_parse_display(nullptr, &host, &displayNumber, &screenNumber) == 0) screenNumber = 0;
+  std::free(host);
   managerAtom_ = internAtom(connection_, "MANAGER");
   selectionAtom_ = internAtom(connection_, "_NET_SYSTEM_TRAY_S" + std::to_string(screenNumber));
   // A new tray owner announces itself to the root window's structure listeners; keep the mask the
