@@ -21,7 +21,8 @@ trap cleanup EXIT
 
 calls=$out/portal-calls.log
 : >"$calls"
-python3 "$here/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
+# Debian's interpreter, which has the D-Bus and GLib bindings of scripts/packages.txt.
+/usr/bin/python3 "$here/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
 portal=$!
 portal_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \

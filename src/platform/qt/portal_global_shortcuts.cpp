@@ -68,8 +68,7 @@ PortalGlobalShortcuts::PortalGlobalShortcuts() {
   qDBusRegisterMetaType<PortalShortcut>();
   qDBusRegisterMetaType<QList<PortalShortcut>>();
   QDBusConnection::sessionBus().connect(kPortalService, kPortalPath, kShortcutsInterface,
-                                        QStringLiteral("Activated"), this,
-                                        SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+                                        QStringLiteral("Activated"), this, SLOT(activated(QDBusMessage)));
 }
 
 PortalGlobalShortcuts::~PortalGlobalShortcuts() {
@@ -101,24 +100,28 @@ bool PortalGlobalShortcuts::registerHotkey(HotkeyId id, std::uint32_t modifiers,
   Binding binding{trigger, requestPath(token), {}, std::move(onPressed)};
   // Listen before asking, so that a quick answer is not missed.
   bus.connect(kPortalService, binding.requestPath, kRequestInterface, QStringLiteral("Response"), this,
-              SLOT(sessionCreated(uint, QVariantMap)));
+              SLOT(sessionCreated(QDBusMessage)));
   QDBusMessage create = portalCall(QStringLiteral("CreateSession"));
   create << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("session_handle_token"), nextToken()}};
   if (bus.call(create, QDBus::Block, kTimeoutMs).type() != QDBusMessage::ReplyMessage) {
     bus.disconnect(kPortalService, binding.requestPath, kRequestInterface, QStringLiteral("Response"), this,
-                   SLOT(sessionCreated(uint, QVariantMap)));
+                   SLOT(sessionCreated(QDBusMessage)));
     return false;
   }
   bindings_[id] = std::move(binding);
   return true;
 }
 
-void PortalGlobalShortcuts::sessionCreated(uint response, const QVariantMap& results) {
-  const QString request = message().path();
+void PortalGlobalShortcuts::sessionCreated(const QDBusMessage& answer) {
+  const QString request = answer.path();
   QDBusConnection::sessionBus().disconnect(kPortalService, request, kRequestInterface,
                                            QStringLiteral("Response"), this,
-                                           SLOT(sessionCreated(uint, QVariantMap)));
+                                           SLOT(sessionCreated(QDBusMessage)));
+  const QList<QVariant> arguments = answer.arguments();
+  if (arguments.size() < 2) return;
+  const uint response = arguments[0].toUInt();
+  const QVariantMap results = qdbus_cast<QVariantMap>(arguments[1]);
   for (auto& [id, binding] : bindings_) {
     if (binding.requestPath != request) continue;
     binding.requestPath.clear();
@@ -161,11 +164,12 @@ std::string PortalGlobalShortcuts::keyName(std::uint32_t virtualKey) {
   return keysymNameForVirtualKey(virtualKey);
 }
 
-void PortalGlobalShortcuts::activated(const QDBusObjectPath& session, const QString& shortcut, qulonglong,
-                                      const QVariantMap&) {
-  if (shortcut != kShortcutId) return;
+void PortalGlobalShortcuts::activated(const QDBusMessage& signal) {
+  const QList<QVariant> arguments = signal.arguments();
+  if (arguments.size() < 2 || arguments[1].toString() != kShortcutId) return;
+  const QString session = arguments[0].value<QDBusObjectPath>().path();
   for (const auto& [id, binding] : bindings_) {
-    if (binding.sessionPath == session.path() && binding.onPressed) {
+    if (binding.sessionPath == session && binding.onPressed) {
       QTimer::singleShot(0, this, binding.onPressed);
       return;
     }

@@ -1,9 +1,7 @@
 #pragma once
-#include <QDBusContext>
-#include <QDBusObjectPath>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -20,7 +18,7 @@ QString portalTrigger(std::uint32_t modifiers, std::uint32_t virtualKey);
 // sessions where an X key grab only sees keys while an X window has the focus. Each registration
 // creates a portal session and binds one shortcut whose preferred trigger is the combination; the
 // portal (and the user) decide the final key. Unregistering closes the session.
-class PortalGlobalShortcuts : public QObject, protected QDBusContext, public GlobalHotkeys {
+class PortalGlobalShortcuts : public QObject, public GlobalHotkeys {
   Q_OBJECT
 
  public:
@@ -36,9 +34,9 @@ class PortalGlobalShortcuts : public QObject, protected QDBusContext, public Glo
   std::string keyName(std::uint32_t virtualKey) override;
 
  private slots:
-  void sessionCreated(uint response, const QVariantMap& results);
-  void activated(const QDBusObjectPath& session, const QString& shortcut, qulonglong timestamp,
-                 const QVariantMap& options);
+  // The answer to CreateSession (response, results) and the Activated signal, as whole messages.
+  void sessionCreated(const QDBusMessage& answer);
+  void activated(const QDBusMessage& signal);
 
  private:
   struct Binding {

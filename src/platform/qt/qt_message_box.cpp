@@ -15,7 +15,8 @@ QString displayText(const std::string& text) {
 
 void QtMessageBox::show(const std::string& caption, const std::string& text) {
   // Also on the error stream, for a session log or a screen nobody watches.
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), displayText(text).replace('\n', ' ').toStdString().c_str());
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(),
+               displayText(text).replace('\n', ' ').toStdString().c_str());
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), displayText(text), QMessageBox::Ok);
   box.setObjectName(QStringLiteral("lumaroMessage"));
   // A message that happens to contain markup must still show as written.
