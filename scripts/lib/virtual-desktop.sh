@@ -1,5 +1,6 @@
 # Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display and a tray host on it, then
-# exports DISPLAY and sets XVFB_PID and TRAYER_PID (none with TRAY_HOST=none).
+# exports DISPLAY and sets XVFB_PID and TRAYER_PID (none with TRAY_HOST=none). SCREEN_SIZE sets the
+# screen's size (1024x768 by default).
 
 start_virtual_desktop() {
   local logs=$1 n="" i
@@ -7,7 +8,7 @@ start_virtual_desktop() {
   # Xvfb picks a free display itself and writes its number once it accepts connections, so several
   # virtual desktops can start at the same time without racing for a number.
   : >"$logs/display"
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
+  Xvfb -displayfd 1 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
   XVFB_PID=$!
   for i in $(seq 1 100); do
     n=$(tr -dc 0-9 <"$logs/display")
