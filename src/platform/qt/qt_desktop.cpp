@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QScreen>
 #include <QUrl>
+#include <QScreen>
 #include <QWidget>
 
 namespace lumaro::platform::qt {
