@@ -26,7 +26,7 @@ shoot_main_window() {
   local window
   QT_SCALE_FACTOR=$1 "$lumaro" >"$out/lumaro-$1x.log" 2>&1 &
   program=$!
-  wait_for_start 10 && request_restore
+  wait_until 10 listening && request_restore
   window=$(wait_for_window '^Lumaro\.$' 10) || return 1
   sleep 1.5 # a few monitoring ticks, so that every instrument shows the fixed figures
   import -window "$window" "$2" 2>/dev/null

@@ -14,6 +14,3 @@ sized_window() {
 
 # The tray icon: the tray host gives it a slot of 16 to 24 pixels.
 wait_for_icon() { wait_until "$1" sized_window '(1[6-9]|2[0-4])x(1[6-9]|2[0-4])'; }
-
-# wait_for_start <seconds>: the running copy listens for restore requests once it has started.
-wait_for_start() { wait_until "$1" test -S "$XDG_RUNTIME_DIR/LUMARO2"; }

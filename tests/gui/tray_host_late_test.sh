@@ -17,7 +17,7 @@ trap cleanup EXIT
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &
 program=$!
-check "the program starts without a tray host" wait_for_start 10
+check "the program starts without a tray host" wait_until 10 listening
 check "no icon shows while there is no tray host" test -z "$(wait_for_icon 1)"
 sleep 4  # the host comes 5 s after the program, as a panel does at log-in
 
