@@ -83,8 +83,8 @@ dbus-monitor --session "type='signal',interface='org.kde.StatusNotifierItem',mem
 monitor=$!
 sleep 10
 check "no NewIcon over 10 s of unchanged memory" test "$(new_icons)" -eq 0
-# 100 MB less available memory: a new figure, announced once.
-awk '/^MemAvailable:/ {$2 = $2 - 102400} {print}' "$LUMARO_PROC_DIR/meminfo" >"$sandbox/meminfo"
+# Half the available memory: a new figure (also in gigabytes), announced.
+awk '/^MemAvailable:/ {$2 = int($2 / 2)} {print}' "$LUMARO_PROC_DIR/meminfo" >"$sandbox/meminfo"
 mv "$sandbox/meminfo" "$LUMARO_PROC_DIR/meminfo"
 check "a changed figure sends NewIcon" wait_until 5 new_icon_sent
 kill "$monitor"
