@@ -2,7 +2,8 @@
 # The hotkey on a Wayland session through the desktop portal's GlobalShortcuts interface, against a
 # stand-in of that interface on a private session bus (no real portal backend runs without a
 # compositor): the program binds its combination as the preferred trigger, an Activated signal starts
-# an optimization, a new combination binds anew, and the session is closed when the program ends.
+# an optimization, a new combination binds anew, the session is closed when the program ends, and
+# without the portal the X key grab serves.
 # Usage: portal_shortcut_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
@@ -60,6 +61,21 @@ check "a chosen combination is bound with its key's symbol name" \
   wait_until 10 grep -qx "BindShortcuts optimize ALT+SHIFT+semicolon" "$calls"
 kill -TERM "$program"
 exits_with 0 "$program" 10
+program=
+
+# Without the portal the X key grab takes over, silently.
+kill "$portal"
+wait "$portal" 2>/dev/null
+portal=
+printf '[TfrmPrincipal]\r\nTrkBarLiberar_Position=0\r\n' >"$sandbox/bin/Lumaro.ini"
+"$lumaro" >"$out/lumaro-no-portal.log" 2>&1 &
+program=$!
+wait_until 10 listening
+before=$(peak_mb "$program")
+xdotool key ctrl+alt+m
+check "without a portal Ctrl+Alt+M reaches the X key grab" wait_until 15 grew "$before"
+kill -TERM "$program"
+check "and the program ends with exit code 0" exits_with 0 "$program" 10
 program=
 
 summary
