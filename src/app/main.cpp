@@ -10,10 +10,12 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/session_end_bridge.h"
 #include "platform/qt/views/drawn_popup_menu_view.h"
+#include "platform/qt/xwayland_choice.h"
 
 using namespace lumaro;
 
 int main(int argc, char** argv) {
+  platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);

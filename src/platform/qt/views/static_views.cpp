@@ -57,7 +57,9 @@ class ImageView : public ControlView {
   }
 
  protected:
-  void apply() override { label_.setPixmap(QPixmap::fromImage(toQImage(model_.picture()))); }
+  void apply() override {
+    label_.setPixmap(QPixmap::fromImage(toSharpQImage(model_.picture(), label_.devicePixelRatioF())));
+  }
 
  private:
   toolkit::Image& model_;

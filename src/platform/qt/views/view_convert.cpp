@@ -1,5 +1,7 @@
 #include "platform/qt/views/view_convert.h"
 
+#include <algorithm>
+
 namespace lumaro::platform::qt {
 
 std::optional<QColor> toQColor(toolkit::Color color) {
@@ -33,6 +35,15 @@ QImage toQImage(const toolkit::Icon& icon) {
       if (icon.isTransparent(x, y)) line[x] = 0;
     }
   }
+  return image;
+}
+
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio) {
+  QImage image = toQImage(bitmap);
+  const int factor = std::max(1, qRound(devicePixelRatio));
+  if (factor == 1 || image.isNull()) return image;
+  image = image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  image.setDevicePixelRatio(factor);
   return image;
 }
 

@@ -27,6 +27,10 @@ QImage toQImage(const toolkit::Bitmap& bitmap);
 // With an alpha channel: the icon's see-through pixels are fully transparent.
 QImage toQImage(const toolkit::Icon& icon);
 
+// The bitmap for a screen of `devicePixelRatio`: each pixel repeated by the nearest whole factor, so
+// that digits, segments and screws stay sharp on dense screens and the picture keeps its logical size.
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio);
+
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
 
 // A caption as a widget without a keyboard target shows it: "&" marks nothing, "&&" is one "&".
