@@ -1,10 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "platform/linux/oom_score.h"
+#include "platform/linux/proc_file.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {
@@ -14,6 +13,9 @@ namespace lumaro::platform::linuxos {
 // OOM score is raised.
 class ProcMemory : public Memory {
  public:
+  // A meminfo is under 2 KiB; one over this bound is garbled and reads as no memory at all.
+  static constexpr std::size_t kMeminfoLimit = 64 << 10;
+
   ProcMemory();
 
   MemoryStatus status() override;
@@ -21,8 +23,7 @@ class ProcMemory : public Memory {
   void releaseBlock(void* base) override;
 
  private:
-  std::string meminfoPath_;
-  std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
+  ProcFile meminfo_;  // kept open: status runs every 500 ms and before every commit
   std::size_t heldBlocks_ = 0;
   std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
   OomScoreBoost oomScore_;
