@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   proc.hold(text);
   const platform::MemoryStatus read = memory.status();
-  const bool fits = size <= platform::linuxos::ProcMemory::kMeminfoLimit;
+  const bool fits = size <= platform::linuxos::kSmallFileLimit;
   require(read.totalPhysical == (fits ? status.totalPhysical : 0));
   require(read.availablePageFile == (fits ? status.availablePageFile : 0));
   return 0;

@@ -7,8 +7,7 @@ namespace lumaro::platform::linuxos {
 
 // The memory status in a /proc/meminfo text. Physical memory is MemTotal and MemAvailable (on kernels
 // before 3.14, which lack MemAvailable: MemFree + Buffers + Cached); the page file adds swap to both.
-// The virtual figures repeat the page file's. Missing or unreadable lines count as 0, and so do figures
-// over an exbibyte, which no machine has.
+// The virtual figures repeat the page file's. Missing or unreadable lines count as 0.
 MemoryStatus parseMeminfo(std::string_view text);
 
 }  // namespace lumaro::platform::linuxos

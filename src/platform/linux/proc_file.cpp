@@ -20,7 +20,39 @@ bool onProcFileSystem(int fd) {
   return ::fstatfs(fd, &info) == 0 && info.f_type == PROC_SUPER_MAGIC;
 }
 
+// Reads from the descriptor's position to the end of the file into `buffer`, which grows up to
+// `limit` + 1 bytes (the extra byte tells a file of exactly the limit from a longer one). Nothing
+// when the file is longer than the limit or cannot be read.
+std::optional<std::string_view> readToEnd(int fd, std::vector<char>& buffer, std::size_t limit) {
+  const std::size_t capacity = limit + 1;
+  if (buffer.empty()) buffer.resize(std::min(kInitialSize, capacity));
+  std::size_t size = 0;
+  ssize_t got = 0;
+  do {
+    // A buffer grown by a larger limit before holds no more than this limit allows.
+    std::size_t room = std::min(buffer.size(), capacity);
+    if (size == room) {
+      if (room == capacity) return std::nullopt;
+      buffer.resize(std::min(buffer.size() * 2, capacity));
+      room = buffer.size();
+    }
+    got = ::read(fd, buffer.data() + size, room - size);
+    if (got > 0) size += static_cast<std::size_t>(got);
+  } while (got > 0 || (got < 0 && errno == EINTR));
+  if (got < 0) return std::nullopt;
+  return std::string_view(buffer.data(), size);
+}
+
 }  // namespace
+
+std::optional<std::string_view> readWholeFile(const char* path, std::vector<char>& buffer,
+                                              std::size_t limit) {
+  const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  const auto text = readToEnd(fd, buffer, limit);
+  ::close(fd);
+  return text;
+}
 
 ProcFile::ProcFile(std::string path, std::size_t limit) : path_(std::move(path)), limit_(limit) {}
 
@@ -42,27 +74,10 @@ void ProcFile::close() {
 }
 
 std::optional<std::string_view> ProcFile::read() {
-  if (!open()) {
-    close();
-    return std::nullopt;
-  }
-  // One byte beyond the limit tells a file of exactly the limit from a longer one.
-  const std::size_t capacity = limit_ + 1;
-  if (buffer_.empty()) buffer_.resize(std::min(kInitialSize, capacity));
-  std::size_t size = 0;
-  ssize_t got = 0;
-  do {
-    if (size == buffer_.size()) {
-      if (size == capacity) break;
-      buffer_.resize(std::min(buffer_.size() * 2, capacity));
-    }
-    got = ::read(fd_, buffer_.data() + size, buffer_.size() - size);
-    if (got > 0) size += static_cast<std::size_t>(got);
-  } while (got > 0 || (got < 0 && errno == EINTR));
-  const bool whole = got == 0;
-  if (!whole || !keptOpen_) close();
-  if (!whole) return std::nullopt;
-  return std::string_view(buffer_.data(), size);
+  const auto text = open() ? readToEnd(fd_, buffer_, limit_) : std::nullopt;
+  // A failed read may mean a stale descriptor: the next read opens the file afresh.
+  if (!text || !keptOpen_) close();
+  return text;
 }
 
 }  // namespace lumaro::platform::linuxos

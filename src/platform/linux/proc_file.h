@@ -7,6 +7,16 @@
 
 namespace lumaro::platform::linuxos {
 
+// Enough for any small kernel file (meminfo, a control group's figures); a longer one is garbled.
+inline constexpr std::size_t kSmallFileLimit = 64 << 10;
+
+// Reads a whole file of at most `limit` bytes into `buffer`, opening and closing it, for files read
+// now and then. The buffer grows when the file does not fit and never shrinks, so reading the same
+// file again allocates nothing. The view points into the buffer; nothing when the file cannot be
+// opened or read, or is longer than the limit.
+std::optional<std::string_view> readWholeFile(const char* path, std::vector<char>& buffer,
+                                              std::size_t limit = kSmallFileLimit);
+
 // One /proc file, read again from its start whenever asked. A file of the kernel's stays open
 // between reads, so that a tick costs a seek and a read instead of an open and a close; any other
 // file (a recorded machine under LUMARO_PROC_DIR) is opened for every read, so that it can be

@@ -8,7 +8,7 @@
 
 namespace lumaro::platform::linuxos {
 
-ProcMemory::ProcMemory() : meminfo_(procRoot() + "/meminfo", kMeminfoLimit) {}
+ProcMemory::ProcMemory() : meminfo_(procRoot() + "/meminfo", kSmallFileLimit) {}
 
 MemoryStatus ProcMemory::status() {
   const auto text = meminfo_.read();

@@ -13,9 +13,6 @@ namespace lumaro::platform::linuxos {
 // OOM score is raised.
 class ProcMemory : public Memory {
  public:
-  // A meminfo is under 2 KiB; one over this bound is garbled and reads as no memory at all.
-  static constexpr std::size_t kMeminfoLimit = 64 << 10;
-
   ProcMemory();
 
   MemoryStatus status() override;
@@ -23,7 +20,9 @@ class ProcMemory : public Memory {
   void releaseBlock(void* base) override;
 
  private:
-  ProcFile meminfo_;  // kept open: status runs every 500 ms and before every commit
+  // Kept open: status runs every 500 ms and before every commit. A meminfo over kSmallFileLimit (a
+  // real one is under 2 KiB) is garbled and reads as no memory at all.
+  ProcFile meminfo_;
   std::size_t heldBlocks_ = 0;
   std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
   OomScoreBoost oomScore_;

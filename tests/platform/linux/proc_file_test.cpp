@@ -70,5 +70,14 @@ TEST(ProcFile, AFileLongerThanTheLimitReadsAsNothingAndItsBufferStaysBounded) {
   EXPECT_FALSE(file.read());
 }
 
+TEST(ReadWholeFile, ReadsWithinItsLimit) {
+  std::vector<char> buffer;
+  EXPECT_TRUE(readWholeFile("/proc/self/status", buffer).value().starts_with("Name:"));
+  EXPECT_FALSE(readWholeFile("/dev/zero", buffer));
+  EXPECT_LE(buffer.size(), kSmallFileLimit + 1);
+  EXPECT_FALSE(readWholeFile("/proc/self/status", buffer, 10));
+  EXPECT_FALSE(readWholeFile("/no/such/file", buffer));
+}
+
 }  // namespace
 }  // namespace lumaro::platform::linuxos
