@@ -13,10 +13,18 @@ namespace lumaro::fuzz {
 class RecordedProc {
  public:
   explicit RecordedProc(const std::string& fileName) {
-    std::string folder = "/tmp/lumaro-fuzz-proc-XXXXXX";
+    // In memory: rewriting a file for every input on a disk file system would cost a flush each time.
+    std::string folder = "/dev/shm/lumaro-fuzz-proc-XXXXXX";
     if (::mkdtemp(folder.data()) == nullptr) std::abort();
     ::setenv("LUMARO_PROC_DIR", folder.c_str(), 1);
+    folder_ = folder;
     path_ = folder + '/' + fileName;
+  }
+  RecordedProc(const RecordedProc&) = delete;
+  RecordedProc& operator=(const RecordedProc&) = delete;
+  ~RecordedProc() {
+    ::unlink(path_.c_str());
+    ::rmdir(folder_.c_str());
   }
 
   void hold(std::string_view bytes) const {
@@ -26,6 +34,7 @@ class RecordedProc {
   }
 
  private:
+  std::string folder_;
   std::string path_;
 };
 
