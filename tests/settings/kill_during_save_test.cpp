@@ -1,6 +1,6 @@
-// kill -9 at random moments of the settings saves, until a number of saves have been completed
-// ($LUMARO_SAVES, default 100; tests/stress/save_kill.sh asks for a thousand): the file is always the
-// whole result of one save, and the next start leaves no temporary file behind.
+// kill -9 at random moments of the settings saves, until there have been a number of saves and as
+// many kills ($LUMARO_SAVES, default 100; tests/stress/save_kill.sh asks for a thousand): the file is
+// always the whole result of one save, and the next start leaves no temporary file behind.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -68,7 +68,7 @@ TEST(KillDuringSave, TheFileIsAlwaysOneWholeSaveAndTheNextStartLeavesNoTemporary
   int leftBehind = 0;
   const auto started = std::chrono::steady_clock::now();
   int kills = 0;
-  for (; lastSave < saves; ++kills) {
+  for (; lastSave < saves || kills < saves; ++kills) {
     ASSERT_LT(kills, 10 * saves + 100) << "the saves do not get on";
     const pid_t saver = startHelper(path, false);
     ASSERT_GT(saver, 0);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# kill -9 at random moments of the settings saves until [count] saves (default 1000) have been made:
-# after every kill the file must be the whole result of one save, never a mix of two nor cut short, and
-# the next start must leave no temporary file beside it. Prints its figures; exits non-zero on a failure.
+# kill -9 at random moments of the settings saves until [count] saves (default 1000) have been made and
+# the saver has been killed as many times: after every kill the file must be the whole result of one
+# save, never a mix of two nor cut short, and the next start must leave no temporary file beside it.
+# Prints its figures; exits non-zero on a failure.
 # The build folder is $LUMARO_BUILD_DIR (default build), configured by scripts/lib/build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
