@@ -31,7 +31,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 
 void IniFile::writeStrings(std::string_view section, const Values& values) const {
   const FileStore::Content content = files_.read(path_);
-  if (content.status == FileStore::ReadStatus::Failed) writeFailed();
+  if (content.status == FileStore::ReadStatus::Failed) throw toolkit::Error("Unable to read " + path_);
   IniDocument document(content.bytes);
   const std::string fileSection = utf8ToCp1252(section);
   for (const auto& [key, value] : values) document.set(fileSection, utf8ToCp1252(key), utf8ToCp1252(value));
