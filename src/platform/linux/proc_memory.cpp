@@ -4,15 +4,14 @@
 
 #include "platform/linux/commit_reserve.h"
 #include "platform/linux/meminfo_parser.h"
-#include "platform/linux/proc_file.h"
 #include "platform/linux/proc_root.h"
 
 namespace lumaro::platform::linuxos {
 
-ProcMemory::ProcMemory() : meminfoPath_(procRoot() + "/meminfo") {}
+ProcMemory::ProcMemory() : meminfo_(procRoot() + "/meminfo", kSmallFileLimit) {}
 
 MemoryStatus ProcMemory::status() {
-  const auto text = readWholeFile(meminfoPath_.c_str(), buffer_);
+  const auto text = meminfo_.read();
   return text ? parseMeminfo(*text) : MemoryStatus{};
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "platform/linux/oom_score.h"
+#include "platform/linux/proc_file.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {
@@ -21,8 +20,9 @@ class ProcMemory : public Memory {
   void releaseBlock(void* base) override;
 
  private:
-  std::string meminfoPath_;
-  std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
+  // Kept open: status runs every 500 ms and before every commit. A meminfo over kSmallFileLimit (a
+  // real one is under 2 KiB) is garbled and reads as no memory at all.
+  ProcFile meminfo_;
   std::size_t heldBlocks_ = 0;
   std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
   OomScoreBoost oomScore_;
