@@ -27,8 +27,6 @@ sized_window() {
   done
   return 1
 }
-# The tray icon: the tray host gives it a slot of 16 to 24 pixels.
-wait_for_icon() { wait_until "$1" sized_window '(1[6-9]|2[0-4])x(1[6-9]|2[0-4])'; }
 # The tray menu: 11 items of 22 pixels and 6 separators of 9 inside a 3-pixel frame are 302 high.
 wait_for_menu() { wait_until "$1" sized_window '[0-9]+x302'; }
 
@@ -50,16 +48,14 @@ shows_figure_over_level() {
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &
 program=$!
-icon=$(wait_for_icon 10)
+icon=$(wait_for_tray_icon 10)
 check "the icon embeds in the tray" test -n "$icon"
-sleep 1.5  # a few monitoring ticks
+check "the icon shows the free memory over a level picture" wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon.png"
-check "the icon shows the free memory over a level picture" shows_figure_over_level "$icon"
 
 right_click "$icon"
 menu=$(wait_for_menu 5)
 check "a right click opens the tray menu" test -n "$menu"
-sleep 0.3
 screenshot "$out/tray-menu.png"
 xdotool key Escape
 check "Escape closes the menu" wait_until 3 not_shown "$menu"
@@ -71,24 +67,22 @@ right_click "$icon"
 menu=$(wait_for_menu 5)
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 76))
-  sleep 0.3
+  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 76))
   screenshot "$out/tray-menu-highlight.png"
   xdotool click 1
 fi
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "\"&Configurar Lumaro\" shows the main window" test -n "$main"
 
-# The tray host goes away and comes back: the icon is added again.
+# The tray host goes away and comes back: the icon is added again, into the new host.
 kill "$TRAYER_PID"
 wait "$TRAYER_PID" 2>/dev/null
-sleep 0.5
 trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
   --transparent false --tint 0x404040 >"$out/trayer-again.log" 2>&1 &
 TRAYER_PID=$!
-icon=$(wait_for_icon 10)
+icon=$(wait_for_tray_icon 10)
 check "after the tray host restarts the icon comes back" test -n "$icon"
-sleep 1
+wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon-again.png"
 
 # "&Fechar Otimizador" from the keyboard: Up from no highlight reaches the last item that can be chosen.

@@ -11,13 +11,18 @@ class FakeDesktop : public Desktop {
   Area workArea() override { return area; }
   int colorDepth() override { return depth; }
   void beep() override { ++beeps; }
-  void keepProgramWindowsOnTop() override { ++onTopRequests; }
+  void keepProgramWindowsOnTop() override {
+    ++onTopRequests;
+    programOnTop = true;
+  }
+  void releaseProgramWindowsFromTop() override { programOnTop = false; }
   void openDocument(const std::string& path) override { documentsOpened.push_back(path); }
 
   Area area{0, 0, 1024, 768};
   int depth = 32;
   int beeps = 0;
   int onTopRequests = 0;
+  bool programOnTop = false;
   std::vector<std::string> documentsOpened;
 };
 

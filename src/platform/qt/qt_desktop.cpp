@@ -28,15 +28,33 @@ void QtDesktop::openDocument(const std::string& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
+namespace {
+
+void setStaysOnTop(QWidget& window, bool onTop) {
+  const bool shown = window.isVisible();
+  // Changing the flags re-creates the native window, which hides it: show it again, unactivated.
+  const bool unactivated = window.testAttribute(Qt::WA_ShowWithoutActivating);
+  window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+  window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (shown) window.show();
+  window.setAttribute(Qt::WA_ShowWithoutActivating, unactivated);
+}
+
+}  // namespace
+
 void QtDesktop::keepProgramWindowsOnTop() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) continue;
-    const bool shown = window->isVisible();
-    // Changing the flags re-creates the native window, which hides it: show it again, unactivated.
-    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (shown) window->show();
+    setStaysOnTop(*window, true);
+    placedOnTop_.emplace_back(window);
   }
+}
+
+void QtDesktop::releaseProgramWindowsFromTop() {
+  for (const QPointer<QWidget>& window : placedOnTop_) {
+    if (window) setStaysOnTop(*window, false);
+  }
+  placedOnTop_.clear();
 }
 
 }  // namespace lumaro::platform::qt
