@@ -98,7 +98,7 @@ wait_for_window() {
 tray_icon() {
   local host w X Y WIDTH HEIGHT SCREEN WINDOW hosted=""
   for host in $(xdotool search --class trayer 2>/dev/null); do
-    hosted+=" $(xwininfo -tree -id "$host" 2>/dev/null | grep -o '0x[0-9a-f]\+' | while read -r hex; do echo $((hex)); done)"
+    hosted+=" $(xwininfo -tree -id "$host" 2>/dev/null | grep -o '0x[0-9a-f]\+' | while read -r hex; do printf ' %d ' "$hex"; done)"
   done
   for w in $(xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null); do
     [[ "$w" == "${1:-}" || " $hosted " != *" $w "* ]] && continue
