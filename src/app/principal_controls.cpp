@@ -179,9 +179,8 @@ void TfrmPrincipal::createControls() {
   Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {48, 68, 241, 201});
   Panel1->setColor(clGreen);
   Panel1->setBevelOuter(Bevel::None);
-  HeartMachine1 =
-      b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 239, 199}, {}, services_.text,
-                                     application());
+  HeartMachine1 = b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 239, 199}, {},
+                                                 services_.text, application());
   HeartMachine1->setAlign(Align::None);
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);

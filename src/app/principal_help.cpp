@@ -8,7 +8,8 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  services_.desktop.openDocument((std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string());
+  services_.desktop.openDocument(
+      (std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string());
 }
 
 }  // namespace lumaro::app

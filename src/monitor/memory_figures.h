@@ -24,8 +24,8 @@ constexpr std::int64_t freePercent(std::int64_t freeMB, std::int64_t totalMB) {
 // The memory load followed by "%".
 std::string memoryLoadText(const platform::MemoryStatus& status);
 
-// "<available in MiB, two decimals, halves away from zero>M (<whole per cent of total>%)", with the user's decimal separator:
-// 123,46M (24%). A total of 0 shows 0%.
+// "<available in MiB, two decimals, halves away from zero>M (<whole per cent of total>%)", with the user's
+// decimal separator: 123,46M (24%). A total of 0 shows 0%.
 std::string freeAmountText(std::uint64_t available, std::uint64_t total, const std::string& decimalSeparator);
 
 }  // namespace lumaro::monitor

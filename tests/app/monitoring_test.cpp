@@ -384,7 +384,7 @@ TEST_F(AlertTest, OneAlertPerLowSpellClosedWhenResourcesRecover) {
   EXPECT_GT(fakes.desktop.onTopRequests, 0);
   EXPECT_TRUE(fakes.desktop.programOnTop);
 
-  w.frmAntiCrash->btnDefrag->click();  // the user closes it while resources stay low
+  w.frmAntiCrash->btnDefrag->click();        // the user closes it while resources stay low
   EXPECT_FALSE(fakes.desktop.programOnTop);  // back among the other programs' windows
   const int requests = fakes.desktop.onTopRequests;
   tick();

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QScreen>
+#include <QUrl>
 #include <QWidget>
 
 namespace lumaro::platform::qt {

@@ -48,7 +48,8 @@ TEST(PacedMemory, ThePauseComesFromTheEnvironmentWithinSaneBounds) {
   EXPECT_EQ(pauseFor(nullptr), milliseconds(0));
   EXPECT_EQ(pauseFor("5"), milliseconds(5));
   EXPECT_EQ(pauseFor("1000"), milliseconds(1000));
-  for (const char* bad : {"", "0", "-3", "1001", "5ms", "x", "99999999999"}) EXPECT_EQ(pauseFor(bad), milliseconds(0)) << bad;
+  for (const char* bad : {"", "0", "-3", "1001", "5ms", "x", "99999999999"})
+    EXPECT_EQ(pauseFor(bad), milliseconds(0)) << bad;
 }
 
 }  // namespace

@@ -24,7 +24,9 @@ TEST(QtDesktop, WindowsGoOnTopOnlyUntilReleasedAndStayShown) {
   QWidget progress;
   progress.setWindowFlag(Qt::WindowStaysOnTopHint, true);  // on top by itself
   main.show();
-  const auto onTop = [](const QWidget& window) { return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+  const auto onTop = [](const QWidget& window) {
+    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  };
 
   QtDesktop desktop;
   desktop.keepProgramWindowsOnTop();

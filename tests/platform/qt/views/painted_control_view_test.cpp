@@ -105,7 +105,8 @@ TEST_F(PaintedControlViewTest, TheApplicationsHintHandlerRewritesTheTipAndHasItA
   app_.setOnShowHint([](toolkit::HintInfo&, bool& canShow) { canShow = false; }, this);
   QApplication::sendEvent(&shown(), &help);
   clock.restart();  // the tip fades out
-  while (QToolTip::isVisible() && clock.elapsed() < 2000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  while (QToolTip::isVisible() && clock.elapsed() < 2000)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
   EXPECT_FALSE(QToolTip::isVisible());
   app_.removeOnShowHint(this);
 }
