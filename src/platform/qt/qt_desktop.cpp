@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 namespace lumaro::platform::qt {
 
@@ -46,7 +47,9 @@ void QtDesktop::keepProgramWindowsOnTop() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) continue;
     setStaysOnTop(*window, true);
-    placedOnTop_.emplace_back(window);
+    // A window whose own flags were applied again meanwhile is placed again, but listed once.
+    if (std::find(placedOnTop_.begin(), placedOnTop_.end(), window) == placedOnTop_.end())
+      placedOnTop_.emplace_back(window);
   }
 }
 
