@@ -30,6 +30,18 @@ sized_window() {
 # The tray menu: 11 items of 22 pixels and 6 separators of 9 inside a 3-pixel frame are 302 high.
 wait_for_menu() { wait_until "$1" sized_window '[0-9]+x302'; }
 
+# The red level (0-255) of one pixel of the screen.
+red_at() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/^0,0: *(\([0-9]*\).*/\1/p'; }
+# hover <x> <y> <band x>: moves the mouse onto a menu item (a pixel aside each time, so that a menu
+# that was not yet taking the mouse sees a motion again) and is true once the menu has drawn the item
+# on its dark band (the pixel at <band x>, left of the item's picture, is light grey while not chosen).
+hover() {
+  local red
+  xdotool mousemove --sync $(($1 + RANDOM % 5)) "$2"
+  red=$(red_at "$3" "$2")
+  ((${red:-255} < 230))
+}
+
 # Right-clicks the middle of a window.
 right_click() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -67,7 +79,7 @@ right_click "$icon"
 menu=$(wait_for_menu 5)
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"
-  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 76))
+  check "the item under the mouse is highlighted" wait_until 5 hover $((X + WIDTH / 2)) $((Y + HEIGHT - 76)) $((X + 60))
   screenshot "$out/tray-menu-highlight.png"
   xdotool click 1
 fi
