@@ -72,11 +72,13 @@ screenshot "$out/tray-menu.png"
 xdotool key Escape
 check "Escape closes the menu" wait_until 3 not_shown "$menu"
 check "the program keeps running" kill -0 "$program"
+answers  # the closed menu's last events have been served
 
 # "&Configurar Lumaro" by the mouse: its middle is 76 pixels above the menu's bottom edge (frame 3,
 # separator 9, "&Fechar Otimizador" 22, separator 9, "&Ajuda on-line" 22, half of its own 22).
 right_click "$icon"
 menu=$(wait_for_menu 5)
+check "the menu opens again" test -n "$menu"
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   check "the item under the mouse is highlighted" wait_until 5 hover $((X + WIDTH / 2)) $((Y + HEIGHT - 76)) $((X + 60))
