@@ -8,8 +8,11 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  services_.desktop.openDocument(
-      (std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string());
+  const std::string help =
+      (std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string();
+  // Without a viewer the user would otherwise see nothing at all happen.
+  if (!services_.desktop.openDocument(help))
+    application().showMessage("Não foi possível abrir a ajuda: " + help);
 }
 
 }  // namespace lumaro::app

@@ -97,6 +97,38 @@ TEST_F(MonitoringTest, ASeriesHiddenFromTheChartsMenuIsGoneAtTheNextTick) {
   EXPECT_EQ(w.HeartMachine1->values(2).back(), 300);  // its values keep scrolling
 }
 
+TEST_F(MonitoringTest, ABrokenSourceIsReportedOnceAndTheFiguresComeBackWithIt) {
+  TfrmPrincipal& w = started();
+  tick();
+  ASSERT_EQ(w.txtFreePhysical->caption(), "300,00M (58%)");
+
+  // Every kind of reading that cannot be right is one and the same error.
+  for (const platform::MemoryStatus garbled :
+       {platform::MemoryStatus{},
+        platform::MemoryStatus{.totalPhysical = 512 * kMiB, .availablePhysical = 600 * kMiB},
+        platform::MemoryStatus{.memoryLoad = 101, .totalPhysical = 512 * kMiB, .availablePhysical = 5 * kMiB},
+        platform::MemoryStatus{.totalPhysical = 512 * kMiB, .availablePageFile = 1}}) {
+    fakes.memory.setStatus(garbled);
+    for (int i = 0; i < 5; ++i) tick();
+  }
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u));
+  EXPECT_EQ(w.txtFreePhysical->caption(), "300,00M (58%)");  // nothing garbled was shown
+
+  // Another error is reported in its turn, once.
+  fakes.processor.queue(platform::ProcessorCounters{});
+  for (int i = 0; i < 5; ++i) fakes.loop.advance(500);
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u, 15000u));
+
+  // Good sources again: the figures follow at the next tick, and a new break is reported anew.
+  setFree(200);
+  tick();
+  EXPECT_EQ(w.txtFreePhysical->caption(), "200,00M (39%)");
+  fakes.memory.setStatus({});
+  tick();
+  tick();
+  EXPECT_EQ(fakes.loop.pauses().size(), 3u);
+}
+
 TEST_F(MonitoringTest, ProcessorColoursAndClampedLoad) {
   TfrmPrincipal& w = started();
   const std::pair<int, toolkit::Color> expected[] = {
@@ -305,6 +337,18 @@ TEST_F(MonitoringTest, HelpOpensBesideTheProgramWithTheWindowHidden) {
   w.Ajudaonline2->click();
   EXPECT_FALSE(w.visible());
   EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+}
+
+TEST_F(MonitoringTest, TheHelpLabelOpensTheHelpAndAMissingViewerIsReported) {
+  TfrmPrincipal& w = started();
+  w.btnHelp->click();
+  EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+
+  fakes.desktop.viewerAvailable = false;
+  w.btnHelp->click();
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].second, "Não foi possível abrir a ajuda: /opt/lumaro/lumaro.html");
 }
 
 TEST_F(MonitoringTest, AnyButtonOnTheTitleStartsAWindowMove) {

@@ -33,7 +33,7 @@ prepare_sandbox() {
 # sandbox.
 stop_sandbox() {
   kill "$@" 2>/dev/null
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+  kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$sandbox"
 }
@@ -82,6 +82,12 @@ wait_until_running() {
   local pid=$1
   wait_until "$2" eval "kill -0 $pid 2>/dev/null && answers"
 }
+
+# The restore socket listens once the start-up is complete, settings load included.
+listening() { test -S "$XDG_RUNTIME_DIR/LUMARO2"; }
+
+# holds <file> <line>: the settings or INI file has that line (they end in CR LF).
+holds() { grep -qx "$2"$'\r' "$1"; }
 
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 

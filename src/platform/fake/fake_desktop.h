@@ -16,7 +16,10 @@ class FakeDesktop : public Desktop {
     programOnTop = true;
   }
   void releaseProgramWindowsFromTop() override { programOnTop = false; }
-  void openDocument(const std::string& path) override { documentsOpened.push_back(path); }
+  bool openDocument(const std::string& path) override {
+    documentsOpened.push_back(path);
+    return viewerAvailable;
+  }
 
   Area area{0, 0, 1024, 768};
   int depth = 32;
@@ -24,6 +27,7 @@ class FakeDesktop : public Desktop {
   int onTopRequests = 0;
   bool programOnTop = false;
   std::vector<std::string> documentsOpened;
+  bool viewerAvailable = true;
 };
 
 }  // namespace lumaro::platform::fake

@@ -25,8 +25,8 @@ void QtDesktop::beep() {
   QApplication::beep();
 }
 
-void QtDesktop::openDocument(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool QtDesktop::openDocument(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 namespace {

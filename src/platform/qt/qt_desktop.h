@@ -15,7 +15,7 @@ class QtDesktop : public Desktop {
   void beep() override;
   void keepProgramWindowsOnTop() override;
   void releaseProgramWindowsFromTop() override;
-  void openDocument(const std::string& path) override;
+  bool openDocument(const std::string& path) override;
 
  private:
   // The windows placed on top here, and only those: they are the ones to put back.
