@@ -7,6 +7,7 @@ lumaro=$1
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/lib/virtual-desktop.sh"
+source "$here/cpu_time.sh"
 
 work=$(mktemp -d)
 cleanup() {
@@ -34,19 +35,17 @@ conky -q -c "$work/conky.conf" >"$work/conky.log" 2>&1 &
 conky_pid=$!
 sleep 3  # both settle: fonts, first paint
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
-lumaro_start=$(ticks "$lumaro_pid")
-conky_start=$(ticks "$conky_pid")
+lumaro_start=$(cpu_ns "$lumaro_pid")
+conky_start=$(cpu_ns "$conky_pid")
 sleep "$seconds"
-lumaro_ticks=$(($(ticks "$lumaro_pid") - lumaro_start))
-conky_ticks=$(($(ticks "$conky_pid") - conky_start))
-hz=$(getconf CLK_TCK)
+lumaro_ns=$(($(cpu_ns "$lumaro_pid") - lumaro_start))
+conky_ns=$(($(cpu_ns "$conky_pid") - conky_start))
 
-awk -v l="$lumaro_ticks" -v c="$conky_ticks" -v hz="$hz" -v s="$seconds" \
+awk -v l="$lumaro_ns" -v c="$conky_ns" -v s="$seconds" \
   -v lr="$(rss_kb "$lumaro_pid")" -v cr="$(rss_kb "$conky_pid")" 'BEGIN {
-  printf "resident for %d s (window hidden)   lumaro CPU %.2f s (%.3f %%)   conky CPU %.2f s (%.3f %%)   ratio %.2f\n",
-         s, l / hz, 100 * l / hz / s, c / hz, 100 * c / hz / s, (c > 0 ? l / c : 0)
+  printf "resident for %d s (window hidden)   lumaro CPU %.4f s (%.4f %%)   conky CPU %.4f s (%.4f %%)   ratio %.2f\n",
+         s, l / 1e9, 100 * l / 1e9 / s, c / 1e9, 100 * c / 1e9 / s, (c > 0 ? l / c : 0)
   printf "resident memory                    lumaro %.1f MB   conky %.1f MB   ratio %.2f\n",
          lr / 1024, cr / 1024, lr / cr
 }'

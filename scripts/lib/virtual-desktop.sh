@@ -18,6 +18,12 @@ start_virtual_desktop() {
   done
   [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
   export DISPLAY=":$n"
+  # Clients that connect before the server serves them fail (seen on a busy machine): wait for one that
+  # gets an answer.
+  for i in $(seq 1 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+  done
   # A real desktop has a window manager: frames, moves and focus behave as users see them.
   openbox --sm-disable >"$logs/openbox.log" 2>&1 &
   OPENBOX_PID=$!

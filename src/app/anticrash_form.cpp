@@ -51,7 +51,13 @@ TfrmAntiCrash::TfrmAntiCrash(Component* owner, Application& app, platform::Deskt
   OnDestroy = [onDestroy = std::move(onDestroy)](Component&) { onDestroy(); };
 }
 
+TfrmAntiCrash::~TfrmAntiCrash() {
+  desktop_.releaseProgramWindowsFromTop();
+}
+
 void TfrmAntiCrash::FormClose() {
+  Timer1->setEnabled(false);
+  desktop_.releaseProgramWindowsFromTop();
   // Freed from the loop, once the close that is running now has finished.
   application().post([this] {
     beforeDestruction();

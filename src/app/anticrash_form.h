@@ -9,7 +9,7 @@
 namespace lumaro::app {
 
 // The warning that the system resources are nearly exhausted. It keeps the program's windows above
-// all others while it exists, and has itself freed once it is closed.
+// all others while it is shown, puts them back when it closes, and has itself freed then.
 class TfrmAntiCrash : public toolkit::Form {
  public:
   // `onDestroy` runs when the window is freed, so that its owner forgets it.
@@ -20,6 +20,7 @@ class TfrmAntiCrash : public toolkit::Form {
 
   void btnDefragClick() { close(); }
   void FormClose();
+  ~TfrmAntiCrash() override;
   void Timer1Timer() { desktop_.keepProgramWindowsOnTop(); }
 
   toolkit::Label* Label1;

@@ -302,6 +302,8 @@ class TfrmPrincipal : public toolkit::Form {
   // The integer a read-out shows; a caption that holds none is an error.
   static int captionInteger(const toolkit::Label& label);
   void startRun(const std::function<int()>& blockCount);
+  // Steps of a progress report that concern the progress window (nothing unless its box is ticked).
+  void showInProgressWindow(int progress);
   // A quick run of the share in a tray item's caption plus the free memory.
   void quickRun(const std::string& caption);
   // The tray's part of the tick and of a run.
@@ -318,6 +320,8 @@ class TfrmPrincipal : public toolkit::Form {
   monitor::TickErrorFilter tickErrors_;
   // The off-screen picture the tray menu's gradients are made in; made on first use.
   std::unique_ptr<toolkit::Bitmap> menuBitmap_;
+  // The last report the progress window was given in this run.
+  int lastShownProgress_ = 0;
 };
 
 // The share in MB that a quick-run caption names between its ":" and "MB", if any.

@@ -1,4 +1,6 @@
 // The help command: the HTML help beside the program, in the desktop's browser.
+#include <filesystem>
+
 #include "app/principal.h"
 
 namespace lumaro::app {
@@ -6,8 +8,8 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  const std::string executable = services_.files.executablePath();
-  const std::string help = executable.substr(0, executable.rfind('/') + 1) + "lumaro.html";
+  const std::string help =
+      (std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string();
   // Without a viewer the user would otherwise see nothing at all happen.
   if (!services_.desktop.openDocument(help))
     application().showMessage("Não foi possível abrir a ajuda: " + help);

@@ -38,6 +38,7 @@ void TfrmPrincipal::MMBeforeDefrag() {
   application().processMessages();
   Defragging = true;
   FreeRamAtStart = monitor::megabytes(MM->FreeMemory());
+  lastShownProgress_ = 0;
 }
 
 void TfrmPrincipal::MMProgress(int progress) {
@@ -50,6 +51,11 @@ void TfrmPrincipal::MMProgress(int progress) {
     MM->Cancel();
     progress = 100;
   }
+  showInProgressWindow(progress);
+}
+
+void TfrmPrincipal::showInProgressWindow(int progress) {
+  lastShownProgress_ = progress;
   if (!chkboxVisualBar->checked()) return;
 
   if (progress == 1) {
@@ -68,6 +74,12 @@ void TfrmPrincipal::MMProgress(int progress) {
 }
 
 void TfrmPrincipal::MMAfterDefrag() {
+  // A run stopped by the user or by a refused claim ends short of 100 (or before any report): it
+  // leaves the meters and the progress window as a finished run does, never a window stuck on screen.
+  ProgressBar1->setPosition(100);
+  if (lastShownProgress_ != 100) showInProgressWindow(100);
+  // The box may have been unticked during the run: the window it showed goes all the same.
+  frmProgress->hide();
   endRunAnimation();
   Defragging = false;
   AutoRecoverRequest = false;

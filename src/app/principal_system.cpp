@@ -9,7 +9,8 @@ void TfrmPrincipal::chkboxAutoRunClick() {
   system::writeAutoRun(services_.autostart, chkboxAutoRun->checked(), services_.files.executablePath());
 }
 
-// Neither command closes the window first: the session ends without saving the settings.
+// Neither command closes the window itself. Ending the session ends this program as a close request
+// (SIGTERM on Linux), so the settings are saved all the same.
 void TfrmPrincipal::cmdRestartClick() {
   system::RequestSystemExit(services_.sessionControl, platformFamily_, system::kRestartFlags);
 }

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_system.h"
+#include "toolkit/application.h"
 #include "toolkit/drawn_menu.h"
 #include "widgets/heart_machine.h"
 #include "widgets/led_display.h"
@@ -73,7 +76,10 @@ void displays(Pictures& out, platform::TextService& text) {
 }
 
 void chart(Pictures& out, platform::TextService& text) {
-  THeartMachine machine(nullptr, text);
+  platform::fake::FakeEventLoop loop;
+  platform::fake::FakeMessageBox messageBox;
+  Application app(loop, messageBox);
+  THeartMachine machine(nullptr, text, app);
   machine.setBounds({0, 0, 239, 199});
   machine.setHGridCount(15);
   machine.setHTickCount(20);

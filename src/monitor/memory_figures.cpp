@@ -1,6 +1,5 @@
 #include "monitor/memory_figures.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace lumaro::monitor {
@@ -16,24 +15,29 @@ std::string memoryLoadText(const platform::MemoryStatus& status) {
 
 namespace {
 
-std::string twoDecimals(double value, const std::string& decimalSeparator) {
-  char buffer[64];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  std::string text(buffer, ec == std::errc{} ? end : buffer);
-  if (auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, decimalSeparator);
-  return text;
+constexpr std::uint64_t kMiB = 1024 * 1024;
+
+// Bytes as mebibytes with two decimals, an exact half rounded away from zero as everyday rounding
+// does (x.125 shows x.13). Whole integers: a byte count is an exact binary fraction of a mebibyte.
+std::string twoDecimals(std::uint64_t bytes, const std::string& decimalSeparator) {
+  std::uint64_t whole = bytes / kMiB;
+  std::uint64_t hundredths = ((bytes % kMiB) * 100 + kMiB / 2) / kMiB;
+  if (hundredths == 100) {
+    ++whole;
+    hundredths = 0;
+  }
+  return std::to_string(whole) + decimalSeparator + (hundredths < 10 ? "0" : "") + std::to_string(hundredths);
 }
 
 }  // namespace
 
 std::string freeAmountText(std::uint64_t available, std::uint64_t total,
                            const std::string& decimalSeparator) {
-  const long double mib = static_cast<long double>(available) / 1024 / 1024;
   const long double percent =
       total == 0 ? 0.0L
                  : std::trunc(static_cast<long double>(available) / static_cast<long double>(total) * 100);
-  return twoDecimals(static_cast<double>(mib), decimalSeparator) + "M (" +
-         std::to_string(static_cast<long long>(percent)) + "%)";
+  return twoDecimals(available, decimalSeparator) + "M (" + std::to_string(static_cast<long long>(percent)) +
+         "%)";
 }
 
 }  // namespace lumaro::monitor

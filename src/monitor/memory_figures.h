@@ -34,8 +34,8 @@ bool plausible(const platform::MemoryStatus& status);
 // The memory load followed by "%".
 std::string memoryLoadText(const platform::MemoryStatus& status);
 
-// "<available in MiB, two decimals>M (<whole per cent of total>%)", with the user's decimal separator:
-// 123,46M (24%). A total of 0 shows 0%.
+// "<available in MiB, two decimals, halves away from zero>M (<whole per cent of total>%)", with the user's
+// decimal separator: 123,46M (24%). A total of 0 shows 0%.
 std::string freeAmountText(std::uint64_t available, std::uint64_t total, const std::string& decimalSeparator);
 
 }  // namespace lumaro::monitor

@@ -27,6 +27,9 @@ class Desktop {
   // Places every window of the program above other programs' windows, without moving, sizing or
   // activating them.
   virtual void keepProgramWindowsOnTop() = 0;
+  // Puts the windows that keepProgramWindowsOnTop placed back among the others; a window that stays
+  // on top by itself (the progress window) keeps doing so.
+  virtual void releaseProgramWindowsFromTop() = 0;
 };
 
 }  // namespace lumaro::platform

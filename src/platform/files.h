@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <string>
 
 namespace lumaro::platform {
@@ -11,8 +12,11 @@ class Files {
   // True for an existing regular file.
   virtual bool fileExists(const std::string& path) = 0;
 
-  // Full path of the running executable.
+  // Full path of the running executable; empty when it cannot be read.
   virtual std::string executablePath() = 0;
+  // The folder that holds the running executable, without a trailing separator ("/" at the root);
+  // empty when the executable's path is unknown.
+  std::string executableFolder() { return std::filesystem::path(executablePath()).parent_path().string(); }
 
   // The system configuration directory ("Windows directory"), without a trailing separator. It may
   // not exist yet; writers create it on first write.

@@ -13,7 +13,9 @@ class SessionControl {
   // not granted.
   virtual bool enableShutdownPrivilege() = 0;
 
-  // Ends the session as the flags say, without asking the user. False when refused.
+  // Ends the session as the flags say, without asking the user, and returns at once. False when the
+  // request cannot even be made; an answer that comes later is not waited for, and a refusal then
+  // is silent, like every failure of these commands.
   virtual bool exitSession(std::uint32_t flags) = 0;
 };
 

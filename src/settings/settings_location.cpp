@@ -3,14 +3,9 @@
 namespace lumaro::settings {
 
 std::string settingsFilePath(platform::Files& files, platform::FileStore& store) {
-  const std::string executable = files.executablePath();
-  const auto slash = executable.rfind('/');
-  if (slash != std::string::npos) {
-    // The root folder is "" here; it still joins as "/Lumaro.ini".
-    const std::string folder = executable.substr(0, slash);
-    if (store.canCreateIn(folder.empty() ? "/" : folder)) return folder + '/' + kSettingsFileName;
-  }
-  return files.configDirectory() + '/' + kSettingsFileName;
+  const std::filesystem::path folder = files.executableFolder();
+  if (!folder.empty() && store.canCreateIn(folder.string())) return (folder / kSettingsFileName).string();
+  return (std::filesystem::path(files.configDirectory()) / kSettingsFileName).string();
 }
 
 }  // namespace lumaro::settings

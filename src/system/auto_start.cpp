@@ -19,6 +19,8 @@ void WriteRunEntry(Autostart& autostart, const std::string& name, const std::str
 }
 
 void writeAutoRun(Autostart& autostart, bool checked, const std::string& executablePath) {
+  // An unknown path would turn the entry into one that starts nothing: keep the one there is.
+  if (checked && executablePath.empty()) throw failedToSetData(kRunEntryName);
   WriteRunEntry(autostart, kRunEntryName, checked ? executablePath : std::string());
 }
 

@@ -31,6 +31,25 @@ void Application::handleException(const std::exception& error) noexcept {
   }
 }
 
+void Application::setOnShowHint(ShowHintHandler handler, const void* owner) {
+  onShowHint_ = std::move(handler);
+  showHintOwner_ = owner;
+}
+
+void Application::removeOnShowHint(const void* owner) {
+  if (owner != showHintOwner_) return;
+  onShowHint_ = nullptr;
+  showHintOwner_ = nullptr;
+}
+
+std::optional<HintInfo> Application::hintToShow(std::string text) {
+  HintInfo hint{std::move(text)};
+  bool canShow = true;
+  if (onShowHint_) guarded([&] { onShowHint_(hint, canShow); });
+  if (!canShow || hint.text.empty()) return std::nullopt;
+  return hint;
+}
+
 void Application::post(std::function<void()> message) {
   loop_.post([this, message = std::move(message)] { guarded(message); });
 }

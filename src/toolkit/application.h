@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/event_loop.h"
@@ -12,11 +13,21 @@ namespace lumaro::toolkit {
 
 class Form;
 
+// A tooltip the application is about to show.
+struct HintInfo {
+  std::string text;
+  // While the mouse stays on the control, the tip is asked for again after this many milliseconds
+  // (0: never), so that it can follow the mouse.
+  int reshowTimeoutMs = 0;
+};
+
 // The application object: the message loop, the one guard every dispatched handler runs in, and the
-// application-wide exception handler.
+// application-wide exception and show-hint handlers.
 class Application {
  public:
   using ExceptionHandler = std::function<void(const std::exception&)>;
+  // Runs before every tooltip: may rewrite it, set its re-show timeout, or forbid it (canShow false).
+  using ShowHintHandler = std::function<void(HintInfo& hint, bool& canShow)>;
 
   Application(platform::EventLoop& loop, platform::MessageBox& messageBox);
 
@@ -29,6 +40,14 @@ class Application {
 
   // Replaces the exception handler. Without one, the error's message is shown in a message box.
   void setOnException(ExceptionHandler handler) { onException_ = std::move(handler); }
+
+  // Replaces the show-hint handler; `owner` names who installed it, for removeOnShowHint.
+  void setOnShowHint(ShowHintHandler handler, const void* owner);
+  // Removes the show-hint handler if `owner` installed it (a later one has replaced it otherwise).
+  void removeOnShowHint(const void* owner);
+  // The tooltip for a control's hint text after the show-hint handler (run inside the guard); none when
+  // the handler forbids it or leaves no text.
+  std::optional<HintInfo> hintToShow(std::string text);
 
   // Queues a message; it runs guarded from the loop.
   void post(std::function<void()> message);
@@ -53,6 +72,7 @@ class Application {
   using ViewFactory = std::function<std::shared_ptr<void>(Form&)>;
   void setViewFactory(ViewFactory factory) { viewFactory_ = std::move(factory); }
   void ensureView(Form& form);
+  // A form being destroyed: its view goes first, while the controls it mirrors still exist.
   void releaseView(Form& form) { views_.erase(&form); }
 
  private:
@@ -62,6 +82,8 @@ class Application {
   platform::MessageBox& messageBox_;
   std::string title_;
   ExceptionHandler onException_;
+  ShowHintHandler onShowHint_;
+  const void* showHintOwner_ = nullptr;
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
   ViewFactory viewFactory_;

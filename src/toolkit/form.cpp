@@ -10,6 +10,7 @@ Form::Form(Component* owner, Application& app) : WinControl(owner), app_(app) {
 
 // Owned components (tray icons, timers) may still reach the form while they go.
 Form::~Form() {
+  app_.releaseView(*this);
   destroyComponents();
 }
 

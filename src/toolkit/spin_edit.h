@@ -21,9 +21,8 @@ class SpinEdit : public Control {
   int maxLength() const { return maxLength_; }
   void setMaxLength(int length);
 
-  // The arrow buttons.
+  // The up arrow button.
   void stepUp() { setValue(value_ + increment_); }
-  void stepDown() { setValue(value_ - increment_); }
 
   NotifyEvent OnChange;
 

@@ -23,13 +23,19 @@ int truncated(long double value) {
 
 }  // namespace
 
-THeartMachine::THeartMachine(Component* owner, platform::TextService& text)
+THeartMachine::THeartMachine(Component* owner, platform::TextService& text, Application& app)
     : PaintedControl(owner, text),
       values_(1, History{}),
       visible_(1, 1),
-      menu_(create<toolkit::PopupMenu>()) {
+      menu_(create<toolkit::PopupMenu>()),
+      app_(app) {
   setAlign(Align::Client);
   setBounds({0, 0, 100, 100});
+  app_.setOnShowHint([this](HintInfo& hint, bool& canShow) { showHint(hint, canShow); }, this);
+}
+
+THeartMachine::~THeartMachine() {
+  app_.removeOnShowHint(this);
 }
 
 void THeartMachine::setColorBackground(Color color) {
@@ -131,10 +137,15 @@ void THeartMachine::mouseMove(int, int y) {
 }
 
 std::string THeartMachine::hintAt(int, int) const {
-  if (!ShowHint) return {};
-  if (!AppendValueToHint) return hint();
+  return ShowHint ? hint() : std::string();
+}
+
+void THeartMachine::showHint(HintInfo& hint, bool& canShow) const {
+  hint.reshowTimeoutMs = 10;
+  canShow = true;
+  if (!AppendValueToHint) return;
   const std::string value = intToStr(hintValue_);
-  return hint().empty() ? "Value=" + value : hint() + "(Value=" + value + ")";
+  hint.text = hint.text.empty() ? "Value=" + value : this->hint() + "(Value=" + value + ")";
 }
 
 int THeartMachine::itemCount() const {

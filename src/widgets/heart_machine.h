@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/application.h"
 #include "toolkit/drawn_menu.h"
 #include "toolkit/menu.h"
 #include "toolkit/painted_control.h"
@@ -13,7 +14,9 @@ namespace lumaro::widgets {
 
 // A scrolling line chart in the style of a heart monitor: a dark screen with a grid and one polyline
 // per series, each new point entering at the right edge. Its own popup menu lists the series with
-// check marks that show or hide them.
+// check marks that show or hide them. It installs itself as the application's show-hint handler
+// (the last chart made wins): every tooltip is asked for again after 10 ms, so that it follows the
+// mouse, and may carry the chart's value under the mouse.
 class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu {
  public:
   static constexpr int kHistory = 100;
@@ -22,7 +25,8 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   using TOnColorQuery =
       std::function<toolkit::Color(toolkit::Component& sender, int Index, toolkit::Color AColor)>;
 
-  THeartMachine(toolkit::Component* owner, platform::TextService& text);
+  THeartMachine(toolkit::Component* owner, platform::TextService& text, toolkit::Application& app);
+  ~THeartMachine() override;
 
   toolkit::Color ColorBackground() const { return colorBackground_; }
   void setColorBackground(toolkit::Color color);
@@ -58,6 +62,8 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
 
   void mouseMove(int x, int y) override;
   std::string hintAt(int x, int y) const override;
+  // The application's show-hint handler while this chart is installed.
+  void showHint(toolkit::HintInfo& hint, bool& canShow) const;
   toolkit::DrawnMenu* contextMenu() override { return this; }
 
  protected:
@@ -80,6 +86,7 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   std::vector<std::uint8_t> visible_;
   int hintValue_ = 0;
   toolkit::PopupMenu& menu_;
+  toolkit::Application& app_;
 };
 
 }  // namespace lumaro::widgets

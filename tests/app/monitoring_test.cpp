@@ -6,6 +6,8 @@
 #include "app/anticrash_form.h"
 #include "app/program.h"
 #include "platform/fake/fake_services.h"
+#include "toolkit/drawn_menu.h"
+#include "toolkit/pixel_art.h"
 
 namespace lumaro::app {
 namespace {
@@ -75,6 +77,24 @@ TEST_F(MonitoringTest, TickRefreshesEveryFigure) {
   EXPECT_EQ(w.HeartMachine1->values(1).back(), 205);
   EXPECT_EQ(w.HeartMachine1->values(2).back(), 300);
   EXPECT_TRUE(progress.empty());
+}
+
+TEST_F(MonitoringTest, ASeriesHiddenFromTheChartsMenuIsGoneAtTheNextTick) {
+  TfrmPrincipal& w = started();
+  tick();
+  const auto shows = [&](toolkit::Color colour) {
+    const toolkit::Bitmap& picture = w.HeartMachine1->picture();
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (toolkit::test::colorAt(picture, x, y) == colour) return true;
+    return false;
+  };
+  ASSERT_TRUE(shows(toolkit::clYellow));  // "Memória Livre"
+  program.application().guarded([&] { w.HeartMachine1->contextMenu()->clickItem(2); });
+  tick();
+  EXPECT_FALSE(shows(toolkit::clYellow));
+  EXPECT_TRUE(shows(toolkit::clLime));
+  EXPECT_EQ(w.HeartMachine1->values(2).back(), 300);  // its values keep scrolling
 }
 
 TEST_F(MonitoringTest, ABrokenSourceIsReportedOnceAndTheFiguresComeBackWithIt) {
@@ -166,9 +186,48 @@ TEST_F(MonitoringTest, CancelStopsTheRunAndMonitoringResumesAtTheNewInterval) {
   EXPECT_FALSE(w.CancelRequest);
   EXPECT_FALSE(program.progressWindow().visible());
   EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
-  EXPECT_EQ(w.ProgressBar1->Position(), 3);
+  EXPECT_EQ(w.ProgressBar1->Position(), 100);  // as a finished run leaves it
   EXPECT_TRUE(w.Timer1->enabled());
   EXPECT_EQ(w.Timer1->interval(), 150u);
+}
+
+TEST_F(MonitoringTest, ARunEndedByARefusedClaimLeavesWhatAFinishedRunLeaves) {
+  TfrmPrincipal& w = started();
+  w.chkboxVisualBar->setChecked(true);
+  w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 100);  // 102 blocks
+  const auto expectIdle = [&](const char* end) {
+    SCOPED_TRACE(end);
+    EXPECT_FALSE(program.progressWindow().visible());
+    EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
+    EXPECT_EQ(program.progressWindow().ProgressBarProgress->Position(), 100);
+    EXPECT_EQ(w.ProgressBar1->Position(), 100);
+    EXPECT_TRUE(w.TrayIcon->IconVisible());
+    EXPECT_FALSE(w.AniTrayicon->IconVisible());
+    EXPECT_FALSE(w.AniTrayicon->CycleIcons());
+    EXPECT_FALSE(w.Defragging);
+    EXPECT_TRUE(w.Timer1->enabled());
+    EXPECT_EQ(fakes.memory.held(), 0u);
+  };
+
+  fakes.memory.setHeldLimit(30);  // the reserve refuses the 31st block
+  w.btnDefrag->click();
+  EXPECT_EQ(progress.back(), 15);
+  EXPECT_TRUE(progressWindowShown.back());
+  expectIdle("refused part-way");
+
+  progress.clear();
+  fakes.memory.setHeldLimit(0);  // refused at once: not one report
+  w.btnDefrag->click();
+  EXPECT_TRUE(progress.empty());
+  expectIdle("refused at the first block");
+
+  // The box unticked while the window is up: the window still goes.
+  fakes.memory.setHeldLimit(SIZE_MAX);
+  onProgress = [&](int p) {
+    if (p == 20) w.chkboxVisualBar->setChecked(false);
+  };
+  w.btnDefrag->click();
+  EXPECT_FALSE(program.progressWindow().visible());
 }
 
 TEST_F(MonitoringTest, FreeReadOutNeverShowsLessThanAtTheStart) {
@@ -367,9 +426,14 @@ TEST_F(AlertTest, OneAlertPerLowSpellClosedWhenResourcesRecover) {
   EXPECT_EQ(fakes.desktop.beeps, 1);
   fakes.loop.advance(1000);
   EXPECT_GT(fakes.desktop.onTopRequests, 0);
+  EXPECT_TRUE(fakes.desktop.programOnTop);
 
-  w.frmAntiCrash->btnDefrag->click();  // the user closes it while resources stay low
+  w.frmAntiCrash->btnDefrag->click();        // the user closes it while resources stay low
+  EXPECT_FALSE(fakes.desktop.programOnTop);  // back among the other programs' windows
+  const int requests = fakes.desktop.onTopRequests;
   tick();
+  EXPECT_EQ(fakes.desktop.onTopRequests, requests);
+  EXPECT_FALSE(fakes.desktop.programOnTop);
   EXPECT_EQ(w.frmAntiCrash, nullptr);
   tick();
   EXPECT_EQ(w.frmAntiCrash, nullptr);
@@ -381,10 +445,13 @@ TEST_F(AlertTest, OneAlertPerLowSpellClosedWhenResourcesRecover) {
   tick();
   ASSERT_NE(w.frmAntiCrash, nullptr);
   EXPECT_EQ(fakes.desktop.beeps, 2);
+  fakes.loop.advance(1000);
+  EXPECT_TRUE(fakes.desktop.programOnTop);
   fakes.systemResources.free = {90, 90, 90};
   tick();
   tick();
   EXPECT_EQ(w.frmAntiCrash, nullptr);  // closed by the tick, then freed
+  EXPECT_FALSE(fakes.desktop.programOnTop);
 }
 
 TEST_F(AlertTest, UntickedOptionLeavesAnOpenAlertAndRaisesNoNewOne) {

@@ -1,8 +1,8 @@
-// Another X client that holds Ctrl+Alt+M, as a program that took the combination first would.
+// Another X client that holds Ctrl+Alt+M, as a program that took the combination first would. Prints
+// "grabbed" once it holds it and "pressed" for every press it receives.
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
-#include <unistd.h>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -25,5 +25,11 @@ int main() {
   xcb_flush(connection);
   std::puts("grabbed");
   std::fflush(stdout);
-  pause();
+  while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+    if ((event->response_type & 0x7F) == XCB_KEY_PRESS) {
+      std::puts("pressed");
+      std::fflush(stdout);
+    }
+    std::free(event);
+  }
 }

@@ -60,6 +60,29 @@ s.close()
 PY
 }
 
+# answers [runtime folder]: true once the running copy's message loop serves its socket (a line that is
+# no request is read and the connection closed). From then on SIGTERM is the end of the session, and
+# requests and input are served as a user's.
+answers() {
+  python3 - "${1:-$XDG_RUNTIME_DIR}/LUMARO2" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(5)
+try:
+    s.connect(sys.argv[1])
+    s.sendall(b"ping\n")
+    sys.exit(0 if s.recv(1) == b"" else 1)
+except OSError:
+    sys.exit(1)
+PY
+}
+
+# wait_until_running <pid> <seconds>: the process started and its message loop answers.
+wait_until_running() {
+  local pid=$1
+  wait_until "$2" eval "kill -0 $pid 2>/dev/null && answers"
+}
+
 # The restore socket listens once the start-up is complete, settings load included.
 listening() { test -S "$XDG_RUNTIME_DIR/LUMARO2"; }
 
@@ -68,15 +91,37 @@ holds() { grep -qx "$2"$'\r' "$1"; }
 
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
-# Prints the id of the first visible window whose name matches, waiting up to $2 seconds.
+# Prints the id of the first visible window whose name matches, waiting up to $2 seconds for it to map.
 wait_for_window() {
-  local i id
-  for i in $(seq 1 $(($2 * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
+  local id
+  id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+  [[ -n "$id" ]] && echo "$id"
+}
+
+# The program's icon in the tray: a visible window of the program, 16 to 24 pixels square, inside the
+# tray host's window tree (an icon left over from a tray host that has gone does not count). Prints
+# its id; `tray_icon <id>` skips that window.
+tray_icon() {
+  local host w X Y WIDTH HEIGHT SCREEN WINDOW hosted=""
+  for host in $(xdotool search --class trayer 2>/dev/null); do
+    hosted+=" $(xwininfo -tree -id "$host" 2>/dev/null | grep -o '0x[0-9a-f]\+' | while read -r hex; do printf ' %d ' "$hex"; done)"
+  done
+  for w in $(xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null); do
+    [[ "$w" == "${1:-}" || " $hosted " != *" $w "* ]] && continue
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    if ((WIDTH >= 16 && WIDTH <= 24 && HEIGHT >= 16 && HEIGHT <= 24)); then
+      echo "$w"
+      return 0
+    fi
   done
   return 1
+}
+
+# wait_for_tray_icon <seconds> [id to skip]: prints the id once the icon is embedded.
+wait_for_tray_icon() {
+  local seconds=$1
+  shift
+  wait_until "$seconds" tray_icon "$@" >/dev/null && tray_icon "$@"
 }
 
 # There is no window manager: focus the window directly, then type.

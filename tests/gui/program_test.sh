@@ -15,8 +15,7 @@ trap cleanup EXIT
 
 "$lumaro" >"$out/first.log" 2>&1 &
 first=$!
-sleep 2
-check "starts and stays resident" kill -0 "$first"
+check "starts and stays resident" wait_until_running "$first" 10
 check "shows no window at start" not_visible '^Lumaro\.$'
 
 "$lumaro" >"$out/second.log" 2>&1 &
@@ -32,7 +31,6 @@ check "the first copy is not disturbed" kill -0 "$first"
 request_restore
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "a restore request shows the main window" test -n "$main"
-sleep 0.5
 screenshot "$out/main-window.png"
 check "the main window is 405 x 405" window_size_is "$main" 405 405
 

@@ -32,8 +32,10 @@ start() {
   "$1" >>"$out/lumaro.log" 2>&1 &
   running=$!
 }
-# Ends the running copy as the session's end does; true when it exits with 0.
+# Ends the running copy as the session's end does, once its message loop runs ($1: its runtime folder);
+# true when it exits with 0.
 end_session() {
+  wait_until 10 answers "${1:-}"
   kill -TERM "$running"
   exits_with 0 "$running" 10
   local status=$?
@@ -53,7 +55,6 @@ valid_entry() { desktop-file-validate "$entry"; }
 
 start "$lumaro"
 check "the first start writes Lumaro.ini beside the program" wait_until 10 test -s "$ini"
-sleep 0.5
 check "it holds the section header and ICONE=0 only" bytes_are "$ini" '[TfrmPrincipal]\r\nICONE=0\r\n'
 check "the autostart entry starts this copy" entry_runs "$lumaro"
 check "the autostart entry is a valid desktop entry" valid_entry
@@ -100,7 +101,7 @@ env HOME="$user_home" XDG_CONFIG_HOME="$user_home/config" XDG_RUNTIME_DIR="$user
 running=$!
 check "a read-only program folder keeps the settings in the user's folder" \
   wait_until 10 test -s "$user_home/config/lumaro/Lumaro.ini"
-check "the end of the session ends that copy with exit code 0" end_session
+check "the end of the session ends that copy with exit code 0" end_session "$user_home/run"
 check "that copy saved its settings there" holds "$user_home/config/lumaro/Lumaro.ini" 'FormVersion=0'
 check "nothing was written beside it" test ! -e "$sandbox/moved/Lumaro.ini"
 chmod 755 "$sandbox/moved"

@@ -20,6 +20,18 @@ not_shown() { ! shown_windows | grep -qx "$1"; }
 # The tray menu: 11 items of 22 pixels and 6 separators of 9 inside a 3-pixel frame are 302 high.
 wait_for_menu() { wait_until "$1" sized_window '[0-9]+x302'; }
 
+# The red level (0-255) of one pixel of the screen.
+red_at() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/^0,0: *(\([0-9]*\).*/\1/p'; }
+# hover <x> <y> <band x>: moves the mouse onto a menu item (a pixel aside each time, so that a menu
+# that was not yet taking the mouse sees a motion again) and is true once the menu has drawn the item
+# on its dark band (the pixel at <band x>, left of the item's picture, is light grey while not chosen).
+hover() {
+  local red
+  xdotool mousemove --sync $(($1 + RANDOM % 5)) "$2"
+  red=$(red_at "$3" "$2")
+  ((${red:-255} < 230))
+}
+
 # Right-clicks the middle of a window.
 right_click() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -38,45 +50,43 @@ shows_figure_over_level() {
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &
 program=$!
-icon=$(wait_for_icon 10)
+icon=$(wait_for_tray_icon 10)
 check "the icon embeds in the tray" test -n "$icon"
-sleep 1.5  # a few monitoring ticks
+check "the icon shows the free memory over a level picture" wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon.png"
-check "the icon shows the free memory over a level picture" shows_figure_over_level "$icon"
 
 right_click "$icon"
 menu=$(wait_for_menu 5)
 check "a right click opens the tray menu" test -n "$menu"
-sleep 0.3
 screenshot "$out/tray-menu.png"
 xdotool key Escape
 check "Escape closes the menu" wait_until 3 not_shown "$menu"
 check "the program keeps running" kill -0 "$program"
+answers  # the closed menu's last events have been served
 
 # "&Configurar Lumaro" by the mouse: its middle is 76 pixels above the menu's bottom edge (frame 3,
 # separator 9, "&Fechar Otimizador" 22, separator 9, "&Ajuda on-line" 22, half of its own 22).
 right_click "$icon"
 menu=$(wait_for_menu 5)
+check "the menu opens again" test -n "$menu"
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 76))
-  sleep 0.3
+  check "the item under the mouse is highlighted" wait_until 5 hover $((X + WIDTH / 2)) $((Y + HEIGHT - 76)) $((X + 60))
   screenshot "$out/tray-menu-highlight.png"
   xdotool click 1
 fi
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "\"&Configurar Lumaro\" shows the main window" test -n "$main"
 
-# The tray host goes away and comes back: the icon is added again.
+# The tray host goes away and comes back: the icon is added again, into the new host.
 kill "$TRAYER_PID"
 wait "$TRAYER_PID" 2>/dev/null
-sleep 0.5
 trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
   --transparent false --tint 0x404040 >"$out/trayer-again.log" 2>&1 &
 TRAYER_PID=$!
-icon=$(wait_for_icon 10)
+icon=$(wait_for_tray_icon 10)
 check "after the tray host restarts the icon comes back" test -n "$icon"
-sleep 1
+wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon-again.png"
 
 # "&Fechar Otimizador" from the keyboard: Up from no highlight reaches the last item that can be chosen.

@@ -26,7 +26,9 @@ run_changed() {
   rm -f "$ini"
   LUMARO_WINDOWS_DIR=$1 "$lumaro" >>"$out/lumaro.log" 2>&1 &
   running=$!
-  wait_until 10 grep -qs '^ICONE=' "$ini" || return 1
+  # Once it runs the start-up has read the file; the line added now is only read at the first show.
+  wait_until_running "$running" 10 || return 1
+  grep -qs '^ICONE=' "$ini" || return 1
   printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
   request_restore
   wait_for_window '^Lumaro\.$' 10 >/dev/null || return 1

@@ -29,6 +29,11 @@ TEST(MemoryFigures, TextsUseTheLocaleSeparator) {
   EXPECT_EQ(freeAmountText(9999 * kMiB, 10000 * kMiB, ","), "9999,00M (99%)");
   // Above 4 GiB nothing wraps.
   EXPECT_EQ(freeAmountText(40ull << 30, 64ull << 30, ","), "40960,00M (62%)");
+  // Exact halves round away from zero; just below a half rounds down; 99.995 carries into the units.
+  EXPECT_EQ(freeAmountText(kMiB / 8, kMiB, ","), "0,13M (12%)");
+  EXPECT_EQ(freeAmountText(2 * kMiB + 5 * kMiB / 8, 4 * kMiB, ","), "2,63M (65%)");
+  EXPECT_EQ(freeAmountText(kMiB / 8 - 1, kMiB, ","), "0,12M (12%)");
+  EXPECT_EQ(freeAmountText(100 * kMiB - kMiB / 256, 200 * kMiB, ","), "100,00M (49%)");
   // A machine that reports no page file shows 0 % instead of dividing by zero.
   EXPECT_EQ(freeAmountText(0, 0, ","), "0,00M (0%)");
 

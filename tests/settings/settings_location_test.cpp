@@ -22,5 +22,16 @@ TEST(SettingsLocation, BesideTheExecutableWhenThatFolderIsWritableElseInTheUsers
   EXPECT_EQ(settingsFilePath(files, store), "/home/user/.config/lumaro/Lumaro.ini");
 }
 
+TEST(SettingsLocation, TheExecutablesFolder) {
+  platform::fake::FakeFiles files;
+  EXPECT_EQ(files.executableFolder(), "/opt/lumaro");
+  files.executable = "/lumaro";
+  EXPECT_EQ(files.executableFolder(), "/");
+  files.executable = "/opt/lumaro dev/bin/lumaro";
+  EXPECT_EQ(files.executableFolder(), "/opt/lumaro dev/bin");
+  files.executable.clear();
+  EXPECT_EQ(files.executableFolder(), "");
+}
+
 }  // namespace
 }  // namespace lumaro::settings

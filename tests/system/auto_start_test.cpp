@@ -20,6 +20,25 @@ TEST(AutoStart, TheBoxDecidesBetweenThePathAndAnEmptyEntry) {
   EXPECT_THAT(autostart.writes, ElementsAre(Pair("Lumaro", "/opt/lumaro/lumaro"), Pair("Lumaro", "")));
 }
 
+TEST(AutoStart, AnUnknownExecutablePathLeavesTheEntryAsItIs) {
+  platform::fake::FakeAutostart autostart;
+  writeAutoRun(autostart, true, "/opt/lumaro/lumaro");
+  EXPECT_THROW(
+      {
+        try {
+          writeAutoRun(autostart, true, "");
+        } catch (const toolkit::Error& error) {
+          EXPECT_STREQ(error.what(), "Failed to set data for 'Lumaro'");
+          throw;
+        }
+      },
+      toolkit::Error);
+  EXPECT_EQ(autostart.writes.size(), 1u);
+  EXPECT_EQ(autostart.entries["Lumaro"], "/opt/lumaro/lumaro");
+  writeAutoRun(autostart, false, "");  // unchecking needs no path
+  EXPECT_EQ(autostart.entries["Lumaro"], "");
+}
+
 TEST(AutoStart, FailuresRaiseTheRegistryTexts) {
   platform::fake::FakeAutostart autostart;
   const auto messageOf = [&](Result result) {

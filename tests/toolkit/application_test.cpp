@@ -106,6 +106,24 @@ TEST_F(ApplicationTest, FormShowHideAndDestroyNotifications) {
   EXPECT_THAT(trace, ElementsAre("show", "show", "hide", "destroy"));
 }
 
+TEST_F(ApplicationTest, AFormGetsItsViewWhenFirstShownAndLosesItBeforeItsControlsGo) {
+  std::vector<std::string> events;
+  app.setViewFactory([&](Form& form) {
+    events.push_back("view of " + form.name());
+    return std::shared_ptr<void>(nullptr, [&events](void*) { events.push_back("view released"); });
+  });
+  {
+    auto form = std::make_unique<Form>(nullptr, app);
+    form->setName("frmAntiCrash");
+    form->show();
+    form->hide();
+    form->show();
+    EXPECT_THAT(events, ElementsAre("view of frmAntiCrash"));
+    form.reset();
+  }
+  EXPECT_THAT(events, ElementsAre("view of frmAntiCrash", "view released"));
+}
+
 TEST_F(ApplicationTest, CreationErrorsStopAtTheFailingStep) {
   Form form(nullptr, app);
   std::vector<int> steps;

@@ -5,6 +5,8 @@
 
 #include <set>
 
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_system.h"
 #include "platform/fake/fake_text_service.h"
 #include "toolkit/error.h"
 #include "toolkit/pixel_art.h"
@@ -37,7 +39,10 @@ class HeartMachineTest : public ::testing::Test {
   }
 
   platform::fake::FakeTextService text;
-  THeartMachine chart{nullptr, text};
+  platform::fake::FakeEventLoop loop;
+  platform::fake::FakeMessageBox messageBox;
+  toolkit::Application app{loop, messageBox};
+  THeartMachine chart{nullptr, text, app};
 };
 
 TEST_F(HeartMachineTest, NewInstance) {
@@ -157,23 +162,40 @@ TEST_F(HeartMachineTest, MenuItemsAreDrawnInTheirSeriesColour) {
   EXPECT_EQ(colorAt(chart.picture(), 238, 99), toolkit::clBlue);              // the line follows it too
 }
 
-TEST_F(HeartMachineTest, HintsShowTheValueUnderTheMouseWhenAsked) {
+TEST_F(HeartMachineTest, AsTheApplicationsHintHandlerItFollowsTheMouseAndAddsTheValueWhenAsked) {
   chart.Min = 0;
   chart.Max = 99;  // 100 rows: one value per row
   EXPECT_EQ(chart.hintAt(0, 0), "");
   chart.setHint("Free");
   EXPECT_EQ(chart.hintAt(0, 0), "Free");
+  // Any control's tooltip: shown, asked for again after 10 ms, its text unchanged.
+  std::optional<toolkit::HintInfo> tip = app.hintToShow("Memória Alvo");
+  ASSERT_TRUE(tip);
+  EXPECT_EQ(tip->text, "Memória Alvo");
+  EXPECT_EQ(tip->reshowTimeoutMs, 10);
+
   chart.AppendValueToHint = true;
   chart.mouseMove(3, 0);
-  EXPECT_EQ(chart.hintAt(3, 0), "Free(Value=99)");
+  EXPECT_EQ(app.hintToShow(chart.hintAt(3, 0))->text, "Free(Value=99)");
+  EXPECT_EQ(app.hintToShow("another control's")->text, "Free(Value=99)");  // the chart's own hint
   chart.mouseMove(3, 99);
-  chart.setHint("");
-  EXPECT_EQ(chart.hintAt(3, 99), "Value=0");
+  EXPECT_EQ(app.hintToShow("")->text, "Value=0");
   chart.ShowHint = false;
   chart.mouseMove(3, 50);  // not remembered
   EXPECT_EQ(chart.hintAt(3, 50), "");
   chart.ShowHint = true;
-  EXPECT_EQ(chart.hintAt(3, 50), "Value=0");
+  EXPECT_EQ(app.hintToShow(chart.hintAt(3, 50))->text, "Free(Value=0)");
+}
+
+TEST_F(HeartMachineTest, TheLastChartMadeHandlesHintsUntilItGoes) {
+  chart.AppendValueToHint = true;
+  {
+    THeartMachine second(nullptr, text, app);
+    EXPECT_EQ(app.hintToShow("x")->text, "x");  // the new chart's: no value asked for
+  }
+  EXPECT_EQ(app.hintToShow("x")->text, "x");  // gone with it, not handed back
+  EXPECT_EQ(app.hintToShow("x")->reshowTimeoutMs, 0);
+  EXPECT_FALSE(app.hintToShow(""));
 }
 
 TEST_F(HeartMachineTest, UndefinedSpacingsStillPaint) {

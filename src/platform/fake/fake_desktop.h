@@ -11,7 +11,11 @@ class FakeDesktop : public Desktop {
   Area workArea() override { return area; }
   int colorDepth() override { return depth; }
   void beep() override { ++beeps; }
-  void keepProgramWindowsOnTop() override { ++onTopRequests; }
+  void keepProgramWindowsOnTop() override {
+    ++onTopRequests;
+    programOnTop = true;
+  }
+  void releaseProgramWindowsFromTop() override { programOnTop = false; }
   bool openDocument(const std::string& path) override {
     documentsOpened.push_back(path);
     return viewerAvailable;
@@ -21,6 +25,7 @@ class FakeDesktop : public Desktop {
   int depth = 32;
   int beeps = 0;
   int onTopRequests = 0;
+  bool programOnTop = false;
   std::vector<std::string> documentsOpened;
   bool viewerAvailable = true;
 };

@@ -86,9 +86,4 @@ void FakeEventLoop::quit(int exitCode) {
   exitCode_ = exitCode;
 }
 
-std::uint32_t FakeEventLoop::intervalOf(TimerId id) const {
-  auto it = timers_.find(id);
-  return it == timers_.end() ? 0 : it->second.interval;
-}
-
 }  // namespace lumaro::platform::fake

@@ -28,9 +28,6 @@ class FakeEventLoop : public EventLoop {
   std::uint64_t now() const { return now_; }
   const std::vector<std::uint32_t>& pauses() const { return pauses_; }
   std::size_t activeTimerCount() const { return timers_.size(); }
-  // The interval of a running timer, 0 when it is not running.
-  std::uint32_t intervalOf(TimerId id) const;
-  std::size_t pendingMessageCount() const { return posted_.size(); }
   bool quitRequested() const { return quitRequested_; }
   int exitCode() const { return exitCode_; }
   int processPendingCalls() const { return processPendingCalls_; }

@@ -7,12 +7,6 @@ namespace lumaro::platform::fake {
 FakeMemory::~FakeMemory() = default;
 
 MemoryStatus FakeMemory::status() {
-  ++statusReads_;
-  if (!queued_.empty()) {
-    MemoryStatus next = queued_.front();
-    queued_.pop_front();
-    return next;
-  }
   return status_;
 }
 

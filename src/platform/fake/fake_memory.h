@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -19,14 +18,11 @@ class FakeMemory : public Memory {
   void* commitBlock() override;
   void releaseBlock(void* base) override;
 
-  // The status every read returns, unless readings are queued.
+  // The status every read returns.
   void setStatus(const MemoryStatus& status) { status_ = status; }
-  // Readings returned one per read, in order, before falling back to the set status.
-  void queueStatus(const MemoryStatus& status) { queued_.push_back(status); }
   // Commits succeed while fewer than `blocks` are held; then they are refused.
   void setHeldLimit(std::size_t blocks) { heldLimit_ = blocks; }
 
-  int statusReads() const { return statusReads_; }
   const std::vector<void*>& commits() const { return commits_; }
   const std::vector<void*>& releases() const { return releases_; }
   std::size_t held() const { return held_.size(); }
@@ -36,12 +32,10 @@ class FakeMemory : public Memory {
 
  private:
   MemoryStatus status_{};
-  std::deque<MemoryStatus> queued_;
   std::size_t heldLimit_ = SIZE_MAX;
   std::vector<void*> commits_;
   std::vector<void*> releases_;
   std::vector<std::unique_ptr<std::byte[]>> held_;
-  int statusReads_ = 0;
   int refused_ = 0;
   int strayReleases_ = 0;
 };

@@ -3,7 +3,7 @@
 namespace lumaro::platform::qt {
 
 Services DesktopServices::services() {
-  return servicesOf(*this, memory);
+  return servicesOf(*this, pacedMemory);
 }
 
 }  // namespace lumaro::platform::qt

@@ -3,6 +3,7 @@
 #include "platform/linux/linux_file_store.h"
 #include "platform/linux/linux_files.h"
 #include "platform/linux/linux_system_info.h"
+#include "platform/linux/paced_memory.h"
 #include "platform/linux/posix_process_launcher.h"
 #include "platform/linux/proc_memory.h"
 #include "platform/linux/proc_processor.h"
@@ -31,6 +32,7 @@ struct DesktopServices {
   QtEventLoop loop;
   QtMessageBox messageBox;
   linuxos::ProcMemory memory;
+  linuxos::PacedMemory pacedMemory{memory, linuxos::PacedMemory::pauseFromEnvironment()};
   linuxos::ProcProcessorPerformance processor;
   linuxos::UnsupportedDynamicStatistics dynamicStatistics;
   linuxos::LinuxSystemInfo systemInfo;

@@ -1,6 +1,7 @@
 #include "platform/qt/logind_session_control.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 
 namespace lumaro::platform::qt {
 
@@ -20,7 +21,11 @@ bool LogindSessionControl::exitSession(std::uint32_t flags) {
   QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
                                                      "org.freedesktop.login1.Manager", method);
   call << false;  // interactive: never ask for authorisation
-  return bus_.call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage;
+  if (!bus_.isConnected()) return false;
+  // The answer is only collected, never acted on: the watcher goes with it.
+  auto* answer = new QDBusPendingCallWatcher(bus_.asyncCall(call, kTimeoutMs));
+  QObject::connect(answer, &QDBusPendingCallWatcher::finished, answer, &QObject::deleteLater);
+  return true;
 }
 
 }  // namespace lumaro::platform::qt

@@ -6,8 +6,9 @@
 namespace lumaro::platform::qt {
 
 // Ends the session through logind's Manager on D-Bus: Reboot for the reboot flag, PowerOff for shut
-// down or power off, never interactive (nobody is asked, as with the forced exit). A refusal, a
-// missing logind or a timeout answers false and is otherwise silent.
+// down or power off, never interactive (nobody is asked, as with the forced exit). The call does not
+// wait for logind, which may take seconds to decide: the interface goes on at once, and a refusal, a
+// missing logind or a timeout is silent.
 class LogindSessionControl : public SessionControl {
  public:
   static constexpr int kTimeoutMs = 5000;

@@ -1,4 +1,8 @@
 #pragma once
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
 #include "platform/desktop.h"
 
 namespace lumaro::platform::qt {
@@ -10,7 +14,12 @@ class QtDesktop : public Desktop {
   int colorDepth() override;
   void beep() override;
   void keepProgramWindowsOnTop() override;
+  void releaseProgramWindowsFromTop() override;
   bool openDocument(const std::string& path) override;
+
+ private:
+  // The windows placed on top here, and only those: they are the ones to put back.
+  std::vector<QPointer<QWidget>> placedOnTop_;
 };
 
 }  // namespace lumaro::platform::qt

@@ -1,8 +1,12 @@
 #include "platform/qt/views/control_view.h"
 
+#include <QCursor>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 
 #include "platform/qt/views/event_filter.h"
@@ -25,6 +29,11 @@ ControlView::ControlView(toolkit::Control& control, QWidget& widget, toolkit::Ap
       return false;
     }));
   }
+  widget_.installEventFilter(new EventFilter(context_, [this](QEvent& event) {
+    if (event.type() != QEvent::ToolTip) return false;
+    showHint(static_cast<const QHelpEvent&>(event).pos());
+    return true;
+  }));
 }
 
 ControlView::~ControlView() {
@@ -75,6 +84,25 @@ void ControlView::applyColors() {
   }
   widget_.setPalette(palette);
   widget_.setAutoFillBackground(background.has_value());
+}
+
+std::string ControlView::hintAt(const QPoint&) const {
+  return control_.hint();
+}
+
+void ControlView::showHint(const QPoint& at) {
+  const std::string text = hintAt(at);
+  const std::optional<toolkit::HintInfo> hint = text.empty() ? std::nullopt : app_.hintToShow(text);
+  if (!hint) {
+    QToolTip::hideText();
+    return;
+  }
+  QToolTip::showText(widget_.mapToGlobal(at), toQString(hint->text), &widget_);
+  if (hint->reshowTimeoutMs <= 0) return;
+  QTimer::singleShot(hint->reshowTimeoutMs, &context_, [this] {
+    const QPoint now = widget_.mapFromGlobal(QCursor::pos());
+    if (QToolTip::isVisible() && widget_.rect().contains(now)) showHint(now);
+  });
 }
 
 void ControlView::userAction(const std::function<void()>& action) {

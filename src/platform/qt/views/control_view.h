@@ -2,11 +2,13 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <string>
 
 #include "toolkit/application.h"
 #include "toolkit/control.h"
 
 class QEvent;
+class QPoint;
 class QWidget;
 
 namespace lumaro::platform::qt {
@@ -33,6 +35,8 @@ class ControlView {
   virtual void apply() {}
   // Enabled, geometry and visibility.
   virtual void applyPlacement();
+  // The tooltip text for a point of the widget; the control's hint unless the kind says otherwise.
+  virtual std::string hintAt(const QPoint& at) const;
 
   // Runs a user's action on the model inside the guard, then shows the model's state.
   void userAction(const std::function<void()>& action);
@@ -45,6 +49,9 @@ class ControlView {
   QRect placedRect() const;
   void applyColors();
   bool mouseEvent(QEvent& event);
+  // Shows the tooltip for a point of the widget as the application's show-hint handler has it, and
+  // asks again after the handler's re-show timeout while the mouse stays.
+  void showHint(const QPoint& at);
 
   toolkit::Control& control_;
   QWidget& widget_;

@@ -1,9 +1,7 @@
 #include "platform/qt/views/painted_control_view.h"
 
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "platform/qt/views/drawn_menu_popup.h"
 #include "platform/qt/views/event_filter.h"
@@ -40,6 +38,7 @@ class PaintedControlView : public ControlView {
 
  protected:
   void apply() override { widget().update(); }
+  std::string hintAt(const QPoint& at) const override { return model_.hintAt(at.x(), at.y()); }
 
  private:
   bool handle(QEvent& event) {
@@ -48,13 +47,7 @@ class PaintedControlView : public ControlView {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
         const QPoint at = mouse.position().toPoint();
         app_.guarded([&] { model_.mouseMove(at.x(), at.y()); });
-        if (QToolTip::isVisible()) showHint(at, mouse.globalPosition().toPoint());
         return false;
-      }
-      case QEvent::ToolTip: {
-        const auto& help = static_cast<const QHelpEvent&>(event);
-        showHint(help.pos(), help.globalPos());
-        return true;
       }
       case QEvent::MouseButtonRelease: {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
@@ -63,15 +56,6 @@ class PaintedControlView : public ControlView {
       }
       default:
         return false;
-    }
-  }
-
-  void showHint(const QPoint& at, const QPoint& global) {
-    const QString text = toQString(model_.hintAt(at.x(), at.y()));
-    if (text.isEmpty()) {
-      QToolTip::hideText();
-    } else {
-      QToolTip::showText(global, text, &widget());
     }
   }
 

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -79,6 +81,34 @@ TEST_F(PaintedControlViewTest, MovesReachTheModelAndTheTooltipAsksItForTheText) 
   QHelpEvent help(QEvent::ToolTip, {7, 8}, shown().mapToGlobal(QPoint(7, 8)));
   QApplication::sendEvent(&shown(), &help);
   EXPECT_EQ(QToolTip::text(), "at 7,8");
+}
+
+TEST_F(PaintedControlViewTest, TheApplicationsHintHandlerRewritesTheTipAndHasItAskedForAgain) {
+  int asked = 0;
+  app_.setOnShowHint(
+      [&](toolkit::HintInfo& hint, bool&) {
+        hint.text += " #" + std::to_string(++asked);
+        hint.reshowTimeoutMs = 10;
+      },
+      this);
+  QCursor::setPos(shown().mapToGlobal(QPoint(7, 8)));
+  QHelpEvent help(QEvent::ToolTip, {7, 8}, shown().mapToGlobal(QPoint(7, 8)));
+  QApplication::sendEvent(&shown(), &help);
+  EXPECT_EQ(QToolTip::text(), "at 7,8 #1");
+  QCursor::setPos(shown().mapToGlobal(QPoint(20, 9)));  // the mouse moves on: the tip follows
+  QElapsedTimer clock;
+  clock.start();
+  while (asked < 3 && clock.elapsed() < 2000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  EXPECT_GE(asked, 3);
+  EXPECT_TRUE(QToolTip::text().startsWith("at 20,9 #"));
+
+  app_.setOnShowHint([](toolkit::HintInfo&, bool& canShow) { canShow = false; }, this);
+  QApplication::sendEvent(&shown(), &help);
+  clock.restart();  // the tip fades out
+  while (QToolTip::isVisible() && clock.elapsed() < 2000)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  EXPECT_FALSE(QToolTip::isVisible());
+  app_.removeOnShowHint(this);
 }
 
 TEST_F(PaintedControlViewTest, ARightClickOpensTheDrawnMenuAndAChoiceReachesTheModel) {
