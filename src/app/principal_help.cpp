@@ -1,4 +1,5 @@
-// The help command: the HTML help beside the program, in the desktop's browser.
+// The help command: the HTML help, in the desktop's browser.
+#include "app/help_location.h"
 #include "app/principal.h"
 
 namespace lumaro::app {
@@ -6,8 +7,7 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  const std::string executable = services_.files.executablePath();
-  services_.desktop.openDocument(executable.substr(0, executable.rfind('/') + 1) + "lumaro.html");
+  services_.desktop.openDocument(helpFilePath(services_.files));
 }
 
 }  // namespace lumaro::app
