@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QString apps = QStringLiteral("%1x%1/apps").arg(size);
-    if (!folder.mkpath(apps) || !toImage(lumaro::app::programIcon(size)).save(folder.filePath(apps + "/lumaro.png"))) {
+    if (!folder.mkpath(apps) ||
+        !toImage(lumaro::app::programIcon(size)).save(folder.filePath(apps + "/lumaro.png"))) {
       std::fprintf(stderr, "lumaro-render-icon: cannot write %s/%s\n", argv[1], qPrintable(apps));
       return 1;
     }

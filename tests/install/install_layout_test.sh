@@ -14,10 +14,11 @@ for file in bin/lumaro share/applications/lumaro.desktop share/man/man1/lumaro.1
 done
 check "the program is executable" test -x "$prefix/bin/lumaro"
 check "nothing else lies beside the program" test "$(ls "$prefix/bin")" = lumaro
+# square_with_alpha <png> <size>: the picture has that size and an alpha channel.
+square_with_alpha() { [[ "$(identify -format '%wx%h %A' "$1" 2>/dev/null)" =~ ^$2x$2\ (True|Blend)$ ]]; }
 for size in 16 22 24 32 48 64 128 256; do
-  check "the ${size}-pixel icon is ${size}x${size} with transparency" test \
-    "$(identify -format '%wx%h %A' "$prefix/share/icons/hicolor/${size}x${size}/apps/lumaro.png" 2>/dev/null)" \
-    = "${size}x${size} Blend"
+  check "the ${size}-pixel icon is ${size}x${size} with transparency" \
+    square_with_alpha "$prefix/share/icons/hicolor/${size}x${size}/apps/lumaro.png" "$size"
 done
 check "the launcher entry is valid" desktop-file-validate "$prefix/share/applications/lumaro.desktop"
 check "the AppStream data is valid" appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml

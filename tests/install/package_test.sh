@@ -47,8 +47,11 @@ chmod 700 "$run"
 # The help goes to the desktop's opener: this one writes down what it was asked to open.
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>%s/opened\n' "$stubs" >"$stubs/xdg-open"
 chmod 755 "$stubs/xdg-open"
+# Started in the background, the program replaces the subshell, and setpriv replaces itself too (no
+# parent that waits), so a signal reaches the program directly and its exit code is the program's.
 as_user() {
-  runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$run" PATH="$stubs:/usr/bin:/bin" "$@"
+  exec setpriv --reuid="$user" --regid="$user" --init-groups \
+    env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$run" PATH="$stubs:/usr/bin:/bin" "$@"
 }
 settings=$home/.config/lumaro/Lumaro.ini
 entry=$home/.config/autostart/lumaro.desktop
