@@ -64,14 +64,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-shown_windows() { xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null; }
-tray_icon() {
-  local w
-  for w in $(shown_windows); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE 'Geometry: (1[6-9]|2[0-4])x(1[6-9]|2[0-4])$' && { echo "$w"; return 0; }
-  done
-  return 1
-}
+# The program starts hidden: its only mapped window is the tray icon, embedded when the tray host has
+# taken it as a child (its parent is no longer the root window).
+tray_icon() { xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null | head -n 1; }
+embedded() { [[ -n "$1" ]] && xwininfo -id "$1" -tree | grep 'Parent window id' | grep -qv 'the root window'; }
 start() {
   as_user /usr/bin/lumaro >>"$out/lumaro.log" 2>&1 &
   program=$!
@@ -86,8 +82,10 @@ end_session() {
 opened_installed_help() { grep -qx '\(file://\)\?/usr/share/doc/lumaro/lumaro.html' "$stubs/opened" 2>/dev/null; }
 
 start
-icon=$(wait_until 10 tray_icon && tray_icon)
-check "the installed program's icon embeds in the tray" test -n "$icon"
+has_tray_icon() { [[ -n "$(tray_icon)" ]]; }
+wait_until 10 has_tray_icon
+icon=$(tray_icon)
+check "the installed program's icon embeds in the tray" wait_until 10 embedded "$icon"
 check "its settings land in the user's folder" wait_until 10 test -s "$settings"
 check "the start-with-the-desktop entry starts /usr/bin/lumaro" wait_until 10 grep -qx 'Exec=/usr/bin/lumaro' "$entry"
 check "the entry is a valid desktop entry" desktop-file-validate "$entry"
