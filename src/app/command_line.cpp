@@ -44,7 +44,8 @@ std::string usageText() {
          "Environment:\n"
          "  XDG_CONFIG_HOME     the settings folder and the start-with-the-desktop entry (autostart/)\n"
          "  XDG_DATA_HOME       holds lumaro/windows when LUMARO_WINDOWS_DIR is not set\n"
-         "  XDG_RUNTIME_DIR     the single-instance lock and the restore socket (else the temporary folder)\n"
+         "  XDG_RUNTIME_DIR     the single-instance lock and the restore socket, if only the user\n"
+         "                      can write there (else a private folder in $TMPDIR or /tmp)\n"
          "  LUMARO_WINDOWS_DIR  the folder of the system configuration files (system.ini, registry.reg)\n"
          "  LUMARO_PROC_DIR     where /proc is read from (default /proc)\n";
 }
