@@ -4,12 +4,15 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/program_icon.h"
 #include "platform/linux/runtime_directory.h"
 #include "platform/qt/application_fonts.h"
+#include "platform/qt/classic_look.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/session_end_bridge.h"
 #include "platform/qt/views/drawn_popup_menu_view.h"
+#include "platform/qt/xwayland_choice.h"
 
 using namespace lumaro;
 
@@ -17,6 +20,7 @@ int main(int argc, char** argv) {
   // --help and --version answer without a display; Qt then takes its own options, and what remains is ours.
   if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, true, std::cout, std::cerr))
     return *exitCode;
+  platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);
@@ -25,6 +29,8 @@ int main(int argc, char** argv) {
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   platform::qt::installApplicationFonts();
+  platform::qt::installClassicLook();
+  platform::qt::setProgramIcon({app::programIcon(16), app::programIcon(32), app::programIcon(48)});
 
   platform::qt::DesktopServices desktop;
   platform::Services services = desktop.services();

@@ -7,7 +7,10 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  services_.desktop.openDocument(helpFilePath(services_.files));
+  const std::string help = helpFilePath(services_.files);
+  // Without a viewer the user would otherwise see nothing at all happen.
+  if (!services_.desktop.openDocument(help))
+    application().showMessage("Não foi possível abrir a ajuda: " + help);
 }
 
 }  // namespace lumaro::app
