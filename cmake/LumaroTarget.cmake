@@ -1,4 +1,4 @@
-# Our own targets: C++20, every warning an error, sanitizers when asked.
+# Our own targets: C++20, warnings on (errors with LUMARO_WERROR), sanitizers when asked.
 if(LUMARO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
@@ -11,7 +11,7 @@ if(LUMARO_FUZZ)
 endif()
 
 function(lumaro_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${LUMARO_WERROR}>:-Werror>)
 endfunction()
 
 # lumaro_library(name SOURCES ... LINKS ...): one static library per folder, linking only what sits below it.

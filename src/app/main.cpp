@@ -1,6 +1,8 @@
 // The program: the real platform plugged into the logic.
 #include <QApplication>
+#include <iostream>
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/program_icon.h"
 #include "platform/linux/runtime_directory.h"
@@ -15,10 +17,15 @@
 using namespace lumaro;
 
 int main(int argc, char** argv) {
+  // --help and --version answer without a display; Qt then takes its own options, and what remains is ours.
+  if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, true, std::cout, std::cerr))
+    return *exitCode;
   platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);
+  if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, false, std::cout, std::cerr))
+    return *exitCode;
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   platform::qt::installApplicationFonts();

@@ -195,7 +195,7 @@ std::vector<std::string> hotKeyChoices() {
   std::vector<std::string> endings;
   for (char letter = 'A'; letter <= 'V'; ++letter) endings.emplace_back(1, letter);
   for (const char* letter : {"X", "W", "Y", "Z"}) endings.emplace_back(letter);
-  for (int f = 1; f <= 12; ++f) endings.push_back("F" + std::to_string(f));
+  for (int f = 1; f <= 12; ++f) endings.push_back(std::string("F").append(std::to_string(f)));
   for (char digit = '0'; digit <= '9'; ++digit) endings.emplace_back(1, digit);
   std::vector<std::string> items;
   for (const char* prefix : {"Ctrl+Alt+", "Shift+Alt+"}) {

@@ -1,6 +1,5 @@
-// The help command: the HTML help beside the program, in the desktop's browser.
-#include <filesystem>
-
+// The help command: the HTML help, in the desktop's browser.
+#include "app/help_location.h"
 #include "app/principal.h"
 
 namespace lumaro::app {
@@ -8,8 +7,7 @@ namespace lumaro::app {
 void TfrmPrincipal::btnHelpClick() {
   // Hidden in the tray there is nothing to focus.
   if (visible()) setFocus(PanelTitulo);
-  const std::string help =
-      (std::filesystem::path(services_.files.executableFolder()) / "lumaro.html").string();
+  const std::string help = helpFilePath(services_.files);
   // Without a viewer the user would otherwise see nothing at all happen.
   if (!services_.desktop.openDocument(help))
     application().showMessage("Não foi possível abrir a ajuda: " + help);

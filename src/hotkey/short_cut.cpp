@@ -41,7 +41,7 @@ std::string keyCodeName(std::uint32_t code, platform::GlobalHotkeys& hotkeys) {
   if (code >= 48 && code <= 57) return std::string(1, static_cast<char>(code));
   if (code >= 65 && code <= 90) return std::string(1, static_cast<char>(code));
   if (code >= 96 && code <= 105) return std::string(1, static_cast<char>('0' + code - 96));
-  if (code >= 112 && code <= 135) return "F" + std::to_string(code - 111);
+  if (code >= 112 && code <= 135) return std::string("F").append(std::to_string(code - 111));
   return hotkeys.keyName(code);
 }
 

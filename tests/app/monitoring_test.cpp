@@ -24,7 +24,7 @@ class MonitoringTest : public ::testing::Test {
   TfrmPrincipal& started() {
     EXPECT_EQ(program.start(), std::nullopt);
     TfrmPrincipal& w = program.mainWindow();
-    w.MM->OnProgress = [this, &w, handler = w.MM->OnProgress.handler()](toolkit::Component& sender, int p) {
+    w.MM->OnProgress = [this, handler = w.MM->OnProgress.handler()](toolkit::Component& sender, int p) {
       progress.push_back(p);
       progressWindowShown.push_back(program.progressWindow().visible());
       if (onProgress) onProgress(p);

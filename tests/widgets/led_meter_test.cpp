@@ -17,7 +17,7 @@ using toolkit::test::art;
 using toolkit::test::colorAt;
 
 constexpr toolkit::Color kFace = rgb(192, 192, 192);
-constexpr toolkit::Color kLime = toolkit::clLime, kYellow = toolkit::clYellow, kRed = toolkit::clRed;
+constexpr toolkit::Color kLime = toolkit::clLime, kYellow = toolkit::clYellow;
 
 class LedMeterTest : public ::testing::Test {
  protected:

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QSlider>
 #include <QSpinBox>
-#include <QProxyStyle>
 #include <QStyle>
 
 #include "platform/qt/views/view_fixture.h"

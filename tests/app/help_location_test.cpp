@@ -1,0 +1,40 @@
+#include "app/help_location.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/fake/fake_system.h"
+
+namespace lumaro::app {
+namespace {
+
+class HelpLocationTest : public ::testing::Test {
+ protected:
+  HelpLocationTest() { files.executable = "/opt/lumaro/bin/lumaro"; }
+
+  std::string installed() const {
+    return (std::filesystem::path("/opt/lumaro/bin") / kInstalledHelpFolder / "lumaro.html")
+        .lexically_normal();
+  }
+
+  platform::fake::FakeFiles files;
+};
+
+TEST_F(HelpLocationTest, APortableCopyBesideTheProgramComesFirst) {
+  files.existing = {"/opt/lumaro/bin/lumaro.html", installed()};
+  EXPECT_EQ(helpFilePath(files), "/opt/lumaro/bin/lumaro.html");
+}
+
+TEST_F(HelpLocationTest, AnInstalledProgramOpensTheHelpInItsDataFolder) {
+  files.existing = {installed()};
+  EXPECT_EQ(helpFilePath(files), installed());
+  EXPECT_EQ(installed().find(".."), std::string::npos);
+}
+
+TEST_F(HelpLocationTest, WithoutEitherTheMissingPageBesideTheProgramIsNamed) {
+  EXPECT_EQ(helpFilePath(files), "/opt/lumaro/bin/lumaro.html");
+}
+
+}  // namespace
+}  // namespace lumaro::app

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# `cmake --install` into a scratch prefix: the program, the launcher entry, every icon size, the AppStream
+# data, the manual page and the help land where desktops look for them.
+# Usage: install_layout_test.sh <build folder> <scratch folder>
+set -uo pipefail
+build=$1
+prefix=$2
+source "$(dirname "$0")/../gui/gui_checks.sh"
+rm -rf "$prefix"
+check "cmake --install succeeds" cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/lumaro share/applications/lumaro.desktop share/man/man1/lumaro.1.gz \
+  share/doc/lumaro/lumaro.html share/doc/lumaro/copyright share/doc/lumaro/changelog.gz; do
+  check "$file is installed" test -s "$prefix/$file"
+done
+check "the program is executable" test -x "$prefix/bin/lumaro"
+check "nothing else lies beside the program" test "$(ls "$prefix/bin")" = lumaro
+# square_with_alpha <png> <size>: the picture has that size and an alpha channel.
+square_with_alpha() { [[ "$(identify -format '%wx%h %A' "$1" 2>/dev/null)" =~ ^$2x$2\ (True|Blend)$ ]]; }
+for size in 16 22 24 32 48 64 128 256; do
+  check "the ${size}-pixel icon is ${size}x${size} with transparency" \
+    square_with_alpha "$prefix/share/icons/hicolor/${size}x${size}/apps/lumaro.png" "$size"
+done
+check "the launcher entry is valid" desktop-file-validate "$prefix/share/applications/lumaro.desktop"
+check "the AppStream data is valid" appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
+check "the manual page formats without complaint" sh -c \
+  "zcat '$prefix/share/man/man1/lumaro.1.gz' | groff -man -Tutf8 -ww -z 2>&1 | (! grep .)"
+summary
