@@ -8,8 +8,9 @@ namespace lumaro::settings {
 
 inline constexpr const char* kSettingsFileName = "Lumaro.ini";
 
-// The settings file: beside the executable when that folder is writable (a portable copy), else in
-// the user's settings folder, so that an installed program never loses its settings.
+// The settings file: beside the executable when that folder is writable and the program is not an
+// installed one (a portable copy), else in the user's settings folder, so that an installed program
+// never loses its settings.
 std::string settingsFilePath(platform::Files& files, platform::FileStore& store);
 
 }  // namespace lumaro::settings

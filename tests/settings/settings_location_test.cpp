@@ -22,6 +22,15 @@ TEST(SettingsLocation, BesideTheExecutableWhenThatFolderIsWritableElseInTheUsers
   EXPECT_EQ(settingsFilePath(files, store), "/home/user/.config/lumaro/Lumaro.ini");
 }
 
+TEST(SettingsLocation, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenWhereItMayWrite) {
+  platform::fake::FakeFiles files;
+  platform::fake::FakeFileStore store;
+  files.executable = "/usr/bin/lumaro";
+  EXPECT_EQ(settingsFilePath(files, store), "/usr/bin/Lumaro.ini");  // a copy someone put there by hand
+  files.existing.insert("/usr/share/applications/lumaro.desktop");
+  EXPECT_EQ(settingsFilePath(files, store), "/home/user/.config/lumaro/Lumaro.ini");
+}
+
 TEST(SettingsLocation, TheExecutablesFolder) {
   platform::fake::FakeFiles files;
   EXPECT_EQ(files.executableFolder(), "/opt/lumaro");
