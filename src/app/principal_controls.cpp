@@ -264,9 +264,9 @@ void TfrmPrincipal::createControls() {
   Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {chartLeft, chartTop, 289 - chartLeft, chartHeight});
   Panel1->setColor(clGreen);
   Panel1->setBevelOuter(Bevel::None);
-  HeartMachine1 = b.make<widgets::THeartMachine>(Panel1, "HeartMachine1",
-                                                 {1, 1, 289 - chartLeft - 2, chartHeight - 2}, {},
-                                                 services_.text, application());
+  HeartMachine1 =
+      b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 289 - chartLeft - 2, chartHeight - 2},
+                                     {}, services_.text, application());
   HeartMachine1->setAlign(Align::None);
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);
