@@ -4,14 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/cgroup_memory_limits.h"
+#include "platform/linux/memory_stall_watch.h"
 #include "platform/linux/oom_score.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {
 
 // Memory over /proc/meminfo (under procRoot(), resolved at construction) and anonymous mappings.
-// A commit is refused when it would eat into commitReserve(); while any block is held the process's
-// OOM score is raised.
+// A commit is refused when it would eat into commitReserve() of the machine or into the reserve below
+// the memory limit of any control group the process runs in, and once the run has caused more memory
+// stall than MemoryStallWatch's budget. While any block is held the process's OOM score is raised.
 class ProcMemory : public Memory {
  public:
   ProcMemory();
@@ -21,10 +24,20 @@ class ProcMemory : public Memory {
   void releaseBlock(void* base) override;
 
  private:
+  // The first commit of a run: the groups are looked up again (the process may have been moved), and
+  // the stall count starts.
+  void beginRun();
+  void endRun();
+  void* refuse();
+  std::uint64_t blocksThatFit();
+
   std::string meminfoPath_;
+  std::string pressurePath_;
   std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
   std::size_t heldBlocks_ = 0;
   std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
+  CgroupMemoryLimits cgroupLimits_;
+  MemoryStallWatch stalls_;
   OomScoreBoost oomScore_;
 };
 
