@@ -118,6 +118,7 @@ TEST_F(SimulatedDay, TwentyFourHoursAtTheFastestRateWithARunEveryMinuteGrowNothi
   EXPECT_GE(runsInFirstHour, 59);
   EXPECT_GE(runs, 24 * 60 - 1);
   EXPECT_EQ(fakes.memory.strayReleases(), 0);
+  EXPECT_EQ(fakes.desktop.beeps, 24 * 3);  // the alert opened at every low spell
   EXPECT_FALSE(program.progressWindow().visible());
   EXPECT_TRUE(w.Timer1->enabled());
   EXPECT_EQ(w.Timer1->interval(), 150u);
