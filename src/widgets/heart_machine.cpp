@@ -77,7 +77,7 @@ void THeartMachine::AddPoint(int index, int value, const std::string& caption) {
   History& history = values_[index];
   std::copy(history.begin() + 1, history.end(), history.begin());
   history.back() = value;
-  if (!keepsPicture) repaint();
+  if (!keepsPicture) changed();
 }
 
 bool THeartMachine::appendKeepsPicture(int series, int value) const {

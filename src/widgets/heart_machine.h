@@ -42,7 +42,7 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
 
   // Appends a point to series `index` (created, with the menu item, when it is one past the highest so
   // far) and repaints when that changes the picture (a flat line that stays flat does not; a colour
-  // query whose answers change over time needs a repaint of its own). A value outside Min..Max raises "Point
+  // query whose answers change over time needs invalidate()). A value outside Min..Max raises "Point
   // value out of range (<value>)"; an index that skips a series raises "Series index out of range (<index>)".
   // Nothing changes then.
   void AddPoint(int index, int value, const std::string& caption);

@@ -20,7 +20,7 @@ class PictureChangesTest : public ::testing::Test {
   ::testing::AssertionResult upToDate(toolkit::PaintedControl& control) {
     const toolkit::Bitmap kept = control.picture();
     const int before = notified;
-    control.repaint();
+    control.invalidate();
     notified = before;
     if (control.picture() == kept) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the picture kept is stale";
