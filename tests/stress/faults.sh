@@ -32,20 +32,24 @@ read_only() {
 }
 writable_again() { umount "$1"; }
 
-# keeps_working <name> <settings file> [VAR=value...]: a fresh copy started with those variables keeps
+main_window_shows() { wait_for_window '^Lumaro\.$' 40 >/dev/null; }
+
+# keeps_working <name> <settings file> <its text at the start, empty for none> [VAR=value...]: a copy
+# started with those variables keeps
 # running, shows its main window on request, ends with exit code 0 at the end of the session (an error
 # may hold its thread for the error handler's 15 s pause first) and has saved every setting.
 keeps_working() {
   local name=$1 settings=$2
-  shift 2
   rm -f "$settings"
+  [[ -n "$3" ]] && printf '%b' "$3" >"$settings"
+  shift 3
   env "$@" "$lumaro" >>"$log" 2>&1 &
   running=$!
   wait_until 10 test -S "$XDG_RUNTIME_DIR/LUMARO2"
   sleep 2
   check "$name: keeps running" kill -0 "$running"
   request_restore 2>/dev/null
-  check "$name: shows its main window on request" wait_for_window '^Lumaro\.$' 40 >/dev/null
+  check "$name: shows its main window on request" main_window_shows
   screenshot "$out/$name.png"
   kill -TERM "$running"
   check "$name: ends with exit code 0" exits_with 0 "$running" 40
@@ -56,7 +60,7 @@ keeps_working() {
 for ((round = 1; round <= rounds; round++)); do
   echo "# round $round"
   if read_only "$sandbox/bin"; then
-    keeps_working "read-only program folder" "$XDG_CONFIG_HOME/lumaro/Lumaro.ini"
+    keeps_working "read-only program folder" "$XDG_CONFIG_HOME/lumaro/Lumaro.ini" ""
     writable_again "$sandbox/bin"
   else
     echo "skipped - read-only folders need bind mounts (root)"
@@ -64,30 +68,30 @@ for ((round = 1; round <= rounds; round++)); do
   if read_only "$sandbox/windows"; then
     # The processor idle switch is written into the registry store as soon as the box is ticked,
     # here by the settings load.
-    printf '[TfrmPrincipal]\r\nchkboxCPUidle_Checked=True\r\n' >"$ini"
-    keeps_working "read-only Windows folder" "$ini" LUMARO_WINDOWS_DIR="$sandbox/windows"
+    keeps_working "read-only Windows folder" "$ini" '[TfrmPrincipal]\r\nchkboxCPUidle_Checked=True\r\n' \
+      LUMARO_WINDOWS_DIR="$sandbox/windows"
     check "read-only Windows folder: the ticked box is kept" grep -q '^chkboxCPUidle_Checked=True' "$ini"
     writable_again "$sandbox/windows"
   fi
   if read_only "$XDG_CONFIG_HOME/autostart"; then
-    keeps_working "read-only autostart folder" "$ini"
+    keeps_working "read-only autostart folder" "$ini" ""
     writable_again "$XDG_CONFIG_HOME/autostart"
   fi
   mkdir -p "$sandbox/empty-proc"
-  keeps_working "missing /proc files" "$ini" LUMARO_PROC_DIR="$sandbox/empty-proc"
-  keeps_working "garbled /proc files" "$ini" LUMARO_PROC_DIR="$top/tests/fixtures/proc/garbled"
+  keeps_working "missing /proc files" "$ini" "" LUMARO_PROC_DIR="$sandbox/empty-proc"
+  keeps_working "garbled /proc files" "$ini" "" LUMARO_PROC_DIR="$top/tests/fixtures/proc/garbled"
 
   "$build/tests/gui/grab_key" >"$out/grabber.log" 2>&1 &
   holder=$!
   wait_until 5 grep -q grabbed "$out/grabber.log"
-  keeps_working "hotkey held by another client" "$ini"
+  keeps_working "hotkey held by another client" "$ini" ""
   kill "$holder" 2>/dev/null
   wait "$holder" 2>/dev/null
   holder=
 
   kill "$TRAYER_PID" 2>/dev/null
   wait "$TRAYER_PID" 2>/dev/null
-  keeps_working "no tray host" "$ini"
+  keeps_working "no tray host" "$ini" ""
 
   # The display goes away: the program ends, and its settings file is the last complete one.
   "$lumaro" >>"$log" 2>&1 &
