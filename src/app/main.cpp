@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "platform/linux/runtime_directory.h"
 #include "platform/qt/application_fonts.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/form_view.h"
@@ -11,6 +12,8 @@
 using namespace lumaro;
 
 int main(int argc, char** argv) {
+  // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
+  platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -24,9 +27,15 @@ int main(int argc, char** argv) {
   program.application().setViewFactory([&program](toolkit::Form& form) {
     return std::make_shared<platform::qt::FormView>(form, program.application());
   });
+  // Close requests are taken from the very start, also while a message box or the error pause holds
+  // the thread: the box closes, the pause ends, the settings are saved.
+  platform::qt::SessionEndBridge sessionEnd([&] {
+    desktop.messageBox.dismissAll();
+    program.endSession();
+  });
+  desktop.loop.setPauseBreaker(sessionEnd.pendingRequestFd());
   if (auto exitCode = program.start()) return *exitCode;
   tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
   platform::qt::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text, program.application());
-  platform::qt::SessionEndBridge sessionEnd([&program] { program.endSession(); });
   return program.run();
 }

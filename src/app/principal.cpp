@@ -183,17 +183,20 @@ void TfrmPrincipal::WMRestoreRequest() {
 }
 
 void TfrmPrincipal::AppExceptionHandler(const std::exception&) {
-  // Nothing is shown: let what is pending run, then hold the thread as the program always has.
+  // Nothing is shown: let what is pending run, then hold the thread as the program always has. A
+  // program on its way out holds nobody up: whoever asked it to close does not wait for the pause.
   application().processMessages();
-  application().loop().pause(kExceptionPauseMs);
+  if (!application().terminated()) application().loop().pause(kExceptionPauseMs);
 }
 
 void TfrmPrincipal::SessionEnding() {
+  // Ending the loop first spares the close its error pauses.
+  application().terminate();
   application().guarded([this] { closeQuery(); });
   // A close question that failed before the store saved (a system configuration that cannot be
-  // written) must not cost the user's settings: the store saves at destruction what it has not saved.
+  // written) must not cost the user's settings.
   FormStorage1->Active = true;
-  application().terminate();
+  if (!FormStorage1->SavedSinceLoad()) application().guarded([this] { FormStorage1->SaveStoredSettings(); });
 }
 
 }  // namespace lumaro::app

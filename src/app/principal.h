@@ -9,6 +9,7 @@
 #include "engine/max_mem.h"
 #include "hotkey/fis_hot_key.h"
 #include "monitor/cpu_sampler.h"
+#include "monitor/tick_error_filter.h"
 #include "platform/services.h"
 #include "settings/form_storage.h"
 #include "settings/value_text.h"
@@ -295,6 +296,8 @@ class TfrmPrincipal : public toolkit::Form {
   // The five value labels of the tuning sliders.
   void refreshTuningLabels();
 
+  // The steps of Timer1Timer.
+  void monitorTick();
   // The integer a read-out shows; a caption that holds none is an error.
   static int captionInteger(const toolkit::Label& label);
   void startRun(const std::function<int()>& blockCount);
@@ -311,6 +314,7 @@ class TfrmPrincipal : public toolkit::Form {
   monitor::CpuSampler& cpuSampler_;
   alert::ResourceMeter& resourceMeter_;
   std::string decimalSeparator_;
+  monitor::TickErrorFilter tickErrors_;
   // The off-screen picture the tray menu's gradients are made in; made on first use.
   std::unique_ptr<toolkit::Bitmap> menuBitmap_;
 };

@@ -16,7 +16,17 @@ int TfrmPrincipal::captionInteger(const Label& label) {
   return *value;
 }
 
+namespace {
+constexpr const char* kGarbledMemoryFigures = "Garbled memory figures";
+}  // namespace
+
 void TfrmPrincipal::Timer1Timer() {
+  // A source that stays broken is reported once, not at every tick: the program stays responsive and
+  // takes up the figures again by itself once they are good.
+  tickErrors_.run([this] { monitorTick(); });
+}
+
+void TfrmPrincipal::monitorTick() {
   AntiCrashCheck();
 
   cpuSampler_.TakeCpuSample();
@@ -29,6 +39,8 @@ void TfrmPrincipal::Timer1Timer() {
   const int criticalMB = captionInteger(*txtAutoRecover);
 
   const platform::MemoryStatus status = services_.memory.status();
+  // Figures that cannot be right end the tick as an unreadable source would, before any is shown.
+  if (!monitor::plausible(status) || freeMB > totalMB) throw Error(kGarbledMemoryFigures);
   txtMemoryLoad->setCaption(monitor::memoryLoadText(status));
   txtFreePhysical->setCaption(
       monitor::freeAmountText(status.availablePhysical, status.totalPhysical, decimalSeparator_));

@@ -37,6 +37,8 @@ std::optional<int> Program::start() {
 
   services_.restoreChannel.listen(
       kInstanceName, [this] { application_.guarded([this] { mainWindow_->WMRestoreRequest(); }); });
+  started_ = true;
+  if (endRequested_) mainWindow_->SessionEnding();
   return std::nullopt;
 }
 
@@ -48,6 +50,13 @@ int Program::run() {
 }
 
 void Program::endSession() {
+  if (endRequested_) return;
+  endRequested_ = true;
+  if (!started_) {
+    // Ending the loop now makes the rest of the start-up skip its pauses.
+    application_.terminate();
+    return;
+  }
   mainWindow_->SessionEnding();
 }
 

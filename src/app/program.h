@@ -27,7 +27,9 @@ class Program {
   // Runs the message loop, then destroys the windows. The exit code is 0.
   int run();
 
-  // The desktop session ends: the main window is asked to close and the program ends regardless.
+  // The desktop session ends (or the terminal asks): the main window is asked to close and the program
+  // ends regardless. A request that comes while the program is still starting is taken once the
+  // start-up is complete, and ends it without running the message loop.
   void endSession();
 
   toolkit::Application& application() { return application_; }
@@ -42,6 +44,8 @@ class Program {
   std::unique_ptr<alert::ResourceMeter> resourceMeter_;
   std::unique_ptr<TfrmPrincipal> mainWindow_;
   std::unique_ptr<TfrmProgress> progressWindow_;
+  bool started_ = false;
+  bool endRequested_ = false;
 };
 
 }  // namespace lumaro::app

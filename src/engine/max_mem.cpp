@@ -2,16 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace lumaro::engine {
 
+namespace {
+
+// A byte count as the engine's signed figure; counts beyond it stay at its largest value.
+std::int64_t signedBytes(std::uint64_t bytes) {
+  return static_cast<std::int64_t>(std::min<std::uint64_t>(bytes, std::numeric_limits<std::int64_t>::max()));
+}
+
+}  // namespace
+
 TMaxMem::TMaxMem(toolkit::Component* owner, platform::Memory& memory)
-    : Component(owner),
-      memory_(memory),
-      totalMemory_(static_cast<std::int64_t>(memory.status().totalPhysical)) {}
+    : Component(owner), memory_(memory), totalMemory_(signedBytes(memory.status().totalPhysical)) {}
 
 std::int64_t TMaxMem::FreeMemory() const {
-  return static_cast<std::int64_t>(memory_.status().availablePhysical);
+  return signedBytes(memory_.status().availablePhysical);
 }
 
 int progressPercent(int done, int total) {

@@ -5,6 +5,11 @@
 
 namespace lumaro::monitor {
 
+bool plausible(const platform::MemoryStatus& status) {
+  return status.totalPhysical > 0 && status.availablePhysical <= status.totalPhysical &&
+         status.availablePageFile <= status.totalPageFile && status.memoryLoad <= 100;
+}
+
 std::string memoryLoadText(const platform::MemoryStatus& status) {
   return std::to_string(status.memoryLoad) + "%";
 }

@@ -1,14 +1,20 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "platform/memory.h"
 
 namespace lumaro::monitor {
 
-// Whole mebibytes of a byte count; every division truncates.
+// The largest megabyte figure the program's 32-bit figures can hold (almost 2 PiB).
+inline constexpr std::int64_t kMaxMegabytes = std::numeric_limits<std::int32_t>::max();
+
+// Whole mebibytes of a byte count; every division truncates. Larger memories count as kMaxMegabytes,
+// so that every figure derived from it fits 32 bits.
 constexpr std::int64_t megabytes(std::int64_t bytes) {
-  return bytes / 1024 / 1024;
+  return std::min(bytes / 1024 / 1024, kMaxMegabytes);
 }
 
 // `percent` per cent of `totalMB`, multiplication first, truncating.
@@ -20,6 +26,10 @@ constexpr std::int64_t shareOf(std::int64_t totalMB, int percent) {
 constexpr std::int64_t freePercent(std::int64_t freeMB, std::int64_t totalMB) {
   return totalMB == 0 ? 0 : freeMB * 100 / totalMB;
 }
+
+// Whether a reading can be right: some physical memory, no more of it available than there is, no
+// more page file available than there is, a load of at most 100 %. Anything else is a garbled source.
+bool plausible(const platform::MemoryStatus& status);
 
 // The memory load followed by "%".
 std::string memoryLoadText(const platform::MemoryStatus& status);

@@ -25,8 +25,8 @@ class IniFile {
   int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
   // Creates the file, the section or the key as needed. Raises "Unable to write to <path>" when the
-  // file cannot be written, and also when it exists but cannot be read, so that an unreadable file is
-  // never replaced by one holding only this key.
+  // file cannot be written, and "Unable to read <path>" when it exists but cannot be read (too large,
+  // not a file), so that such a file is never replaced by one holding only this key.
   void writeString(std::string_view section, std::string_view key, std::string_view value) const;
 
   // Removes the key when present; a missing key, section or file is not an error, and a file that

@@ -77,6 +77,38 @@ TEST_F(MonitoringTest, TickRefreshesEveryFigure) {
   EXPECT_TRUE(progress.empty());
 }
 
+TEST_F(MonitoringTest, ABrokenSourceIsReportedOnceAndTheFiguresComeBackWithIt) {
+  TfrmPrincipal& w = started();
+  tick();
+  ASSERT_EQ(w.txtFreePhysical->caption(), "300,00M (58%)");
+
+  // Every kind of reading that cannot be right is one and the same error.
+  for (const platform::MemoryStatus garbled :
+       {platform::MemoryStatus{},
+        platform::MemoryStatus{.totalPhysical = 512 * kMiB, .availablePhysical = 600 * kMiB},
+        platform::MemoryStatus{.memoryLoad = 101, .totalPhysical = 512 * kMiB, .availablePhysical = 5 * kMiB},
+        platform::MemoryStatus{.totalPhysical = 512 * kMiB, .availablePageFile = 1}}) {
+    fakes.memory.setStatus(garbled);
+    for (int i = 0; i < 5; ++i) tick();
+  }
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u));
+  EXPECT_EQ(w.txtFreePhysical->caption(), "300,00M (58%)");  // nothing garbled was shown
+
+  // Another error is reported in its turn, once.
+  fakes.processor.queue(platform::ProcessorCounters{});
+  for (int i = 0; i < 5; ++i) fakes.loop.advance(500);
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u, 15000u));
+
+  // Good sources again: the figures follow at the next tick, and a new break is reported anew.
+  setFree(200);
+  tick();
+  EXPECT_EQ(w.txtFreePhysical->caption(), "200,00M (39%)");
+  fakes.memory.setStatus({});
+  tick();
+  tick();
+  EXPECT_EQ(fakes.loop.pauses().size(), 3u);
+}
+
 TEST_F(MonitoringTest, ProcessorColoursAndClampedLoad) {
   TfrmPrincipal& w = started();
   const std::pair<int, toolkit::Color> expected[] = {

@@ -110,6 +110,16 @@ TEST_F(PrincipalSettingsTest, AReadOnlyProgramFolderKeepsTheSettingsInTheUsersFo
   EXPECT_EQ(w.TrkBarLiberar->position(), 204);
 }
 
+TEST_F(PrincipalSettingsTest, AnUnreadableSettingsFileIsReportedAsUnreadableAndKept) {
+  stored("TrkBarLiberar_Position=100\r\n");
+  fakes.fileStore.unreadable.insert(kIni);
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].second, std::string("Unable to read ") + kIni);
+  EXPECT_TRUE(w.Timer1->enabled());
+  EXPECT_EQ(fakes.fileStore.writes, 0);
+}
+
 TEST_F(PrincipalSettingsTest, AnUnwritableSettingsFileIsReportedAndTheStartGoesOn) {
   fakes.fileStore.readOnlyFolders = {"/opt/lumaro", "/home/user/.config/lumaro"};
   TfrmPrincipal& w = started();

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/fake/fake_services.h"
 #include "toolkit/error.h"
 
@@ -172,6 +174,53 @@ TEST_F(ProgramTest, SessionEndAsksTheCloseQuestionThenEndsWithZeroWhateverTheAns
   EXPECT_EQ(program.run(), 0);
   EXPECT_TRUE(fakes.loop.quitRequested());
   EXPECT_THAT(order, ElementsAre("close accepted", "destroy"));
+}
+
+TEST_F(ProgramTest, AMemoryBeyondThirtyTwoBitMegabytesStartsCompletelyWithTheStoredSettings) {
+  constexpr std::uint64_t kPiB = kMiB * 1024 * 1024 * 1024;
+  fakes.memory.setStatus({.memoryLoad = 25,
+                          .totalPhysical = 4 * kPiB,
+                          .availablePhysical = 3 * kPiB,
+                          .totalPageFile = 4 * kPiB,
+                          .availablePageFile = 3 * kPiB});
+  fakes.fileStore.files["/opt/lumaro/Lumaro.ini"] = "[TfrmPrincipal]\r\nchkboxBootidle_Checked=True\r\n";
+
+  TfrmPrincipal& w = started();
+  constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+  EXPECT_TRUE(w.chkboxBootidle->checked());
+  EXPECT_TRUE(w.TimerBoot->enabled());
+  EXPECT_EQ(w.TrkBarMinCache->max(), kMax);
+  EXPECT_EQ(w.HeartMachine1->Max, kMax);
+  EXPECT_EQ(w.TrkBarLiberar->max(), 1717986917);  // 80 % of it
+  EXPECT_EQ(w.LEDDisplayMax->Value(), kMax);
+  EXPECT_TRUE(fakes.loop.pauses().empty());
+
+  fakes.processor.queue({1000}, 1000);
+  fakes.loop.advance(500);
+  EXPECT_EQ(w.LEDDisplay1->Value(), kMax);
+  EXPECT_TRUE(fakes.loop.pauses().empty());
+}
+
+TEST_F(ProgramTest, ACloseRequestWhileAStartUpMessageIsUpIsTakenOnceTheStartIsComplete) {
+  fakes.fileStore.writesBeforeFailure = 0;  // the first write of the settings file fails
+  fakes.autostart.result = platform::Autostart::Result::FolderFailed;  // and a later step fails
+  fakes.messageBox.onShow = [&](const std::string&) {
+    fakes.fileStore.writesBeforeFailure = -1;
+    program.endSession();
+  };
+
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_TRUE(w.Timer1->enabled());  // the start-up went to its end
+  EXPECT_TRUE(program.application().terminated());
+  EXPECT_TRUE(fakes.loop.pauses().empty());  // an ending program holds nobody up
+  const std::string& settings = fakes.fileStore.files.at("/opt/lumaro/Lumaro.ini");
+  EXPECT_NE(settings.find("FormVersion=0"), std::string::npos);
+  EXPECT_NE(settings.find("TrkBarLiberar_Position=204"), std::string::npos);
+
+  const auto ticksBefore = fakes.processor.reads();
+  EXPECT_EQ(program.run(), 0);
+  EXPECT_EQ(fakes.processor.reads(), ticksBefore);  // no message loop ran
 }
 
 TEST_F(ProgramTest, QuitButtonClosesTheProgram) {

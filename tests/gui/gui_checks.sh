@@ -60,6 +60,12 @@ s.close()
 PY
 }
 
+# The restore socket listens once the start-up is complete, settings load included.
+listening() { test -S "$XDG_RUNTIME_DIR/LUMARO2"; }
+
+# holds <file> <line>: the settings or INI file has that line (they end in CR LF).
+holds() { grep -qx "$2"$'\r' "$1"; }
+
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # Prints the id of the first visible window whose name matches, waiting up to $2 seconds.

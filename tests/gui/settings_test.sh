@@ -47,7 +47,6 @@ lines_are() {
   expected=$(printf '%s\n' "$@")
   [[ "$(tr -d '\r' <"$ini" | cut -d= -f1)" == "$expected" ]] || { echo "     keys:"; tr -d '\r' <"$ini" | head -40; return 1; }
 }
-holds() { grep -qx "$2"$'\r' "$1"; }
 entry_runs() { grep -qx "Exec=$1" "$entry" && ! grep -q '^Hidden=' "$entry"; }
 entry_disabled() { grep -qx 'Exec=' "$entry" && grep -qx 'Hidden=true' "$entry"; }
 valid_entry() { desktop-file-validate "$entry"; }

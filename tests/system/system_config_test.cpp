@@ -96,7 +96,7 @@ TEST_F(SystemConfigTest, AFailureStopsAtItsRowWithTheEarlierRowsDone) {
 
   // A file that exists but cannot be read is never replaced.
   store.unreadable.insert(kIni);
-  EXPECT_EQ(errorOf(platform::kFamily9x, tuned), std::string("Unable to write to ") + kIni);
+  EXPECT_EQ(errorOf(platform::kFamily9x, tuned), std::string("Unable to read ") + kIni);
   EXPECT_EQ(ini(), "[386enh]\r\nPageBuffers=128\r\nDMABufferSize=64\r\n");
 }
 

@@ -6,8 +6,9 @@
 
 namespace lumaro::platform::linuxos {
 
-// Claims a name with an exclusive flock on runtimeDirectory()/<name>.lock. The lock file stays open
-// while the guard lives; the kernel drops the lock when the process ends, however it ends, so a
+// Claims a name with an exclusive flock on runtimeDirectory()/<name>.lock, a file of this user that
+// nobody else can write (anything else of that name is replaced). The lock file stays open while the
+// guard lives; the kernel drops the lock when the process ends, however it ends, so a
 // crashed copy never blocks the next one. A lock file that cannot even be opened also answers false:
 // two copies must never run together, so an unprovable claim counts as taken.
 class FlockInstanceGuard : public InstanceGuard {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 #include "platform/linux/file_writing.h"
 #include "platform/linux/paths.h"
@@ -19,7 +20,10 @@ FileStore::Content LinuxFileStore::read(const std::string& path) {
   }
   Content content{ReadStatus::Read, {}};
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) content.status = ReadStatus::Failed;
+  // A file known to be too large is refused before a byte of it is read.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<std::uint64_t>(info.st_size) > kMaxFileSize)
+    content.status = ReadStatus::Failed;
   char buffer[65536];
   while (content.status == ReadStatus::Read) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);

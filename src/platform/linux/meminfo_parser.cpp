@@ -1,6 +1,7 @@
 #include "platform/linux/meminfo_parser.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "platform/linux/text_scan.h"
@@ -38,6 +39,17 @@ struct MeminfoKib {
 
 constexpr std::uint64_t kBytesPerKib = 1024;
 
+// Figures too large for 64 bits stay at the largest value instead of wrapping round to small ones.
+std::uint64_t bytesOf(std::uint64_t kib) {
+  std::uint64_t bytes = 0;
+  return __builtin_mul_overflow(kib, kBytesPerKib, &bytes) ? UINT64_MAX : bytes;
+}
+
+std::uint64_t sum(std::uint64_t a, std::uint64_t b) {
+  std::uint64_t total = 0;
+  return __builtin_add_overflow(a, b, &total) ? UINT64_MAX : total;
+}
+
 }  // namespace
 
 MemoryStatus parseMeminfo(std::string_view text) {
@@ -51,10 +63,10 @@ MemoryStatus parseMeminfo(std::string_view text) {
   }
 
   MemoryStatus status;
-  status.totalPhysical = kib.total * kBytesPerKib;
-  status.availablePhysical = kib.available.value_or(kib.free + kib.buffers + kib.cached) * kBytesPerKib;
-  status.totalPageFile = status.totalPhysical + kib.swapTotal * kBytesPerKib;
-  status.availablePageFile = status.availablePhysical + kib.swapFree * kBytesPerKib;
+  status.totalPhysical = bytesOf(kib.total);
+  status.availablePhysical = bytesOf(kib.available.value_or(sum(sum(kib.free, kib.buffers), kib.cached)));
+  status.totalPageFile = sum(status.totalPhysical, bytesOf(kib.swapTotal));
+  status.availablePageFile = sum(status.availablePhysical, bytesOf(kib.swapFree));
   status.totalVirtual = status.totalPageFile;
   status.availableVirtual = status.availablePageFile;
   if (status.totalPhysical != 0) {

@@ -10,6 +10,8 @@ namespace lumaro::platform::linuxos {
 namespace {
 
 constexpr std::string_view kFirstLine = "REGEDIT4";
+// The first line of the editor's later format, which a file may carry instead.
+constexpr std::string_view kVersion5FirstLine = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kRoot = "HKEY_LOCAL_MACHINE\\";
 
 char lower(char c) {
@@ -65,7 +67,8 @@ RegeditDocument::RegeditDocument(std::string_view bytes) {
     if (line.ends_with('\r')) line.remove_suffix(1);
     lines_.emplace_back(line);
   }
-  if (lines_.empty() || trimmed(lines_.front()) != kFirstLine) {
+  if (lines_.empty() ||
+      (trimmed(lines_.front()) != kFirstLine && trimmed(lines_.front()) != kVersion5FirstLine)) {
     lines_.insert(lines_.begin(), {std::string(kFirstLine), std::string()});
   }
 }

@@ -12,7 +12,8 @@ namespace lumaro::platform::linuxos {
 // were, so that no change ever loses what the file holds.
 class RegeditDocument {
  public:
-  // Lines end with CR LF or LF. A text that does not begin with the format's first line gets it.
+  // Lines end with CR LF or LF. A text that begins with neither the format's first line nor that of
+  // the editor's version 5 ("Windows Registry Editor Version 5.00") gets "REGEDIT4".
   explicit RegeditDocument(std::string_view bytes);
 
   // Sets the value in place when the key's section holds it (names compared without regard to case);

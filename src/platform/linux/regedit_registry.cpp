@@ -1,6 +1,7 @@
 #include "platform/linux/regedit_registry.h"
 
 #include "platform/linux/regedit_document.h"
+#include "platform/linux/regedit_encoding.h"
 
 namespace lumaro::platform::linuxos {
 
@@ -10,9 +11,12 @@ RegeditRegistry::RegeditRegistry(FileStore& files, const std::string& windowsDir
 bool RegeditRegistry::setDword(const std::string& key, const std::string& name, std::uint32_t value) {
   const FileStore::Content content = files_.read(path_);
   if (content.status == FileStore::ReadStatus::Failed) return false;
-  RegeditDocument document(content.bytes);
+  auto file = decodeRegedit(content.bytes);
+  if (!file) return false;
+  RegeditDocument document(file->text);
   document.setDword(key, name, value);
-  return files_.write(path_, document.bytes());
+  file->text = document.bytes();
+  return files_.write(path_, encodeRegedit(*file));
 }
 
 }  // namespace lumaro::platform::linuxos

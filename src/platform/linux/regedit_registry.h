@@ -17,8 +17,8 @@ class RegeditRegistry : public Registry {
 
   const std::string& path() const { return path_; }
 
-  // False also when the file exists but cannot be read: it is never replaced by one holding only this
-  // value.
+  // The file keeps its own first line and its encoding. False also when the file exists but cannot be
+  // read, or is not the UTF-16 its mark claims: it is never replaced by one holding only this value.
   bool setDword(const std::string& key, const std::string& name, std::uint32_t value) override;
 
  private:

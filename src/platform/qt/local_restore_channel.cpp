@@ -21,10 +21,11 @@ QString LocalRestoreChannel::pathOf(const std::string& name) const {
 }
 
 bool LocalRestoreChannel::listen(const std::string& name, std::function<void()> onRequest) {
+  if (directory_.empty()) return false;
   const QString path = pathOf(name);
   QLocalServer::removeServer(path);
   server_ = std::make_unique<QLocalServer>();
-  // Only this user may ask us to show ourselves; /tmp is shared.
+  // Only this user may ask us to show ourselves, whatever the folder allows.
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_->listen(path)) {
     server_.reset();
@@ -54,6 +55,7 @@ void LocalRestoreChannel::read(QLocalSocket& connection) {
 }
 
 bool LocalRestoreChannel::send(const std::string& name) {
+  if (directory_.empty()) return false;
   QLocalSocket socket;
   socket.connectToServer(pathOf(name));
   if (!socket.waitForConnected(kTimeoutMs)) return false;

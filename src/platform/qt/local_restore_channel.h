@@ -12,7 +12,8 @@ class QLocalSocket;
 namespace lumaro::platform::qt {
 
 // The restore request over a local socket at "<directory>/<name>": a connection that sends the line
-// "restore" is one request. The caller passes its runtime directory ($XDG_RUNTIME_DIR, else /tmp).
+// "restore" is one request. The caller passes its private runtime folder; without one (empty) nothing
+// listens and nothing is sent.
 class LocalRestoreChannel : public RestoreChannel {
  public:
   explicit LocalRestoreChannel(std::string directory);

@@ -1,8 +1,10 @@
 #include "platform/qt/qt_event_loop.h"
 
+#include <poll.h>
+
 #include <QApplication>
-#include <QThread>
 #include <QTimer>
+#include <chrono>
 
 namespace lumaro::platform::qt {
 
@@ -38,7 +40,14 @@ void QtEventLoop::processPending() {
 }
 
 void QtEventLoop::pause(std::uint32_t ms) {
-  QThread::msleep(ms);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return;
+    // poll skips a negative descriptor and then only waits.
+    pollfd breaker{pauseBreaker_, POLLIN, 0};
+    if (::poll(&breaker, 1, static_cast<int>(left.count())) > 0) return;
+  }
 }
 
 int QtEventLoop::run() {

@@ -20,7 +20,10 @@ class QtEventLoop : public EventLoop {
   void stopTimer(TimerId id) override;
   void post(Callback message) override;
   void processPending() override;
+  // Ends early when the pause breaker becomes readable: a close request must not wait for the pause.
   void pause(std::uint32_t ms) override;
+  // A descriptor that is readable while a close request waits (-1: none).
+  void setPauseBreaker(int fd) { pauseBreaker_ = fd; }
   // Returns at once when quit was asked for before the loop started.
   int run() override;
   void quit(int exitCode) override;
@@ -33,6 +36,7 @@ class QtEventLoop : public EventLoop {
   bool running_ = false;
   bool quitRequested_ = false;
   int exitCode_ = 0;
+  int pauseBreaker_ = -1;
 };
 
 }  // namespace lumaro::platform::qt

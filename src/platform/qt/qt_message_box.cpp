@@ -15,12 +15,23 @@ QString displayText(const std::string& text) {
 
 void QtMessageBox::show(const std::string& caption, const std::string& text) {
   // Also on the error stream, for a session log or a screen nobody watches.
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), displayText(text).replace('\n', ' ').toStdString().c_str());
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(),
+               displayText(text).replace('\n', ' ').toStdString().c_str());
+  if (dismissed_) return;
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), displayText(text), QMessageBox::Ok);
   box.setObjectName(QStringLiteral("lumaroMessage"));
   // A message that happens to contain markup must still show as written.
   box.setTextFormat(Qt::PlainText);
+  QMessageBox* const outer = open_;
+  open_ = &box;
   box.exec();
+  open_ = outer;
+  if (dismissed_ && outer != nullptr) outer->done(QMessageBox::Ok);
+}
+
+void QtMessageBox::dismissAll() {
+  dismissed_ = true;
+  if (open_ != nullptr) open_->done(QMessageBox::Ok);
 }
 
 }  // namespace lumaro::platform::qt

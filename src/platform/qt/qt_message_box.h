@@ -3,12 +3,22 @@
 
 #include "platform/message_box.h"
 
+class QMessageBox;
+
 namespace lumaro::platform::qt {
 
 // A modal QMessageBox with one OK button, named "lumaroMessage" so that GUI tests can find it.
 class QtMessageBox : public MessageBox {
  public:
   void show(const std::string& caption, const std::string& text) override;
+
+  // The program is ending: closes the box on screen, if any, and every later one at once, so that
+  // nothing holds up the close. Each message still reaches the error stream.
+  void dismissAll();
+
+ private:
+  QMessageBox* open_ = nullptr;
+  bool dismissed_ = false;
 };
 
 }  // namespace lumaro::platform::qt

@@ -14,7 +14,7 @@ namespace {
 // Read by the signal handler, which cannot reach the bridge object.
 volatile std::sig_atomic_t signalWriteFd = -1;
 
-extern "C" void onTerminate(int) {
+extern "C" void onCloseSignal(int) {
   const int savedErrno = errno;
   const char byte = 1;
   // Non-blocking: when the pipe is full, a request is already pending.
@@ -24,8 +24,7 @@ extern "C" void onTerminate(int) {
 
 }  // namespace
 
-SessionEndBridge::SessionEndBridge(std::function<void()> onSessionEnd)
-    : onSessionEnd_(std::move(onSessionEnd)) {
+SessionEndBridge::SessionEndBridge(std::function<void()> onRequest) : onRequest_(std::move(onRequest)) {
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
     throw std::system_error(errno, std::generic_category(), "pipe2");
@@ -37,14 +36,20 @@ SessionEndBridge::SessionEndBridge(std::function<void()> onSessionEnd)
 
   signalWriteFd = writeFd_;
   struct sigaction action {};
-  action.sa_handler = onTerminate;
+  action.sa_handler = onCloseSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  ::sigaction(SIGTERM, &action, &previous_);
+  for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+    ::sigaction(kSignals[i], nullptr, &previous_[i]);
+    if (kSignals[i] != SIGTERM && previous_[i].sa_handler == SIG_IGN) continue;
+    installed_[i] = ::sigaction(kSignals[i], &action, nullptr) == 0;
+  }
 }
 
 SessionEndBridge::~SessionEndBridge() {
-  ::sigaction(SIGTERM, &previous_, nullptr);
+  for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+    if (installed_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
+  }
   signalWriteFd = -1;
   notifier_.reset();
   ::close(readFd_);
@@ -55,7 +60,7 @@ void SessionEndBridge::drainAndNotify() {
   char buffer[64];
   while (::read(readFd_, buffer, sizeof buffer) > 0) {
   }
-  if (onSessionEnd_) onSessionEnd_();
+  if (onRequest_) onRequest_();
 }
 
 }  // namespace lumaro::platform::qt

@@ -1,30 +1,39 @@
 #pragma once
 #include <csignal>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 class QSocketNotifier;
 
 namespace lumaro::platform::qt {
 
-// Turns SIGTERM (the session ending) into a call from the event loop. The signal handler only writes
-// a byte to a pipe, the one thing that is safe there; the loop reads it and runs `onSessionEnd`.
+// Turns the close requests that come as signals into a call from the event loop: SIGTERM (the session
+// ends), SIGINT (Ctrl+C in the terminal) and SIGHUP (the terminal closed). A SIGINT or SIGHUP that the
+// program was started to ignore (nohup, a background job) stays ignored. The signal handler only
+// writes a byte to a pipe, the one thing that is safe there; the loop reads it and runs `onRequest`.
 // Signals that arrive before the loop gets round to it are one request. One bridge at a time: the
-// handler is process-wide. Needs a QCoreApplication; restores the previous handler when destroyed.
+// handlers are process-wide. Needs a QCoreApplication; restores the previous handlers when destroyed.
 class SessionEndBridge {
  public:
-  explicit SessionEndBridge(std::function<void()> onSessionEnd);
+  explicit SessionEndBridge(std::function<void()> onRequest);
   ~SessionEndBridge();
   SessionEndBridge(const SessionEndBridge&) = delete;
   SessionEndBridge& operator=(const SessionEndBridge&) = delete;
 
+  // Readable while a request waits for the loop, so that a blocking wait can end early on it.
+  int pendingRequestFd() const { return readFd_; }
+
  private:
+  static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
   void drainAndNotify();
 
-  std::function<void()> onSessionEnd_;
+  std::function<void()> onRequest_;
   int readFd_ = -1;
   int writeFd_ = -1;
-  struct sigaction previous_ {};
+  struct sigaction previous_[std::size(kSignals)]{};
+  bool installed_[std::size(kSignals)]{};
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 

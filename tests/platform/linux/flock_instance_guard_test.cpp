@@ -1,10 +1,14 @@
 #include "platform/linux/flock_instance_guard.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <fstream>
 
 #include "platform/linux/scoped_env.h"
 #include "platform/linux/temp_dir.h"
@@ -63,6 +67,45 @@ TEST(FlockInstanceGuard, ANameHeldByAnotherProcessIsRefusedUntilThatProcessDies)
 
   other.kill();
   EXPECT_TRUE(guard.claim("LUMARO2"));
+}
+
+TEST(FlockInstanceGuard, ALockHeldInAFolderOthersCanWriteDoesNotStopUs) {
+  const TempDir shared;
+  const TempDir temporary;
+  ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
+  const ScopedEnv xdg("XDG_RUNTIME_DIR", shared.path());
+  const ScopedEnv tmp("TMPDIR", temporary.path());
+  // Whoever can write there may hold a lock of our name.
+  const int squatter = ::open((shared.path() + "/LUMARO2.lock").c_str(), O_RDWR | O_CREAT, 0666);
+  ASSERT_GE(squatter, 0);
+  ASSERT_EQ(::flock(squatter, LOCK_EX), 0);
+
+  EXPECT_TRUE(FlockInstanceGuard().claim("LUMARO2"));
+  ::close(squatter);
+}
+
+TEST(FlockInstanceGuard, ALinkOrAnotherUsersFileInPlaceOfTheLockIsReplaced) {
+  const TempDir runtime;
+  const TempDir elsewhere;
+  const ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.path());
+  const std::string lockPath = runtime.path() + "/LUMARO2.lock";
+  elsewhere.write("target", "keep");
+  ASSERT_EQ(::symlink((elsewhere.path() + "/target").c_str(), lockPath.c_str()), 0);
+  {
+    FlockInstanceGuard guard;
+    EXPECT_TRUE(guard.claim("LUMARO2"));
+  }
+  struct stat lockFile {};
+  ASSERT_EQ(::lstat(lockPath.c_str(), &lockFile), 0);
+  EXPECT_TRUE(S_ISREG(lockFile.st_mode));
+  EXPECT_EQ(std::ifstream(elsewhere.path() + "/target").rdbuf()->sgetc(), 'k');
+
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give the lock file to another user";
+  ASSERT_EQ(::chown(lockPath.c_str(), 65534, 65534), 0);
+  FlockInstanceGuard guard;
+  EXPECT_TRUE(guard.claim("LUMARO2"));
+  ASSERT_EQ(::lstat(lockPath.c_str(), &lockFile), 0);
+  EXPECT_EQ(lockFile.st_uid, ::geteuid());
 }
 
 TEST(FlockInstanceGuard, ALockFileThatCannotBeOpenedCountsAsHeld) {

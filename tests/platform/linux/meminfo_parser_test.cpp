@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // No MemAvailable before 3.14: MemFree + Buffers + Cached.
                       Recorded{"old-kernel-2cpu", 2054828, 312404 + 141220 + 902112, 4194296, 4101232, 34},
                       // Cut off inside "Cached": the lines before it still count.
-                      Recorded{"truncated", 8046532, 912044 + 120412, 0, 0, 87}),
+                      Recorded{"truncated", 8046532, 912044 + 120412, 0, 0, 87},
+                      Recorded{"petabytes-4p", 4398046511104, 3298534883328, 0, 0, 25}),
     [](const auto& info) {
       std::string name = info.param.machine;
       std::erase(name, '-');
@@ -59,6 +60,17 @@ TEST(MeminfoParser, GarbledOrEmptyTextGivesZeros) {
       EXPECT_EQ(figure, 0u);
     }
   }
+}
+
+TEST(MeminfoParser, FiguresBeyondSixtyFourBitsStayAtTheLargestInsteadOfWrapping) {
+  const MemoryStatus status = parseMeminfo(readProcFixture("huge-numbers", "meminfo"));
+  for (const std::uint64_t figure :
+       {status.totalPhysical, status.availablePhysical, status.totalPageFile, status.availablePageFile}) {
+    EXPECT_EQ(figure, UINT64_MAX);
+  }
+  EXPECT_EQ(
+      parseMeminfo("MemTotal: 100 kB\nMemFree: 18446744073709551615 kB\nCached: 1 kB\n").availablePhysical,
+      UINT64_MAX);
 }
 
 TEST(MeminfoParser, AvailableAboveTotalIsNoLoadRatherThanAWrappedOne) {

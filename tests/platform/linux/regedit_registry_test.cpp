@@ -76,6 +76,50 @@ TEST(RegeditRegistry, WritesTheFileInTheWindowsDirectoryCreatingIt) {
             "\"idle\"=dword:00000000\r\n\r\n");
 }
 
+// Little-endian UTF-16 with its mark, as the editor's version 5 writes its files.
+std::string utf16File(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(RegeditRegistry, AFileKeepsItsOwnFirstLineAndEncoding) {
+  const TempDir dir;
+  LinuxFileStore files;
+  RegeditRegistry registry(files, dir.path());
+  const std::u16string head =
+      u"Windows Registry Editor Version "
+      u"5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Café]\r\n\"é\"=\"\U0001F600\"\r\n";
+  const std::u16string idle = u"\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\control\\CPUIdle]\r\n";
+  dir.write("registry.reg", utf16File(head));
+  ASSERT_TRUE(registry.setDword(kIdleKey, "idle", 1));
+  EXPECT_EQ(files.read(registry.path()).bytes, utf16File(head + idle + u"\"idle\"=dword:00000001\r\n\r\n"));
+
+  // A mark in front of the 8-bit format's first line stays, and the line is not doubled.
+  const std::string utf8 = "\xEF\xBB\xBFREGEDIT4\r\n";
+  dir.write("registry.reg", utf8);
+  ASSERT_TRUE(registry.setDword(kIdleKey, "idle", 1));
+  EXPECT_EQ(files.read(registry.path()).bytes,
+            utf8 +
+                "\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\control\\CPUIdle]\r\n"
+                "\"idle\"=dword:00000001\r\n\r\n");
+}
+
+TEST(RegeditRegistry, AFileThatIsNotTheUtf16ItClaimsIsLeftAlone) {
+  const TempDir dir;
+  LinuxFileStore files;
+  RegeditRegistry registry(files, dir.path());
+  const std::string loneSurrogate = utf16File(u"REGEDIT4\r\n") + std::string("\x00\xD8", 2);
+  for (const std::string& broken : {utf16File(u"REGEDIT4") + "\x41", loneSurrogate}) {
+    dir.write("registry.reg", broken);
+    EXPECT_FALSE(registry.setDword(kIdleKey, "idle", 1));
+    EXPECT_EQ(files.read(registry.path()).bytes, broken);
+  }
+}
+
 TEST(RegeditRegistry, AStoreThatCannotBeReadOrWrittenRefusesAndStaysAsItWas) {
   const TempDir dir;
   LinuxFileStore files;

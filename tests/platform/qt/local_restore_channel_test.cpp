@@ -58,6 +58,10 @@ TEST_F(LocalRestoreChannelTest, ListeningReplacesAFileLeftBehind) {
 TEST_F(LocalRestoreChannelTest, ListeningFailsWhereNoSocketCanBe) {
   LocalRestoreChannel nowhere(dir_.filePath("missing/folder").toStdString());
   EXPECT_FALSE(nowhere.listen("LUMARO2", [] {}));
+  // Without a private folder the root folder must not stand in for one.
+  LocalRestoreChannel withoutFolder("");
+  EXPECT_FALSE(withoutFolder.listen("LUMARO2", [] {}));
+  EXPECT_FALSE(QFile::exists("/LUMARO2"));
 }
 
 TEST_F(LocalRestoreChannelTest, GarbageIsClosedWithoutARequest) {

@@ -1,10 +1,13 @@
 #include "platform/qt/qt_event_loop.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace lumaro::platform::qt {
@@ -55,6 +58,26 @@ TEST(QtEventLoopTest, PauseBlocksWithoutRunningMessages) {
   EXPECT_FALSE(ran);
   loop.processPending();
   EXPECT_TRUE(ran);
+}
+
+TEST(QtEventLoopTest, APauseEndsWhenACloseRequestArrives) {
+  QtEventLoop loop;
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  loop.setPauseBreaker(fds[0]);
+  QElapsedTimer clock;
+  clock.start();
+  std::thread request([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(::write(fds[1], "x", 1), 1);
+  });
+
+  loop.pause(10000);
+  request.join();
+  EXPECT_LT(clock.elapsed(), 5000);
+
+  ::close(fds[0]);
+  ::close(fds[1]);
 }
 
 TEST(QtEventLoopTest, RunReturnsTheCodeGivenToQuit) {

@@ -48,5 +48,29 @@ TEST(QtMessageBoxTest, ShowsCaptionAndPlainTextWithLineBreaksUntilOk) {
   EXPECT_EQ(buttons, 1);
 }
 
+TEST(QtMessageBoxTest, AnEndingProgramClosesTheOpenBoxAndShowsNoMore) {
+  QtMessageBox messages;
+  bool sawBox = false;
+  QTimer poll;
+  poll.callOnTimeout([&] {
+    if (openMessage() == nullptr) return;
+    sawBox = true;
+    messages.dismissAll();
+  });
+  poll.start(10);
+  QTimer safety;
+  safety.setSingleShot(true);
+  safety.callOnTimeout([] { QCoreApplication::exit(); });
+  safety.start(5000);
+
+  messages.show("Lumaro", "Unable to read the settings");
+  EXPECT_TRUE(sawBox);
+  EXPECT_TRUE(safety.isActive());
+
+  sawBox = false;
+  messages.show("Lumaro", "Você restaurou os valores para a configuração padrão do windows.");
+  EXPECT_FALSE(sawBox);
+}
+
 }  // namespace
 }  // namespace lumaro::platform::qt

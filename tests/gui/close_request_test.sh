@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The real program takes every close request, whatever holds it at that moment: SIGTERM (the session
+# ends), SIGINT (Ctrl+C) and SIGHUP (the terminal closed) while the restart notice is up, SIGTERM while
+# a start-up message is up and during the start-up's error pause. Each ends with exit code 0 within a
+# few seconds, with the settings saved wherever they can be.
+# Usage: close_request_test.sh <path to lumaro> <folder for screenshots and logs>
+set -uo pipefail
+built=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/gui_checks.sh"
+
+prepare_sandbox "$built" "$out" || exit 1
+cleanup() { stop_sandbox "${running:-}"; }
+trap cleanup EXIT
+# Each program in a process group of its own: a background job of a script would ignore SIGINT.
+set -m
+
+ini=$sandbox/bin/Lumaro.ini
+
+start() {
+  rm -f "$XDG_RUNTIME_DIR/LUMARO2"
+  "$lumaro" >>"$out/lumaro.log" 2>&1 &
+  running=$!
+}
+
+# ends_on <signal>: sends it and waits; sets `status` and `milliseconds`.
+ends_on() {
+  local began=${EPOCHREALTIME/./}
+  kill "-$1" "$running"
+  wait "$running"
+  status=$?
+  milliseconds=$(((${EPOCHREALTIME/./} - began) / 1000))
+  running=
+  echo "     ended $milliseconds ms after SIG$1 with exit code $status"
+}
+promptly() { ((status == 0 && milliseconds <= 5000)); }
+
+# restart_notice_up: a stored tuning change reloaded at the first show marks the system configuration
+# as changed; hiding the window by its minimize image then shows the restart notice.
+restart_notice_up() {
+  wait_until 10 listening || return 1
+  printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
+  request_restore
+  local main
+  main=$(wait_for_window '^Lumaro\.$' 10) || return 1
+  xdotool mousemove --window "$main" 392 10 click 1
+  wait_for_window '^Lumaro$' 10 >/dev/null
+}
+
+for signal in TERM INT HUP; do
+  rm -f "$ini"
+  start
+  check "SIG$signal: the restart notice is up" restart_notice_up
+  screenshot "$out/notice-$signal.png"
+  ends_on "$signal"
+  check "SIG$signal ends the program with exit code 0 at once" promptly
+  check "SIG$signal: the settings were saved" holds "$ini" 'TrkBarDMABuffers_Position=8'
+  check "SIG$signal: the message box is gone" not_visible '^Lumaro$'
+done
+
+# A settings file over the read limit: reported as unreadable at start-up, and never replaced.
+rm -f "$ini"
+truncate -s 65M "$ini"
+start
+box_up() { wait_for_window '^Lumaro$' 10 >/dev/null; }
+check "a settings file that is too large is reported at start-up" box_up
+check "as one that cannot be read" grep -q "Unable to read $ini" "$out/lumaro.log"
+ends_on TERM
+check "SIGTERM while that message is up ends the program with exit code 0 at once" promptly
+check "the file is left as it was" test "$(stat -c %s "$ini")" -eq $((65 << 20))
+
+# An autostart folder that cannot be made: the start-up's error pause of 15 s holds the thread.
+rm -rf "$ini" "$XDG_CONFIG_HOME/autostart"
+mkdir -p "$XDG_CONFIG_HOME"
+touch "$XDG_CONFIG_HOME/autostart"
+start
+wait_until 10 grep -qs '^ICONE=' "$ini"
+sleep 0.5  # well into the pause, which follows the icon colour at once
+ends_on TERM
+check "SIGTERM during the error pause ends the program with exit code 0 at once" promptly
+check "and the settings were saved" holds "$ini" 'FormVersion=0'
+rm -f "$XDG_CONFIG_HOME/autostart"
+
+summary

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The real program against what other users and broken sources can put in its way: another user's
+# lock and folder in the shared temporary folder, /proc files that are garbled, empty, missing or out
+# of range, a memory of petabytes, and a meminfo that never ends.
+# Usage: hostile_input_test.sh <path to lumaro> <proc fixtures> <folder for screenshots and logs>
+set -uo pipefail
+built=$1
+fixtures=$2
+out=$3
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/gui_checks.sh"
+
+prepare_sandbox "$built" "$out" || exit 1
+cleanup() {
+  [[ -n "${squatter:-}" ]] && kill "$squatter" 2>/dev/null
+  stop_sandbox "${running:-}" "${second:-}"
+}
+trap cleanup EXIT
+set -m
+
+ini=$sandbox/bin/Lumaro.ini
+log=$out/lumaro.log
+started() { wait_until 10 grep -qs '^ICONE=' "$ini"; }
+ends_at_once() {
+  local began=${EPOCHREALTIME/./}
+  kill -TERM "$running"
+  wait "$running"
+  local status=$? milliseconds=$(((${EPOCHREALTIME/./} - began) / 1000))
+  running=
+  echo "     ended $milliseconds ms after SIGTERM with exit code $status"
+  ((status == 0 && milliseconds <= 5000))
+}
+
+# --- Another user in the shared temporary folder ---------------------------------------------------
+if [[ $(id -u) -ne 0 ]]; then
+  echo "skip - the lock against another user needs root to act as nobody"
+else
+  shared=$sandbox/tmp
+  chmod o+x "$sandbox"
+  mkdir -p "$shared" && chmod 1777 "$shared"
+  # nobody takes every name we could look for there, and holds a lock on each.
+  runuser -u nobody -- bash -c '
+    umask 0; mkdir "$1/lumaro-0" "$1/run"
+    exec 3>"$1/LUMARO2.lock" 4>"$1/lumaro-0/LUMARO2.lock" 5>"$1/run/LUMARO2.lock"
+    flock 3 && flock 4 && flock 5 && touch "$1/held" && exec sleep 600' _ "$shared" 2>/dev/null &
+  squatter=$!
+  check "nobody holds a lock on every name in the shared folder" wait_until 10 test -e "$shared/held"
+  for runtime in "" "$shared/run"; do
+    rm -f "$ini"
+    XDG_RUNTIME_DIR=$runtime TMPDIR=$shared "$lumaro" >"$out/squatted.log" 2>&1 &
+    running=$!
+    check "another user's locks (XDG_RUNTIME_DIR='$runtime') do not stop our copy" started
+    check "no message about a running copy" not_visible '^Lumaro$'
+    XDG_RUNTIME_DIR=$runtime TMPDIR=$shared "$lumaro" >"$out/second.log" 2>&1 &
+    second=$!
+    message=$(wait_for_window '^Lumaro$' 10)
+    check "yet a second copy of ours still finds the first" grep -q "Já existe uma cópia" "$out/second.log"
+    [[ -n "$message" ]] && press_return "$message"
+    check "the second copy ends with exit code 0" exits_with 0 "$second" 10
+    second=
+    check "the first ends on SIGTERM" ends_at_once
+  done
+  check "our folder is the user's own, mode 0700" test "$(stat -c '%U %a' "$XDG_CONFIG_HOME/lumaro/runtime")" = "root 700"
+  kill "$squatter"
+  squatter=
+fi
+
+# --- No warning about the runtime folder on a normal start -----------------------------------------
+rm -f "$ini"
+env -u XDG_RUNTIME_DIR TMPDIR="$sandbox" "$lumaro" >"$out/plain.log" 2>&1 &
+running=$!
+check "a start without XDG_RUNTIME_DIR" started
+check "prints no warning about it" bash -c "! grep -q XDG_RUNTIME_DIR '$out/plain.log'"
+check "and makes its own folder, mode 0700" test "$(stat -c %a "$sandbox/lumaro-$(id -u)")" = 700
+check "which ends on SIGTERM" ends_at_once
+
+# --- Broken /proc files -----------------------------------------------------------------------------
+mkdir -p "$sandbox/proc-missing"
+for proc in garbled empty truncated zero-total available-above-total huge-numbers missing; do
+  folder=$fixtures/$proc
+  [[ $proc == missing ]] && folder=$sandbox/proc-missing
+  rm -f "$ini"
+  LUMARO_PROC_DIR=$folder "$lumaro" >>"$log" 2>&1 &
+  running=$!
+  started && sleep 1  # a few ticks over the broken files
+  check "/proc $proc: the program keeps running" kill -0 "$running"
+  check "/proc $proc: SIGTERM ends it with exit code 0 at once" ends_at_once
+  check "/proc $proc: the settings were saved" holds "$ini" 'FormVersion=0'
+done
+
+# One report, then the program answers again: a restore request after the pause shows the window.
+rm -f "$ini"
+LUMARO_PROC_DIR=$fixtures/garbled "$lumaro" >>"$log" 2>&1 &
+running=$!
+wait_until 10 listening
+request_restore
+main=$(wait_for_window '^Lumaro\.$' 20)
+check "garbled files: a restore request is answered after the one error pause" test -n "$main"
+[[ -n "$main" ]] && xdotool mousemove --window "$main" 392 10 click 1
+wait_until 5 not_visible '^Lumaro\.$'
+request_restore
+check "later requests are answered at once: the error is not reported again" wait_for_window '^Lumaro\.$' 3
+check "and ends on SIGTERM" ends_at_once
+
+# --- Petabytes of memory ----------------------------------------------------------------------------
+rm -f "$ini"
+printf '[TfrmPrincipal]\r\nchkboxVisualBar_Checked=True\r\n' >"$ini"
+LUMARO_PROC_DIR=$fixtures/petabytes-4p "$lumaro" >>"$log" 2>&1 &
+running=$!
+wait_until 10 grep -qs '^ICONE=' "$ini"
+sleep 1
+check "4 PiB of memory: SIGTERM ends the program with exit code 0" ends_at_once
+check "the start-up ran to its end: every setting was saved" holds "$ini" 'RxSpinAntiCrash_Value=15'
+check "with the stored one applied" holds "$ini" 'chkboxVisualBar_Checked=True'
+
+# --- A meminfo that never ends ----------------------------------------------------------------------
+endless=$sandbox/proc-endless
+mkdir -p "$endless"
+ln -s /dev/zero "$endless/meminfo"
+cp "$fixtures/build-host-2cpu/stat" "$endless/stat"
+rm -f "$ini"
+# Capped, so that an unbounded read fails fast instead of eating the machine.
+(ulimit -v 3000000 && LUMARO_PROC_DIR=$endless exec "$lumaro") >>"$log" 2>&1 &
+running=$!
+started
+peak=0
+for i in $(seq 1 30); do
+  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$running/status" 2>/dev/null)
+  [[ -z "$rss" ]] && break
+  ((rss > peak)) && peak=$rss
+  sleep 0.1
+done
+echo "     peak resident size ${peak} kB"
+check "a meminfo that never ends: the program keeps running" kill -0 "$running"
+bounded() { ((peak > 0 && peak < 200000)); }
+check "with its memory bounded" bounded
+[[ -n "$running" ]] && kill -0 "$running" 2>/dev/null && ends_at_once
+running=
+
+summary
