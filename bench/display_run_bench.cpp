@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   app::Program headless(headlessServices);
   if (headless.start()) return 1;
 
-  std::printf("A 1024-block run with the main and progress windows on the display vs. the same run headless\n");
+  std::printf(
+      "A 1024-block run with the main and progress windows on the display vs. the same run headless\n");
   bench::printMedianRatio(
       "run(1024), windows shown", 9, [&] { headless.mainWindow().DefragAmount(1024); },
       [&] {

@@ -7,11 +7,11 @@
 #include "app/anticrash_form.h"
 #include "app/program.h"
 #include "platform/fake/fake_services.h"
+#include "small_machine.h"
 
 namespace lumaro::app {
 namespace {
 
-constexpr std::uint64_t kMiB = 1024 * 1024;
 constexpr std::uint64_t kMinuteMs = 60'000;
 constexpr std::uint64_t kHourMs = 60 * kMinuteMs;
 
@@ -53,13 +53,7 @@ class SimulatedDay : public ::testing::Test {
     });
   }
 
-  void setFree(std::uint64_t megabytes) {
-    fakes.memory.setStatus({.memoryLoad = 40,
-                            .totalPhysical = 512 * kMiB,
-                            .availablePhysical = megabytes * kMiB,
-                            .totalPageFile = 1024 * kMiB,
-                            .availablePageFile = (megabytes + 256) * kMiB});
-  }
+  void setFree(std::uint64_t megabytes) { fakes.memory.setStatus(test::smallMachineWithFree(megabytes)); }
 
   Holdings holdings() {
     return {componentsUnder(program.mainWindow()) + componentsUnder(program.progressWindow()),

@@ -94,16 +94,16 @@ int main(int argc, char** argv) {
     const bool shown = program.progressWindow().visible() || anyProgressWindowOnScreen(mainView->window());
     const bool ok = memory.held == 0 && !shown && stall <= budget;
     std::printf("run %3d: %4d blocks claimed, %d held after, stall %6llu us, progress window %s%s\n", run,
-                memory.claimed, memory.held, static_cast<unsigned long long>(stall), shown ? "SHOWN" : "hidden",
-                ok ? "" : "   FAILED");
+                memory.claimed, memory.held, static_cast<unsigned long long>(stall),
+                shown ? "SHOWN" : "hidden", ok ? "" : "   FAILED");
     std::fflush(stdout);
     failures += ok ? 0 : 1;
     fewest = std::min(fewest, memory.claimed);
     most = std::max(most, memory.claimed);
     worstStall = std::max(worstStall, stall);
   }
-  std::printf("%d runs of %d blocks: %d to %d claimed, worst stall %llu us (budget %llu us), %d failed\n", runs,
-              blocks, fewest, most, static_cast<unsigned long long>(worstStall),
+  std::printf("%d runs of %d blocks: %d to %d claimed, worst stall %llu us (budget %llu us), %d failed\n",
+              runs, blocks, fewest, most, static_cast<unsigned long long>(worstStall),
               static_cast<unsigned long long>(budget), failures);
   window.hide();
   return failures == 0 ? 0 : 1;
