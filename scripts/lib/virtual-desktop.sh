@@ -1,5 +1,6 @@
-# Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display and a tray host on it, then
-# exports DISPLAY and sets XVFB_PID and TRAYER_PID.
+# Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display, a window manager (openbox)
+# and a tray host on it, then exports DISPLAY and sets XVFB_PID, OPENBOX_PID and TRAYER_PID (no tray host
+# with TRAY_HOST=none). SCREEN_SIZE sets the screen's size (1024x768 by default).
 
 start_virtual_desktop() {
   local logs=$1 n="" i
@@ -7,7 +8,7 @@ start_virtual_desktop() {
   # Xvfb picks a free display itself and writes its number once it accepts connections, so several
   # virtual desktops can start at the same time without racing for a number.
   : >"$logs/display"
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
+  Xvfb -displayfd 1 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
   XVFB_PID=$!
   for i in $(seq 1 100); do
     n=$(tr -dc 0-9 <"$logs/display")
@@ -17,10 +18,27 @@ start_virtual_desktop() {
   done
   [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
   export DISPLAY=":$n"
+  # A real desktop has a window manager: frames, moves and focus behave as users see them.
+  openbox --sm-disable >"$logs/openbox.log" 2>&1 &
+  OPENBOX_PID=$!
+  # It manages the screen once it names itself on the root window.
+  for i in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    kill -0 "$OPENBOX_PID" 2>/dev/null || { echo "openbox did not start; see $logs/openbox.log" >&2; return 1; }
+    sleep 0.1
+  done
+  # TRAY_HOST=none leaves the display without a tray host, for tests of a host that comes later.
+  [[ ${TRAY_HOST:-trayer} == none ]] && return 0
+  start_tray_host "$logs/trayer.log"
+}
+
+# start_tray_host <log file>: starts trayer (an XEmbed tray host) on $DISPLAY, sets TRAYER_PID, and
+# returns once it owns the system tray selection.
+start_tray_host() {
+  local i
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-    --transparent false --tint 0x404040 >"$logs/trayer.log" 2>&1 &
+    --transparent false --tint 0x404040 >"$1" 2>&1 &
   TRAYER_PID=$!
-  # The tray host owns the system tray selection once it is ready.
   for i in $(seq 1 50); do
     xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.1

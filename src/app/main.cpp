@@ -2,22 +2,28 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "app/program_icon.h"
 #include "platform/linux/runtime_directory.h"
 #include "platform/qt/application_fonts.h"
+#include "platform/qt/classic_look.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/session_end_bridge.h"
 #include "platform/qt/views/drawn_popup_menu_view.h"
+#include "platform/qt/xwayland_choice.h"
 
 using namespace lumaro;
 
 int main(int argc, char** argv) {
+  platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   platform::qt::installApplicationFonts();
+  platform::qt::installClassicLook();
+  platform::qt::setProgramIcon({app::programIcon(16), app::programIcon(32), app::programIcon(48)});
 
   platform::qt::DesktopServices desktop;
   platform::Services services = desktop.services();

@@ -188,6 +188,7 @@ class TfrmPrincipal : public toolkit::Form {
   toolkit::TrackBar* trkbarAutoLiberar;
   toolkit::Label* txtAutoRecover;
   toolkit::Label* Label2;
+  toolkit::Panel* Bevel1;
   toolkit::Label* Label32;
   toolkit::Label* txtMemoryLoad;
   toolkit::Label* Label33;

@@ -1,5 +1,10 @@
 // The main window's definition: controls, captions, ranges and design-time state.
+#include <algorithm>
+
+#include "app/minimize_glyph.h"
 #include "app/principal.h"
+#include "app/program_icon.h"
+#include "toolkit/access_key.h"
 
 namespace lumaro::app {
 
@@ -8,6 +13,23 @@ using namespace toolkit;
 namespace {
 
 constexpr Color kNavy = clNavy;
+// What a page leaves for its screw panel below the tab buttons; the view reports the exact size.
+constexpr int kPageWidth = 405;
+constexpr int kPageHeight = 355;
+
+// What a check box or radio button needs left of its caption: the box and the gap after it.
+constexpr int kIndicatorWidth = 20;
+
+int readOutWidth(int digits) {
+  return digits * 10 + 1;
+}
+
+// The memory read-outs show the machine's total in megabytes: as many digits as it has, at least three.
+int readOutDigits(std::int64_t totalMB) {
+  int digits = 1;
+  for (std::int64_t rest = std::max<std::int64_t>(totalMB, 0); rest >= 10; rest /= 10) ++digits;
+  return std::max(3, digits);
+}
 
 Font arial(int height, bool bold = false, Color color = clWindowText) {
   return Font{"Arial", height, bold, color};
@@ -19,31 +41,42 @@ class Builder {
 
   template <class T, class... Args>
   T* make(WinControl* parent, const char* name, Bounds bounds, std::string caption = {}, Args&&... args) {
-    T& control = form_.create<T>(std::forward<Args>(args)...);
+    T* control = place(form_.create<T>(std::forward<Args>(args)...), parent, name, bounds);
+    if (!caption.empty()) control->setCaption(std::move(caption));
+    return control;
+  }
+
+  // A label that sizes itself to its text, so that no caption is ever cut.
+  Label* label(WinControl* parent, const char* name, Point at, std::string caption, Font font = arial(12)) {
+    Label* label = place(form_.create<Label>(&text_), parent, name, {at.x, at.y, 0, 0});
+    label->setFont(std::move(font));
+    label->setCaption(std::move(caption));
+    return label;
+  }
+
+  template <class T>
+  T* place(T& control, WinControl* parent, const char* name, Bounds bounds) {
     control.setName(name);
     control.setParent(parent);
     control.setBounds(bounds);
     control.setFont(arial(12));
-    if (!caption.empty()) control.setCaption(std::move(caption));
     return &control;
   }
 
-  Label* heading(WinControl* parent, const char* name, Bounds bounds, std::string caption,
-                 Color color = kNavy) {
-    Label* label = make<Label>(parent, name, bounds, std::move(caption));
-    label->setFont(arial(12, true, color));
-    return label;
+  Label* heading(WinControl* parent, const char* name, Point at, std::string caption, Color color = kNavy) {
+    return label(parent, name, at, std::move(caption), arial(12, true, color));
   }
 
-  Label* value(WinControl* parent, const char* name, Bounds bounds, std::string caption) {
-    Label* label = make<Label>(parent, name, bounds, std::move(caption));
-    label->setFont(arial(11));
-    return label;
+  Label* value(WinControl* parent, const char* name, Point at, std::string caption) {
+    return label(parent, name, at, std::move(caption), arial(11));
   }
 
   TrackBar* slider(WinControl* parent, const char* name, Bounds bounds, int min, int max, int position,
                    int frequency, Orientation orientation = Orientation::Horizontal) {
     TrackBar* bar = make<TrackBar>(parent, name, bounds);
+    bar->setCursor(Cursor::HandPoint);
+    bar->setThumbLength(15);
+    if (orientation == Orientation::Vertical) bar->setTickStyle(TickStyle::None);
     bar->setOrientation(orientation);
     bar->setMax(max);
     bar->setMin(min);
@@ -63,10 +96,45 @@ class Builder {
     return edit;
   }
 
-  CheckBox* check(WinControl* parent, const char* name, Bounds bounds, std::string caption, bool checked) {
-    CheckBox* box = make<CheckBox>(parent, name, bounds, std::move(caption));
+  // Check boxes and radio buttons are as wide as their box and caption.
+  CheckBox* check(WinControl* parent, const char* name, Point at, std::string caption, bool checked,
+                  Font font = arial(12)) {
+    CheckBox* box = make<CheckBox>(parent, name, fitted(at, caption, font), caption);
+    box->setFont(std::move(font));
     box->setChecked(checked);
     return box;
+  }
+
+  RadioButton* radio(WinControl* parent, const char* name, Point at, std::string caption) {
+    return make<RadioButton>(parent, name, fitted(at, caption, arial(12)), caption);
+  }
+
+  // A horizontal slider between its two end labels, the lowest value to its left, the highest to its
+  // right.
+  TrackBar* endedSlider(WinControl* parent, const char* name, int top, int min, int max, int frequency,
+                        Label*& low, const char* lowName, std::string lowText, Label*& high,
+                        const char* highName, std::string highText) {
+    TrackBar* bar = slider(parent, name, {40, top, 290, 30}, min, max, min, frequency);
+    low = value(parent, lowName, {14, top + 8}, std::move(lowText));
+    high = value(parent, highName, {334, top + 8}, std::move(highText));
+    return bar;
+  }
+
+  // A cache figure: the navy "(*) " marker, its caption and the value after it.
+  void markedFigure(WinControl* parent, int top, Label*& marker, const char* markerName, Label*& caption,
+                    const char* captionName, std::string captionText, Label*& figure,
+                    const char* figureName) {
+    marker = heading(parent, markerName, {14, top}, "(*) ");
+    caption = label(parent, captionName, {after(marker), top}, std::move(captionText));
+    figure = value(parent, figureName, {after(caption) + 4, top + 1}, "0");
+  }
+
+  // The first free column right of a control, a few pixels apart.
+  static int after(const Control* control) { return control->bounds().left + control->bounds().width + 3; }
+
+  Bounds fitted(Point at, const std::string& caption, const Font& font) {
+    const platform::TextExtent text = text_.textExtent(textFontOf(font), parseAccessKey(caption).text);
+    return {at.x, at.y, kIndicatorWidth + text.width + 2, std::max(17, text.height + 2)};
   }
 
   TabSheet* page(PageControl* pages, const char* name, std::string caption) {
@@ -75,22 +143,27 @@ class Builder {
     return sheet;
   }
 
-  // The front plate every page sits on.
+  // The front plate every page sits on, filling it.
   widgets::TScrewPanel* screwPanel(TabSheet* page, const char* name) {
-    auto* panel = make<widgets::TScrewPanel>(page, name, {0, 0, 393, 347}, {}, text_);
+    auto* panel = make<widgets::TScrewPanel>(page, name, {0, 0, kPageWidth, kPageHeight}, {}, text_);
+    panel->setAlign(Align::Client);
     panel->setBevelOuter(Bevel::Lowered);
+    panel->setMargin(2);
+    panel->setScrewSize(2);
+    panel->setShowScrews(true);
     return panel;
   }
 
-  // A three-digit read-out of the RAM page.
-  widgets::TLEDDisplay* readOut(WinControl* parent, const char* name, Bounds bounds, Color led) {
+  // A read-out of the RAM page with `digits` digits of 10 × 18 pixels.
+  widgets::TLEDDisplay* readOut(WinControl* parent, const char* name, Point at, Color led, int digits = 3) {
+    const Bounds bounds{at.x, at.y, readOutWidth(digits), 22};
     auto* display = make<widgets::TLEDDisplay>(parent, name, bounds, {}, text_);
     display->setBorderStyle(widgets::TBorderStyle::bsNone);
     display->setDigitHeight(18);
     display->setDigitWidth(10);
     display->setDigitLineWidth(1);
     display->setLEDContrast(8);
-    display->setNumDigits(3);
+    display->setNumDigits(digits);
     display->setColorLED(led);
     return display;
   }
@@ -134,7 +207,10 @@ std::vector<std::string> hotKeyChoices() {
 void TfrmPrincipal::createControls() {
   Builder b(*this, services_.text);
   setName("frmPrincipal");
+  setBorderStyle(BorderStyle::None);
   setBounds(Bounds{0, 0, 405, 405});
+  const platform::Area screen = services_.desktop.workArea();
+  centerOn(Bounds{screen.left, screen.top, screen.width, screen.height});
   setFont(arial(11));
 
   MM = &create<engine::TMaxMem>(services_.memory);
@@ -161,167 +237,176 @@ void TfrmPrincipal::createControls() {
   PanelTitulo->setCaptionLeft(true);
   PanelTitulo->setFont(arial(12, true, clWhite));
   Image1 = b.make<Image>(PanelTitulo, "Image1", {3, 3, 16, 16});
-  Image2 = b.make<Image>(PanelTitulo, "Image2", {385, 3, 16, 16});
-  btnHelp = b.make<Label>(this, "btnHelp", {345, 24, 56, 16}, "Ver Ajuda");
+  Image1->setPicture(programIcon(16));
+  Image2 = b.make<Image>(PanelTitulo, "Image2", {386, 3, 16, 16});
+  Image2->setPicture(minimizeGlyph());
   PageControl1 = b.make<PageControl>(this, "PageControl1", {0, 24, 405, 381});
+  PageControl1->setTabStyle(TabStyle::FlatButtons);
+  PageControl1->setMultiLine(true);
 
+  // The memory read-outs take as many digits as the machine's total has; the chart gives way to them.
+  const int digits = readOutDigits(TotalMB());
+  const int chartLeft = 14 + readOutWidth(digits) + 3;
+  const int chartTop = 68;
+  const int chartHeight = 177;
+  const int chartBottom = chartTop + chartHeight;
   tabRam = b.page(PageControl1, "tabRam", "RAM");
   ScrewPanel1 = b.screwPanel(tabRam, "ScrewPanel1");
-  Label4 = b.heading(ScrewPanel1, "Label4", {14, 8, 150, 16}, "Utilização da CPU", clBlack);
-  LEDDisplayCPU = b.readOut(ScrewPanel1, "LEDDisplayCPU", {14, 25, 31, 22}, clLime);
+  Label4 = b.heading(ScrewPanel1, "Label4", {14, 8}, "Utilização da CPU", clBlack);
+  LEDDisplayCPU = b.readOut(ScrewPanel1, "LEDDisplayCPU", {14, 25}, clLime);
   ProgressBarCPUusage =
       b.meter(ScrewPanel1, "ProgressBarCPUusage", {48, 25, 241, 23}, clLime, clYellow, clRed, 5, 40);
   ProgressBarCPUusage->setPosition(100);
-  btnDefrag = b.make<Button>(ScrewPanel1, "btnDefrag", {291, 13, 98, 25}, "&Otimizar Memória");
-  btnFechar = b.make<Button>(ScrewPanel1, "btnFechar", {291, 40, 98, 25}, "&Desligar Lumaro");
-  Label1 = b.heading(ScrewPanel1, "Label1", {14, 50, 150, 16}, "Memória RAM Livre", clBlack);
+  btnDefrag = b.make<Button>(ScrewPanel1, "btnDefrag", {290, 14, 104, 25}, "&Otimizar Memória");
+  btnFechar = b.make<Button>(ScrewPanel1, "btnFechar", {290, 41, 104, 25}, "&Desligar Lumaro");
+  Label1 = b.heading(ScrewPanel1, "Label1", {14, 50}, "Memória RAM Livre", clBlack);
   // The chart inside a one-pixel green border.
-  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {48, 68, 241, 201});
+  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {chartLeft, chartTop, 289 - chartLeft, chartHeight});
   Panel1->setColor(clGreen);
   Panel1->setBevelOuter(Bevel::None);
-  HeartMachine1 =
-      b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 239, 199}, {}, services_.text);
+  HeartMachine1 = b.make<widgets::THeartMachine>(
+      Panel1, "HeartMachine1", {1, 1, 289 - chartLeft - 2, chartHeight - 2}, {}, services_.text);
   HeartMachine1->setAlign(Align::None);
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);
   HeartMachine1->Min = 0;
-  Label6 = b.make<Label>(ScrewPanel1, "Label6", {14, 68, 31, 14}, "Max");
-  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, 82, 31, 22}, clAqua);
-  Label8 = b.make<Label>(ScrewPanel1, "Label8", {14, 147, 34, 14}, "Livre");
-  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, 161, 31, 22}, clYellow);
-  Label7 = b.make<Label>(ScrewPanel1, "Label7", {14, 233, 31, 14}, "Min");
-  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, 247, 31, 22}, clAqua);
-  TrkBarLiberar =
-      b.slider(ScrewPanel1, "TrkBarLiberar", {300, 68, 30, 201}, 0, 100, 0, 1, Orientation::Vertical);
-  trkbarAutoLiberar =
-      b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, 68, 30, 201}, 0, 100, 0, 1, Orientation::Vertical);
+  Label6 = b.label(ScrewPanel1, "Label6", {14, chartTop}, "Max");
+  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, chartTop + 14}, clAqua, digits);
+  Label8 = b.label(ScrewPanel1, "Label8", {14, chartTop + 68}, "Livre");
+  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, chartTop + 82}, clYellow, digits);
+  Label7 = b.label(ScrewPanel1, "Label7", {14, chartBottom - 36}, "Min");
+  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, chartBottom - 22}, clAqua, digits);
+  TrkBarLiberar = b.slider(ScrewPanel1, "TrkBarLiberar", {300, chartTop, 30, chartHeight}, 0, 100, 0, 1,
+                           Orientation::Vertical);
+  trkbarAutoLiberar = b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, chartTop, 30, chartHeight}, 0, 100, 0,
+                               1, Orientation::Vertical);
   trkbarAutoLiberar->setPageSize(10);
-  Label32 = b.make<Label>(ScrewPanel1, "Label32", {14, 273, 136, 14}, "Memória Utilizada : ");
-  txtMemoryLoad = b.value(ScrewPanel1, "txtMemoryLoad", {152, 273, 84, 14}, "% ");
-  Label33 = b.make<Label>(ScrewPanel1, "Label33", {14, 287, 136, 14}, "Memória RAM Livre: ");
-  txtFreePhysical = b.value(ScrewPanel1, "txtFreePhysical", {152, 287, 84, 14}, "% ");
-  Label34 = b.make<Label>(ScrewPanel1, "Label34", {14, 301, 136, 14}, "Arquivo de Troca Livre: ");
-  txtFreePaging = b.value(ScrewPanel1, "txtFreePaging", {152, 301, 84, 14}, "% ");
-  txtMemoriaAlvo = b.make<Label>(ScrewPanel1, "txtMemoriaAlvo", {343, 272, 46, 20}, "0");
-  txtMemoriaAlvo->setFont(arial(16, true, clLime));
-  Label3 = b.make<Label>(ScrewPanel1, "Label3", {238, 276, 104, 14}, "Memória RAM Alvo");
-  txtAutoRecover = b.make<Label>(ScrewPanel1, "txtAutoRecover", {343, 294, 46, 20}, "0");
-  txtAutoRecover->setFont(arial(16, true, clRed));
-  Label2 = b.make<Label>(ScrewPanel1, "Label2", {238, 298, 104, 14}, "Nível Crítico");
-  Label21 = b.heading(ScrewPanel1, "Label21", {20, 315, 200, 16}, "Desfragmentação (%)", clBlack);
-  ProgressBar1 =
-      b.meter(ScrewPanel1, "ProgressBar1", {20, 331, 353, 15}, clYellow, clYellow, clYellow, 5, 25);
-  chkboxFirstStart = b.check(ScrewPanel1, "chkboxFirstStart", {0, 0, 80, 16}, "FirstStart", true);
+  // A lowered box around the three memory texts; the captions share one column, the values the next.
+  Bevel1 = b.make<Panel>(ScrewPanel1, "Bevel1", {8, chartBottom + 3, 248, 49});
+  Bevel1->setBevelOuter(Bevel::Lowered);
+  Bevel1->setColor(clNone);
+  Label32 = b.label(ScrewPanel1, "Label32", {14, chartBottom + 6}, "Memória Utilizada : ");
+  Label33 = b.label(ScrewPanel1, "Label33", {14, chartBottom + 20}, "Memória RAM Livre: ");
+  Label34 = b.label(ScrewPanel1, "Label34", {14, chartBottom + 34}, "Arquivo de Troca Livre: ");
+  const int values =
+      14 + std::max({Label32->bounds().width, Label33->bounds().width, Label34->bounds().width});
+  txtMemoryLoad = b.value(ScrewPanel1, "txtMemoryLoad", {values, chartBottom + 7}, "% ");
+  txtFreePhysical = b.value(ScrewPanel1, "txtFreePhysical", {values, chartBottom + 21}, "% ");
+  txtFreePaging = b.value(ScrewPanel1, "txtFreePaging", {values, chartBottom + 35}, "% ");
+  // The two slider values under their captions, right of the box.
+  Label3 = b.label(ScrewPanel1, "Label3", {262, chartBottom + 3}, "Memória RAM Alvo");
+  txtMemoriaAlvo =
+      b.label(ScrewPanel1, "txtMemoriaAlvo", {262, chartBottom + 17}, "0", arial(16, true, clLime));
+  Label2 = b.label(ScrewPanel1, "Label2", {262, chartBottom + 36}, "Nível Crítico");
+  txtAutoRecover =
+      b.label(ScrewPanel1, "txtAutoRecover", {262, chartBottom + 50}, "0", arial(16, true, clRed));
+  Label21 = b.heading(ScrewPanel1, "Label21", {20, chartBottom + 56}, "Desfragmentação (%)", clBlack);
+  ProgressBar1 = b.meter(ScrewPanel1, "ProgressBar1", {20, chartBottom + 73, 353, 15}, clYellow, clYellow,
+                         clYellow, 5, 25);
+  chkboxFirstStart = b.check(ScrewPanel1, "chkboxFirstStart", {0, 0}, "FirstStart", true);
   chkboxFirstStart->setVisible(false);
 
   tabConfig = b.page(PageControl1, "tabConfig", "Configuração");
   ScrewPanel2 = b.screwPanel(tabConfig, "ScrewPanel2");
-  Label9 =
-      b.heading(ScrewPanel2, "Label9", {8, 6, 380, 16}, "Frequência de monitoramente da RAM pelo Lumaro");
-  RadioButton1 = b.make<RadioButton>(ScrewPanel2, "RadioButton1", {8, 24, 80, 17}, "Baixa");
-  RadioButton2 = b.make<RadioButton>(ScrewPanel2, "RadioButton2", {90, 24, 80, 17}, "Normal");
-  RadioButton3 = b.make<RadioButton>(ScrewPanel2, "RadioButton3", {180, 24, 80, 17}, "Rápida");
-  RadioButton4 = b.make<RadioButton>(ScrewPanel2, "RadioButton4", {270, 24, 110, 17}, "Muito Rápida");
+  Label9 = b.heading(ScrewPanel2, "Label9", {14, 6}, "Frequência de monitoramente da RAM pelo Lumaro");
+  RadioButton1 = b.radio(ScrewPanel2, "RadioButton1", {14, 24}, "Baixa");
+  RadioButton2 = b.radio(ScrewPanel2, "RadioButton2", {96, 24}, "Normal");
+  RadioButton3 = b.radio(ScrewPanel2, "RadioButton3", {186, 24}, "Rápida");
+  RadioButton4 = b.radio(ScrewPanel2, "RadioButton4", {276, 24}, "Muito Rápida");
   RadioButton2->setChecked(true);
-  Label10 = b.heading(ScrewPanel2, "Label10", {8, 46, 380, 16}, "Ao Iniciar o Windows");
-  chkboxAutoRun =
-      b.check(ScrewPanel2, "chkboxAutoRun", {8, 64, 380, 17}, "Carrega Automaticamente o Lumaro", true);
-  chkboxBootidle = b.check(ScrewPanel2, "chkboxBootidle", {8, 82, 380, 17},
+  Label10 = b.heading(ScrewPanel2, "Label10", {14, 46}, "Ao Iniciar o Windows");
+  chkboxAutoRun = b.check(ScrewPanel2, "chkboxAutoRun", {14, 64}, "Carrega Automaticamente o Lumaro", true);
+  chkboxBootidle = b.check(ScrewPanel2, "chkboxBootidle", {14, 82},
                            "Executa Auto-Otimização da RAM após a CPU ficar ociosa", false);
-  Label11 = b.heading(ScrewPanel2, "Label11", {8, 104, 380, 16}, "Auto-Otimização da RAM");
-  chkboxAutoRecover = b.check(ScrewPanel2, "chkboxAutoRecover", {8, 122, 380, 17},
+  Label11 = b.heading(ScrewPanel2, "Label11", {14, 104}, "Auto-Otimização da RAM");
+  chkboxAutoRecover = b.check(ScrewPanel2, "chkboxAutoRecover", {14, 122},
                               "executa automaticamente se a memória atingir o nível crítico", true);
-  chkboxRecoverCPUusage = b.check(ScrewPanel2, "chkboxRecoverCPUusage", {8, 140, 300, 17},
+  chkboxRecoverCPUusage = b.check(ScrewPanel2, "chkboxRecoverCPUusage", {14, 141},
                                   "Auto-Otimiza somente se o uso da CPU estiver em até", false);
-  RxSpinRecoverCPUusage = b.spin(ScrewPanel2, "RxSpinRecoverCPUusage", {310, 138, 45, 20}, 5, 100, 5, 25);
-  Label5 = b.heading(ScrewPanel2, "Label5", {360, 140, 20, 16}, "%", clBlack);
-  chkboxAutoRecoverTime = b.check(ScrewPanel2, "chkboxAutoRecoverTime", {8, 160, 210, 17},
-                                  "Executa automaticamente a cada:", false);
-  RxSpinAutoRecoverTime = b.spin(ScrewPanel2, "RxSpinAutoRecoverTime", {220, 158, 45, 20}, 1, 360, 1, 90);
-  Label20 = b.make<Label>(ScrewPanel2, "Label20", {270, 160, 60, 16}, "minutos");
-  chkboxVisualBar = b.check(ScrewPanel2, "chkboxVisualBar", {8, 180, 380, 17},
+  RxSpinRecoverCPUusage = b.spin(ScrewPanel2, "RxSpinRecoverCPUusage",
+                                 {b.after(chkboxRecoverCPUusage), 139, 42, 20}, 5, 100, 5, 25);
+  Label5 = b.heading(ScrewPanel2, "Label5", {b.after(RxSpinRecoverCPUusage), 141}, "%", clBlack);
+  chkboxAutoRecoverTime =
+      b.check(ScrewPanel2, "chkboxAutoRecoverTime", {14, 161}, "Executa automaticamente a cada:", false);
+  RxSpinAutoRecoverTime = b.spin(ScrewPanel2, "RxSpinAutoRecoverTime",
+                                 {b.after(chkboxAutoRecoverTime), 159, 42, 20}, 1, 360, 1, 90);
+  Label20 = b.label(ScrewPanel2, "Label20", {b.after(RxSpinAutoRecoverTime), 161}, "minutos");
+  chkboxVisualBar = b.check(ScrewPanel2, "chkboxVisualBar", {14, 181},
                             "Visualiza a barra de progresso em tela cheia", false);
-  LabelAntiCrash2 = b.heading(ScrewPanel2, "LabelAntiCrash2", {8, 200, 380, 16}, "Anti-Crash");
-  chkboxAntiCrash = b.check(ScrewPanel2, "chkboxAntiCrash", {8, 218, 300, 17},
+  LabelAntiCrash2 = b.heading(ScrewPanel2, "LabelAntiCrash2", {14, 200}, "Anti-Crash");
+  chkboxAntiCrash = b.check(ScrewPanel2, "chkboxAntiCrash", {14, 218},
                             "Alertar se os recursos do sistema estiverem abaixo de", true);
-  RxSpinAntiCrash = b.spin(ScrewPanel2, "RxSpinAntiCrash", {310, 216, 45, 20}, 10, 30, 1, 15);
-  LabelAntiCrash = b.heading(ScrewPanel2, "LabelAntiCrash", {360, 218, 20, 16}, "%", clBlack);
-  Label14 = b.heading(ScrewPanel2, "Label14", {8, 240, 120, 16}, "Tipo de icone :");
-  cbIconColor = b.make<ComboBox>(ScrewPanel2, "cbIconColor", {130, 238, 100, 21});
+  RxSpinAntiCrash =
+      b.spin(ScrewPanel2, "RxSpinAntiCrash", {b.after(chkboxAntiCrash), 216, 42, 20}, 10, 30, 1, 15);
+  LabelAntiCrash = b.heading(ScrewPanel2, "LabelAntiCrash", {b.after(RxSpinAntiCrash), 218}, "%", clBlack);
+  Label14 = b.heading(ScrewPanel2, "Label14", {14, 242}, "Tipo de icone :");
+  cbIconColor = b.make<ComboBox>(ScrewPanel2, "cbIconColor", {b.after(Label14), 239, 100, 21});
   cbIconColor->setStyle(ComboStyle::DropDownList);
   cbIconColor->setItems({"Branco", "Cinza", "Preto", ""});
-  Label12 = b.heading(ScrewPanel2, "Label12", {8, 262, 380, 16}, "Tecla de Atalho");
-  chkboxShortCut = b.check(ScrewPanel2, "chkboxShortCut", {8, 280, 260, 17},
-                           "Utiliza tecla de atalho para otimizar a RAM", true);
-  cbHotKey = b.make<ComboBox>(ScrewPanel2, "cbHotKey", {270, 278, 115, 21});
+  Label12 = b.heading(ScrewPanel2, "Label12", {14, 262}, "Tecla de Atalho");
+  chkboxShortCut =
+      b.check(ScrewPanel2, "chkboxShortCut", {14, 281}, "Utiliza tecla de atalho para otimizar a RAM", true);
+  cbHotKey = b.make<ComboBox>(ScrewPanel2, "cbHotKey", {b.after(chkboxShortCut), 279, 115, 21});
   cbHotKey->setItems(hotKeyChoices());
   cbHotKey->setText("Ctrl+Alt+Z");
-  Label18 = b.heading(ScrewPanel2, "Label18", {8, 302, 380, 16}, "CPU (Processador)");
-  chkboxCPUidle = b.check(ScrewPanel2, "chkboxCPUidle", {8, 320, 380, 17},
+  Label18 = b.heading(ScrewPanel2, "Label18", {14, 302}, "CPU (Processador)");
+  chkboxCPUidle = b.check(ScrewPanel2, "chkboxCPUidle", {14, 320},
                           "Otimiza uso da CPU   (reduz o aquecimento da CPU)", false);
 
   tabTuneup = b.page(PageControl1, "tabTuneup", "Ajuste Fino");
   ScrewPanel5 = b.screwPanel(tabTuneup, "ScrewPanel5");
-  Label40 =
-      b.heading(ScrewPanel5, "Label40", {8, 8, 380, 16}, "Ajusta a velocidade do acesso a memória (DMA):");
-  TrkBarDMABuffers = b.slider(ScrewPanel5, "TrkBarDMABuffers", {30, 26, 320, 30}, 0, 64, 0, 4);
-  txtDMABuffers1 = b.value(ScrewPanel5, "txtDMABuffers1", {8, 32, 20, 14}, "4");
-  txtDMABuffers2 = b.value(ScrewPanel5, "txtDMABuffers2", {355, 32, 30, 14}, "64");
-  Label25 =
-      b.make<Label>(ScrewPanel5, "Label25", {8, 58, 290, 16}, "Buffer de Acesso Direto a Memória (DMA) :");
-  txtDMABuffers = b.value(ScrewPanel5, "txtDMABuffers", {300, 58, 80, 16}, "0");
-  Label29 =
-      b.heading(ScrewPanel5, "Label29", {8, 84, 380, 16}, "Ajusta buffer para E/S de dados Assíncronos:");
-  TrkBarPageBuffers = b.slider(ScrewPanel5, "TrkBarPageBuffers", {30, 102, 320, 30}, 1, 32, 1, 2);
-  txtPageBuffers1 = b.value(ScrewPanel5, "txtPageBuffers1", {8, 108, 20, 14}, "4");
-  txtPageBuffers2 = b.value(ScrewPanel5, "txtPageBuffers2", {355, 108, 30, 14}, "128");
-  Label39 = b.make<Label>(ScrewPanel5, "Label39", {8, 134, 290, 16}, "Buffer para E/S Assíncrona:");
-  txtPageBuffers = b.value(ScrewPanel5, "txtPageBuffers", {300, 134, 80, 16}, "0");
-  chkboxForceRam = b.check(ScrewPanel5, "chkboxForceRam", {8, 162, 380, 17},
-                           "Força a utilização da memória RAM nos programas", false);
-  chkboxForceRam->setFont(arial(12, true, kNavy));
-  btnTuneUp = b.make<Button>(ScrewPanel5, "btnTuneUp", {8, 194, 380, 25},
+  Label40 = b.heading(ScrewPanel5, "Label40", {14, 8}, "Ajusta a velocidade do acesso a memória (DMA):");
+  TrkBarDMABuffers = b.endedSlider(ScrewPanel5, "TrkBarDMABuffers", 26, 0, 64, 4, txtDMABuffers1,
+                                   "txtDMABuffers1", "4", txtDMABuffers2, "txtDMABuffers2", "64");
+  Label25 = b.label(ScrewPanel5, "Label25", {14, 58}, "Buffer de Acesso Direto a Memória (DMA) :");
+  txtDMABuffers = b.value(ScrewPanel5, "txtDMABuffers", {b.after(Label25), 59}, "0");
+  Label29 = b.heading(ScrewPanel5, "Label29", {14, 84}, "Ajusta buffer para E/S de dados Assíncronos:");
+  TrkBarPageBuffers = b.endedSlider(ScrewPanel5, "TrkBarPageBuffers", 102, 1, 32, 2, txtPageBuffers1,
+                                    "txtPageBuffers1", "4", txtPageBuffers2, "txtPageBuffers2", "128");
+  Label39 = b.label(ScrewPanel5, "Label39", {14, 134}, "Buffer para E/S Assíncrona:");
+  txtPageBuffers = b.value(ScrewPanel5, "txtPageBuffers", {b.after(Label39), 135}, "0");
+  chkboxForceRam = b.check(ScrewPanel5, "chkboxForceRam", {14, 162},
+                           "Força a utilização da memória RAM nos programas", false, arial(12, true, kNavy));
+  btnTuneUp = b.make<Button>(ScrewPanel5, "btnTuneUp", {14, 194, 377, 25},
                              "Configurar manutenção do Windows e otimizar tempo de carga");
   btnAjusteFinoDefault =
-      b.make<Button>(ScrewPanel5, "btnAjusteFinoDefault", {8, 300, 185, 25}, "&Voltar configuração padrão");
-  btnAjustaFinoBest = b.make<Button>(ScrewPanel5, "btnAjustaFinoBest", {200, 300, 188, 25},
+      b.make<Button>(ScrewPanel5, "btnAjusteFinoDefault", {14, 300, 185, 25}, "&Voltar configuração padrão");
+  btnAjustaFinoBest = b.make<Button>(ScrewPanel5, "btnAjustaFinoBest", {205, 300, 186, 25},
                                      "&Ajustar para maior performance");
 
   tabCache = b.page(PageControl1, "tabCache", "Cache");
   ScrewPanel4 = b.screwPanel(tabCache, "ScrewPanel4");
-  chkboxCache = b.check(ScrewPanel4, "chkboxCache", {8, 8, 380, 17},
-                        "Faz o Lumaro controlar o Cache do Disco Rígido", false);
-  chkboxCache->setFont(arial(12, true, kNavy));
-  TrkBarMinCache = b.slider(ScrewPanel4, "TrkBarMinCache", {30, 28, 320, 30}, 0, 64, 0, 4);
-  txtMinCache1 = b.value(ScrewPanel4, "txtMinCache1", {8, 34, 20, 14}, "0");
-  txtMinCache2 = b.value(ScrewPanel4, "txtMinCache2", {355, 34, 35, 14}, "64");
-  Label26 = b.heading(ScrewPanel4, "Label26", {8, 60, 30, 16}, "(*) ");
-  Label22 = b.make<Label>(ScrewPanel4, "Label22", {40, 60, 200, 16}, "Tamanho mínimo do Cache:");
-  txtMinCache = b.value(ScrewPanel4, "txtMinCache", {250, 60, 100, 16}, "0");
-  TrkBarMaxCache = b.slider(ScrewPanel4, "TrkBarMaxCache", {30, 80, 320, 30}, 0, 64, 0, 4);
-  txtMaxCache1 = b.value(ScrewPanel4, "txtMaxCache1", {8, 86, 20, 14}, "0");
-  txtMaxCache2 = b.value(ScrewPanel4, "txtMaxCache2", {355, 86, 35, 14}, "64");
-  Label27 = b.heading(ScrewPanel4, "Label27", {8, 112, 30, 16}, "(*) ");
-  Label19 = b.make<Label>(ScrewPanel4, "Label19", {40, 112, 200, 16}, "Tamanho máximo do Cache:");
-  txtMaxCache = b.value(ScrewPanel4, "txtMaxCache", {250, 112, 100, 16}, "0");
-  TrkBarBlockCache = b.slider(ScrewPanel4, "TrkBarBlockCache", {30, 132, 320, 30}, 1, 32, 1, 2);
-  txtBlockCache1 = b.value(ScrewPanel4, "txtBlockCache1", {8, 138, 20, 14}, "512");
-  txtBlockCache2 = b.value(ScrewPanel4, "txtBlockCache2", {355, 138, 35, 14}, "16384");
-  Label28 = b.heading(ScrewPanel4, "Label28", {8, 164, 30, 16}, "(*) ");
-  Label23 = b.make<Label>(ScrewPanel4, "Label23", {40, 164, 200, 16}, "Tamanho do Bloco do Cache:");
-  txtBlockCache = b.value(ScrewPanel4, "txtBlockCache", {250, 164, 100, 16}, "0");
-  chkboxCacheRemov = b.check(ScrewPanel4, "chkboxCacheRemov", {8, 190, 380, 17},
-                             "Habilita o cache nas unidades de disco removíveis", false);
-  chkboxCacheRemov->setFont(arial(12, true, kNavy));
-  Label38 = b.make<Label>(ScrewPanel4, "Label38", {24, 208, 360, 16},
-                          "Otimiza as unidades de backup (zipdrive, Jazz Drive, etc...)");
-  Label24 = b.make<Label>(ScrewPanel4, "Label24", {8, 236, 380, 16},
-                          "(*)  Não é necessário utilizar no Windows NT/2000/XP");
-  Label24->setFont(arial(12, false, kNavy));
+  chkboxCache = b.check(ScrewPanel4, "chkboxCache", {14, 8}, "Faz o Lumaro controlar o Cache do Disco Rígido",
+                        false, arial(12, true, kNavy));
+  TrkBarMinCache = b.endedSlider(ScrewPanel4, "TrkBarMinCache", 28, 0, 64, 4, txtMinCache1, "txtMinCache1",
+                                 "0", txtMinCache2, "txtMinCache2", "64");
+  b.markedFigure(ScrewPanel4, 60, Label26, "Label26", Label22, "Label22",
+                 "Tamanho mínimo do Cache:", txtMinCache, "txtMinCache");
+  TrkBarMaxCache = b.endedSlider(ScrewPanel4, "TrkBarMaxCache", 80, 0, 64, 4, txtMaxCache1, "txtMaxCache1",
+                                 "0", txtMaxCache2, "txtMaxCache2", "64");
+  b.markedFigure(ScrewPanel4, 112, Label27, "Label27", Label19, "Label19",
+                 "Tamanho máximo do Cache:", txtMaxCache, "txtMaxCache");
+  TrkBarBlockCache = b.endedSlider(ScrewPanel4, "TrkBarBlockCache", 132, 1, 32, 2, txtBlockCache1,
+                                   "txtBlockCache1", "512", txtBlockCache2, "txtBlockCache2", "16384");
+  b.markedFigure(ScrewPanel4, 164, Label28, "Label28", Label23, "Label23",
+                 "Tamanho do Bloco do Cache:", txtBlockCache, "txtBlockCache");
+  chkboxCacheRemov =
+      b.check(ScrewPanel4, "chkboxCacheRemov", {14, 190}, "Habilita o cache nas unidades de disco removíveis",
+              false, arial(12, true, kNavy));
+  Label38 = b.label(ScrewPanel4, "Label38", {30, 208},
+                    "Otimiza as unidades de backup (zipdrive, Jazz Drive, etc...)");
+  Label24 = b.label(ScrewPanel4, "Label24", {14, 236}, "(*)  Não é necessário utilizar no Windows NT/2000/XP",
+                    arial(12, false, kNavy));
   btnCacheDefault =
-      b.make<Button>(ScrewPanel4, "btnCacheDefault", {8, 300, 185, 25}, "&Voltar configuração padrão");
+      b.make<Button>(ScrewPanel4, "btnCacheDefault", {14, 300, 185, 25}, "&Voltar configuração padrão");
   btnCacheBest =
-      b.make<Button>(ScrewPanel4, "btnCacheBest", {200, 300, 188, 25}, "&Ajustar para maior performance");
+      b.make<Button>(ScrewPanel4, "btnCacheBest", {205, 300, 186, 25}, "&Ajustar para maior performance");
+
+  // Over the row of page buttons, at its right end: made last so that it lies on top of them.
+  btnHelp = b.label(this, "btnHelp", {0, 25}, "Ver Ajuda");
+  btnHelp->setBorder(Bevel::Lowered);
+  btnHelp->setBounds(
+      {405 - 4 - btnHelp->bounds().width, 25, btnHelp->bounds().width, btnHelp->bounds().height});
 
   PageControl1->setActivePage(tabRam);
 }

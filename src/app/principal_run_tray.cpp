@@ -1,7 +1,7 @@
 // The tray's part of the monitoring tick and of a run.
 #include "app/principal.h"
 #include "monitor/memory_figures.h"
-#include "toolkit/text.h"
+#include "tray/tray_figure.h"
 
 namespace lumaro::app {
 
@@ -10,7 +10,7 @@ void TfrmPrincipal::showFreeMemoryInTray(std::int64_t freeMB, std::int64_t total
   if (freePercent <= 25) TrayIcon->setBackgroundIcon(LevelIconLow);
   if (freePercent > 25 && freePercent <= 70) TrayIcon->setBackgroundIcon(LevelIconMedium);
   if (freePercent > 70) TrayIcon->setBackgroundIcon(LevelIconPlenty);
-  TrayIcon->setText(toolkit::intToStr(freeMB));
+  TrayIcon->setText(tray::trayFigure(freeMB));
 }
 
 void TfrmPrincipal::hideTextIconForRun() {

@@ -22,8 +22,8 @@ class Desktop {
   // The default system sound.
   virtual void beep() = 0;
   // Opens a document (the help) in the desktop's viewer for it; returns at once. A missing file is
-  // the viewer's to report.
-  virtual void openDocument(const std::string& path) = 0;
+  // the viewer's to report; false when no viewer could be started at all.
+  virtual bool openDocument(const std::string& path) = 0;
   // Places every window of the program above other programs' windows, without moving, sizing or
   // activating them.
   virtual void keepProgramWindowsOnTop() = 0;

@@ -7,14 +7,14 @@
 
 namespace lumaro::toolkit {
 
+platform::TextFont textFontOf(const Font& font) {
+  return {font.name, font.height, font.bold, font.italic, font.underline, font.angle};
+}
+
 namespace {
 
 std::uint32_t pixelOf(Color color) {
   return toPixel(resolveColor(color));
-}
-
-platform::TextFont textFontOf(const Font& font) {
-  return {font.name, font.height, font.bold, font.italic, font.underline, font.angle};
 }
 
 // A one-pixel frame around l..r−1 × t..b−1, also for rectangles one pixel wide or tall.

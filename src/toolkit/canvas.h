@@ -13,6 +13,9 @@
 
 namespace lumaro::toolkit {
 
+// The text service's view of a font.
+platform::TextFont textFontOf(const Font& font);
+
 struct Pen {
   Color color = clBlack;
   int width = 1;  // 0 draws as 1

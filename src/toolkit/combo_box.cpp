@@ -40,16 +40,14 @@ void ComboBox::userSelect(int index) {
   OnChange(*this);
 }
 
-void ComboBox::userType(char key) {
+char ComboBox::userKeyPress(char key) {
   OnKeyPress(*this, key);
-  if (key == 0 || style_ == ComboStyle::DropDownList) return;
-  if (key == '\b') {
-    if (!text_.empty()) text_.pop_back();
-  } else {
-    text_.push_back(key);
-  }
-  itemIndex_ = -1;
-  changed();
+  return key;
+}
+
+void ComboBox::userEdit(std::string text) {
+  if (style_ == ComboStyle::DropDownList || text == text_) return;
+  setText(std::move(text));
   OnChange(*this);
 }
 

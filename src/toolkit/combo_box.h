@@ -9,8 +9,8 @@ namespace lumaro::toolkit {
 enum class ComboStyle { DropDown, DropDownList };
 
 // A combo box. Setting the selection or the text from code runs no handler; a choice from the list
-// runs OnClick, then OnChange; typing runs OnKeyPress per character (which may swallow it by setting
-// the key to 0), then OnChange.
+// runs OnClick, then OnChange. Every typed character goes to OnKeyPress first, which may swallow it by
+// setting the key to 0; in an editable box the edit that follows runs OnChange with the new text.
 class ComboBox : public Control {
  public:
   using Control::Control;
@@ -28,7 +28,11 @@ class ComboBox : public Control {
 
   // User actions, as the view reports them.
   void userSelect(int index);
-  void userType(char key);
+  // A typed character: the key that survives OnKeyPress (0 when swallowed). A drop-down list takes no
+  // text, so there every key ends here.
+  char userKeyPress(char key);
+  // The editor's text after the user edited it (typing, deleting, pasting): ignored by a drop-down list.
+  void userEdit(std::string text);
 
   NotifyEvent OnChange;
   Event<Component&, char&> OnKeyPress;

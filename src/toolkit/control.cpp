@@ -59,5 +59,8 @@ void Control::setFont(Font font) {
 void Control::setColor(Color color) {
   if (assignIfDifferent(color_, color)) changed();
 }
+void Control::setCursor(Cursor cursor) {
+  if (assignIfDifferent(cursor_, cursor)) changed();
+}
 
 }  // namespace lumaro::toolkit

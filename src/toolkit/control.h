@@ -13,6 +13,8 @@ namespace lumaro::toolkit {
 class WinControl;
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
+// The mouse pointer over a control.
+enum class Cursor { Default, HandPoint };
 enum class MouseButton { Left, Right, Middle };
 
 struct Bounds {
@@ -51,6 +53,8 @@ class Control : public Component {
   void setFont(Font font);
   Color color() const { return color_; }
   void setColor(Color color);
+  Cursor cursor() const { return cursor_; }
+  void setCursor(Cursor cursor);
 
   // Whether the control can take the input focus now: it takes input, and it and every parent up to
   // its window are shown and enabled.
@@ -86,6 +90,7 @@ class Control : public Component {
   Align align_ = Align::None;
   Font font_;
   Color color_ = clBtnFace;
+  Cursor cursor_ = Cursor::Default;
   std::function<void()> changeListener_;
 };
 

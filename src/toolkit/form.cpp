@@ -95,6 +95,7 @@ void Form::bringToFront() {
 void Form::setFocus(Control* control) {
   if (!visible()) return;
   activeControl_ = control;
+  if (control != nullptr && focusListener_) focusListener_(*control);
 }
 
 }  // namespace lumaro::toolkit

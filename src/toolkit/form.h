@@ -64,9 +64,12 @@ class Form : public WinControl {
   }
   void setMoveListener(std::function<void()> listener) { moveListener_ = std::move(listener); }
 
-  // The focused control. Focus moves only while the form is shown.
+  // The control that last had the focus. Focus moves only while the form is shown.
   Control* activeControl() const { return activeControl_; }
   void setFocus(Control* control);
+  // The view reports that the user (or the window system) moved the focus to `control`.
+  void userFocus(Control& control) { activeControl_ = &control; }
+  void setFocusListener(std::function<void(Control&)> listener) { focusListener_ = std::move(listener); }
 
   NotifyEvent OnCreate;
   NotifyEvent OnShow;
@@ -88,6 +91,7 @@ class Form : public WinControl {
   int nextHookId_ = 1;
   std::function<void()> frontListener_;
   std::function<void()> moveListener_;
+  std::function<void(Control&)> focusListener_;
 };
 
 }  // namespace lumaro::toolkit

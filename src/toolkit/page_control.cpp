@@ -31,4 +31,16 @@ void PageControl::userSelectPage(TabSheet* page) {
   OnChange(*this);
 }
 
+void PageControl::setTabStyle(TabStyle style) {
+  if (style == tabStyle_) return;
+  tabStyle_ = style;
+  changed();
+}
+
+void PageControl::setMultiLine(bool multiLine) {
+  if (multiLine == multiLine_) return;
+  multiLine_ = multiLine;
+  changed();
+}
+
 }  // namespace lumaro::toolkit

@@ -7,6 +7,9 @@ namespace lumaro::toolkit {
 
 class PageControl;
 
+// Tabs as folder tabs, or as flat buttons that highlight under the mouse.
+enum class TabStyle { Tabs, FlatButtons };
+
 // One page of a page control.
 class TabSheet : public WinControl {
  public:
@@ -26,10 +29,18 @@ class PageControl : public WinControl {
   int activePageIndex() const;
   void userSelectPage(TabSheet* page);
 
+  TabStyle tabStyle() const { return tabStyle_; }
+  void setTabStyle(TabStyle style);
+  // Tabs that do not fit in one row wrap onto further rows.
+  bool multiLine() const { return multiLine_; }
+  void setMultiLine(bool multiLine);
+
   NotifyEvent OnChange;
 
  private:
   TabSheet* activePage_ = nullptr;
+  TabStyle tabStyle_ = TabStyle::Tabs;
+  bool multiLine_ = false;
 };
 
 }  // namespace lumaro::toolkit

@@ -39,6 +39,9 @@ class PaintedControl : public WinControl {
   virtual std::string hintAt(int, int) const { return hint(); }
   // The menu that a right click opens, if any.
   virtual DrawnMenu* contextMenu() { return nullptr; }
+  // The part of the control that its drawing covers, in control coordinates. On a window without a
+  // background of its own the rest shows what lies behind the window.
+  virtual Rect coveredArea() const { return clientRect(); }
 
  protected:
   virtual void paint(Canvas& canvas) = 0;

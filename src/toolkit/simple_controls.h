@@ -1,13 +1,21 @@
 #pragma once
+#include "platform/text_service.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/control.h"
+#include "toolkit/icon.h"
 
 namespace lumaro::toolkit {
 
-// A static text.
+enum class Bevel { None, Lowered, Raised };
+
+// A static text. Given a text service to measure with, it sizes itself to its caption (unless it wraps
+// or auto-size is off), keeping its top left corner, so that no caption is ever cut.
 class Label : public Control {
  public:
-  explicit Label(Component* owner) : Control(owner) { setColor(clNone); }
+  explicit Label(Component* owner, platform::TextService* measure = nullptr)
+      : Control(owner), measure_(measure) {
+    setColor(clNone);
+  }
 
   // Long captions break into lines at blanks to fit the width.
   bool wordWrap() const { return wordWrap_; }
@@ -15,12 +23,27 @@ class Label : public Control {
     wordWrap_ = wrap;
     changed();
   }
+  bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    changed();
+  }
+  // A sunken edge around the text (Bevel::None for none); it adds one pixel on each side.
+  Bevel border() const { return border_; }
+  void setBorder(Bevel border) {
+    border_ = border;
+    changed();
+  }
 
  protected:
   bool takesInput() const override { return false; }
+  void changed() override;
 
  private:
+  platform::TextService* measure_;
   bool wordWrap_ = false;
+  bool autoSize_ = true;
+  Bevel border_ = Bevel::None;
 };
 
 // A push button: a click runs OnClick.
@@ -28,8 +51,6 @@ class Button : public Control {
  public:
   using Control::Control;
 };
-
-enum class Bevel { None, Lowered, Raised };
 
 // A container with an optional bevel and caption.
 class Panel : public WinControl {
@@ -64,8 +85,9 @@ class Image : public Control {
  public:
   using Control::Control;
 
-  const Bitmap& picture() const { return picture_; }
-  void setPicture(Bitmap picture) {
+  // Its see-through pixels show what lies beneath.
+  const Icon& picture() const { return picture_; }
+  void setPicture(Icon picture) {
     picture_ = std::move(picture);
     changed();
   }
@@ -74,7 +96,7 @@ class Image : public Control {
   bool takesInput() const override { return false; }
 
  private:
-  Bitmap picture_;
+  Icon picture_;
 };
 
 }  // namespace lumaro::toolkit

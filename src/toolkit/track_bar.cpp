@@ -42,4 +42,16 @@ void TrackBar::setPageSize(int pageSize) {
   changed();
 }
 
+void TrackBar::setTickStyle(TickStyle style) {
+  if (style == tickStyle_) return;
+  tickStyle_ = style;
+  changed();
+}
+
+void TrackBar::setThumbLength(int length) {
+  if (length == thumbLength_ || length < 1) return;
+  thumbLength_ = length;
+  changed();
+}
+
 }  // namespace lumaro::toolkit

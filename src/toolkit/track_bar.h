@@ -4,6 +4,8 @@
 namespace lumaro::toolkit {
 
 enum class Orientation { Horizontal, Vertical };
+// Tick marks every `frequency` positions, or none.
+enum class TickStyle { None, Auto };
 
 // A slider. The position always lies in min..max; a position change, also one forced by a new range,
 // runs OnChange.
@@ -26,6 +28,11 @@ class TrackBar : public Control {
   void setFrequency(int frequency);
   int pageSize() const { return pageSize_; }
   void setPageSize(int pageSize);
+  TickStyle tickStyle() const { return tickStyle_; }
+  void setTickStyle(TickStyle style);
+  // The thumb's size across the slider, in pixels.
+  int thumbLength() const { return thumbLength_; }
+  void setThumbLength(int length);
 
   NotifyEvent OnChange;
 
@@ -38,6 +45,8 @@ class TrackBar : public Control {
   Orientation orientation_ = Orientation::Horizontal;
   int frequency_ = 1;
   int pageSize_ = 2;
+  TickStyle tickStyle_ = TickStyle::Auto;
+  int thumbLength_ = 20;
 };
 
 }  // namespace lumaro::toolkit

@@ -164,11 +164,9 @@ void TCoolTrayIcon::handleMouse(TrayMouse mouse) {
       lastPosition_ = at;
       break;
     case TrayMouse::LeftDown:
-      if (OnDblClick) {
-        // Restarted at every press: a second press within the time is a double click.
-        clickTimer_->setEnabled(false);
-        clickTimer_->setEnabled(true);
-      }
+      // A press while the timer runs is the second half of a double click: the time counts from the
+      // first press, so the held-back click never waits longer than the double-click time.
+      if (OnDblClick && !clickTimer_->enabled()) clickTimer_->setEnabled(true);
       OnMouseDown(*this, TrayButton::Left, shift, at.x, at.y);
       buttonDown_ = true;
       if (leftPopup_) openMenu();

@@ -86,7 +86,6 @@ class TCoolTrayIcon : public toolkit::Component {
   // The icon as the tray takes it, in a buffer kept for reuse.
   const platform::TrayImage& trayImage();
   void modifyInTray();
-  void leftUp();
   void clickTimerExpired();
   void cycleTick();
   void pollPointer();

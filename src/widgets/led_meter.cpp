@@ -92,6 +92,22 @@ void TLEDMeter::setStartColor3(int value) {
   changed();
 }
 
+Rect TLEDMeter::coveredArea() const {
+  if (bevelStyle_ != Bevel::None || numDigits_ <= 0) return clientRect();
+  const int cells = numDigits_;
+  switch (direction_) {
+    case TMeterDirection::mdRight:
+      return {0, 0, cells * (width() / cells) + 1, height()};
+    case TMeterDirection::mdLeft:
+      return {width() - cells * (width() / cells) - 1, 0, width(), height()};
+    case TMeterDirection::mdUp:
+      return {0, height() - cells * (height() / cells), width(), height()};
+    case TMeterDirection::mdDown:
+      return {0, 0, width(), cells * (height() / cells)};
+  }
+  return clientRect();
+}
+
 void TLEDMeter::paint(Canvas& canvas) {
   canvas.brush.color = parent() != nullptr ? parent()->color() : clBtnFace;
   canvas.fillRect(clientRect());

@@ -60,6 +60,11 @@ class TLEDMeter : public toolkit::PaintedControl {
  protected:
   void paint(toolkit::Canvas& canvas) override;
 
+ public:
+  // The LED cells and the bevel; a row of cells narrower than the control leaves the rest uncovered.
+  toolkit::Rect coveredArea() const override;
+
+ protected:
  private:
   void setZoneColor(int index, toolkit::Color color);
   void shadeZone(int index);

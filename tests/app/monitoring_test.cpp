@@ -275,6 +275,18 @@ TEST_F(MonitoringTest, HelpOpensBesideTheProgramWithTheWindowHidden) {
   EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
 }
 
+TEST_F(MonitoringTest, TheHelpLabelOpensTheHelpAndAMissingViewerIsReported) {
+  TfrmPrincipal& w = started();
+  w.btnHelp->click();
+  EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+
+  fakes.desktop.viewerAvailable = false;
+  w.btnHelp->click();
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].second, "Não foi possível abrir a ajuda: /opt/lumaro/lumaro.html");
+}
+
 TEST_F(MonitoringTest, AnyButtonOnTheTitleStartsAWindowMove) {
   TfrmPrincipal& w = started();
   int moves = 0;

@@ -104,7 +104,7 @@ TEST_F(TrayTest, TheIconColourSetsTheTextColourAndTheLevelIconsAndIsStoredAtOnce
   EXPECT_EQ(w.TrayIcon->Font().color, toolkit::clWhite);
   EXPECT_EQ(w.LevelIconLow, w.imagelist2->image(8));
 
-  w.cbIconColor->userType('x');  // typing is swallowed
+  EXPECT_EQ(w.cbIconColor->userKeyPress('p'), 0);  // typing is swallowed
   EXPECT_EQ(w.cbIconColor->itemIndex(), 3);
 }
 

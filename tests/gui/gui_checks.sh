@@ -33,7 +33,7 @@ prepare_sandbox() {
 # sandbox.
 stop_sandbox() {
   kill "$@" 2>/dev/null
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+  kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$sandbox"
 }

@@ -9,6 +9,6 @@ shift
 start_virtual_desktop "$out" || exit 1
 QT_QPA_PLATFORM=xcb "$@"
 status=$?
-kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
 wait 2>/dev/null
 exit $status

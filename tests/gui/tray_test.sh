@@ -10,25 +10,13 @@ out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/lib/virtual-desktop.sh"
 source "$here/gui_checks.sh"
+source "$here/tray_checks.sh"
 
 prepare_sandbox "$built" "$out" || exit 1
 cleanup() { stop_sandbox "${program:-}"; }
 trap cleanup EXIT
 
-# The program's windows that are mapped now: the tray icon, and the menu or the main window when open.
-shown_windows() { xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null; }
 not_shown() { ! shown_windows | grep -qx "$1"; }
-
-# Prints the id of a shown window of the program whose size ("<width>x<height>") matches the pattern.
-sized_window() {
-  local w
-  for w in $(shown_windows); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE "Geometry: $1\$" && { echo "$w"; return 0; }
-  done
-  return 1
-}
-# The tray icon: the tray host gives it a slot of 16 to 24 pixels.
-wait_for_icon() { wait_until "$1" sized_window '(1[6-9]|2[0-4])x(1[6-9]|2[0-4])'; }
 # The tray menu: 11 items of 22 pixels and 6 separators of 9 inside a 3-pixel frame are 302 high.
 wait_for_menu() { wait_until "$1" sized_window '[0-9]+x302'; }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_text_service.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/page_control.h"
@@ -94,25 +95,65 @@ TEST(ComboBox, CodeChangesAreSilentAndUserChoicesClickThenChange) {
   EXPECT_THAT(trace, ElementsAre("click:Ctrl+Alt+B", "change:Ctrl+Alt+B"));
 }
 
-TEST(ComboBox, KeyPressHandlerCanSwallowTypedKeys) {
+TEST(ComboBox, KeysGoToOnKeyPressFirstAndEditsReplaceTheText) {
   ComboBox combo(nullptr);
-  int changes = 0;
-  combo.OnChange = [&](Component&) { ++changes; };
-  combo.userType('x');
-  EXPECT_EQ(combo.text(), "x");
-  combo.OnKeyPress = [](Component&, char& key) { key = 0; };
-  combo.userType('y');
-  EXPECT_EQ(combo.text(), "x");
-  EXPECT_EQ(changes, 1);
+  combo.setItems({"Ctrl+Alt+M", "Ctrl+Alt+Q"});
+  combo.setText("Ctrl+Alt+M");
+  std::vector<std::string> changes;
+  combo.OnChange = [&](Component&) { changes.push_back(combo.text()); };
+  EXPECT_EQ(combo.userKeyPress('x'), 'x');
+  combo.OnKeyPress = [](Component&, char& key) { key = key == 'y' ? 0 : key; };
+  EXPECT_EQ(combo.userKeyPress('y'), 0);
+  EXPECT_EQ(combo.userKeyPress('Q'), 'Q');
+  combo.userEdit("Ctrl+Alt+Q");  // the whole text selected and retyped
+  combo.userEdit("Ctrl+Alt+Q");  // no change: no event
+  EXPECT_EQ(combo.itemIndex(), 1);
+  combo.userEdit("Ctrl+Alt+");
+  EXPECT_EQ(combo.itemIndex(), -1);
+  EXPECT_THAT(changes, ElementsAre("Ctrl+Alt+Q", "Ctrl+Alt+"));
 
   ComboBox list(nullptr);
   list.setStyle(ComboStyle::DropDownList);
   list.setItems({"Branco", "Cinza"});
-  list.userType('C');  // a drop-down list takes no text
+  int listChanges = 0;
+  list.OnChange = [&](Component&) { ++listChanges; };
+  EXPECT_EQ(list.userKeyPress('C'), 'C');
+  list.userEdit("Cinza");  // a drop-down list takes no text
   EXPECT_EQ(list.text(), "");
+  EXPECT_EQ(listChanges, 0);
   list.setItemIndex(1);
   list.setItemIndex(-1);
   EXPECT_EQ(list.text(), "");
+}
+
+// With the fake text service every character is 6 pixels wide and a line as tall as the font.
+TEST(Label, SizesItselfToItsCaptionUnlessItWrapsOrAutoSizeIsOff) {
+  platform::fake::FakeTextService text;
+  Label label(nullptr, &text);
+  label.setBounds({10, 20, 0, 0});
+  int changes = 0;
+  label.setChangeListener([&] { ++changes; });
+
+  label.setCaption("&Ver");  // the access-key marker takes no room
+  EXPECT_EQ(label.bounds(), (Bounds{10, 20, 18, 11}));
+  EXPECT_EQ(changes, 1);  // the view hears of it once, with the new size in place
+  label.setBorder(Bevel::Lowered);
+  EXPECT_EQ(label.bounds(), (Bounds{10, 20, 20, 13}));
+  label.setFont(Font{"Arial", 16});
+  EXPECT_EQ(label.bounds().height, 18);
+
+  label.setAutoSize(false);
+  label.setCaption("Ver Ajuda");
+  EXPECT_EQ(label.bounds().width, 20);
+  label.setAutoSize(true);
+  label.setWordWrap(true);
+  label.setBounds({10, 20, 30, 40});
+  EXPECT_EQ(label.bounds(), (Bounds{10, 20, 30, 40}));
+
+  Label unmeasured(nullptr);
+  unmeasured.setBounds({0, 0, 5, 5});
+  unmeasured.setCaption("long caption");
+  EXPECT_EQ(unmeasured.bounds(), (Bounds{0, 0, 5, 5}));
 }
 
 TEST(PageControl, PagesAreItsSheetsAndOnlyUserChoicesRunOnChange) {

@@ -69,6 +69,20 @@ TEST_F(TrayIconTest, ClickWaitsForTheDoubleClickTimeWhenBothHandlersExist) {
   EXPECT_EQ(doubleClicks, 1);
 }
 
+TEST_F(TrayIconTest, APressWhileTheClickTimerRunsDoesNotRestartIt) {
+  TCoolTrayIcon icon(&form, app, tray);
+  std::vector<std::uint64_t> clicksAt;
+  icon.OnClick = [&](toolkit::Component&) { clicksAt.push_back(loop.now()); };
+  icon.OnDblClick = [](toolkit::Component&) {};
+  click(icon);
+  loop.advance(300);
+  click(icon);  // a second press the desktop did not report as a double click
+  loop.advance(100);
+  EXPECT_THAT(clicksAt, ElementsAre(400u));
+  loop.advance(1000);
+  EXPECT_EQ(clicksAt.size(), 1u);
+}
+
 TEST_F(TrayIconTest, DisabledIconsIgnoreTheMouseAndHandlerErrorsAreGuarded) {
   TCoolTrayIcon icon(&form, app, tray);
   int clicks = 0;

@@ -139,6 +139,22 @@ TEST_F(LedMeterTest, UncoveredColumnsShowTheParent) {
   EXPECT_EQ(colorAt(meter.picture(), 100, 7), kFace);
 }
 
+// On the progress window, which paints no background, only the cells are the meter's.
+TEST_F(LedMeterTest, TheCoveredAreaIsTheCellsWithoutABevel) {
+  meter.setBounds({0, 0, 605, 50});  // the free-memory meter: 40 LEDs of 15 cover 601 columns
+  meter.setBevelStyle(Bevel::None);
+  meter.setNumDigits(40);
+  EXPECT_EQ(meter.coveredArea(), (toolkit::Rect{0, 0, 601, 50}));
+  meter.setDirection(TMeterDirection::mdLeft);
+  EXPECT_EQ(meter.coveredArea(), (toolkit::Rect{4, 0, 605, 50}));
+  meter.setBounds({0, 0, 20, 95});
+  meter.setNumDigits(9);
+  meter.setDirection(TMeterDirection::mdUp);
+  EXPECT_EQ(meter.coveredArea(), (toolkit::Rect{0, 5, 20, 95}));
+  meter.setBevelStyle(Bevel::Lowered);  // the bevel runs round the whole control
+  EXPECT_EQ(meter.coveredArea(), (toolkit::Rect{0, 0, 20, 95}));
+}
+
 TEST_F(LedMeterTest, DirectionsAndBevel) {
   meter.setBounds({0, 0, 12, 12});
   meter.setNumDigits(3);

@@ -12,13 +12,17 @@ class FakeDesktop : public Desktop {
   int colorDepth() override { return depth; }
   void beep() override { ++beeps; }
   void keepProgramWindowsOnTop() override { ++onTopRequests; }
-  void openDocument(const std::string& path) override { documentsOpened.push_back(path); }
+  bool openDocument(const std::string& path) override {
+    documentsOpened.push_back(path);
+    return viewerAvailable;
+  }
 
   Area area{0, 0, 1024, 768};
   int depth = 32;
   int beeps = 0;
   int onTopRequests = 0;
   std::vector<std::string> documentsOpened;
+  bool viewerAvailable = true;
 };
 
 }  // namespace lumaro::platform::fake

@@ -11,6 +11,7 @@
 #include "platform/linux/unsupported_dynamic_statistics.h"
 #include "platform/linux/unsupported_system_resources.h"
 #include "platform/linux/xdg_autostart.h"
+#include "platform/qt/desktop_global_hotkeys.h"
 #include "platform/qt/local_restore_channel.h"
 #include "platform/qt/logind_session_control.h"
 #include "platform/qt/qt_clipboard.h"
@@ -19,7 +20,6 @@
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_text_service.h"
 #include "platform/qt/qt_tray.h"
-#include "platform/qt/xcb_global_hotkeys.h"
 #include "platform/qt/xcb_key_events.h"
 #include "platform/services.h"
 
@@ -44,7 +44,7 @@ struct DesktopServices {
   QtClipboard clipboard;
   QtTextService text;
   QtTray tray;
-  XcbGlobalHotkeys hotkeys;
+  DesktopGlobalHotkeys hotkeys;
   QtDesktop desktop;
   linuxos::UnsupportedSystemResources systemResources;
   linuxos::RegeditRegistry registry{fileStore, files.windowsDirectory()};

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -22,10 +23,16 @@ class FormView {
 
  private:
   void addChildren(const toolkit::WinControl& parent, QWidget& parentWidget, toolkit::Application& app);
+  // The form learns where the focus went, and focus set on the form moves to the control's widget.
+  void followFocus();
+  ControlView* viewOf(const QWidget* widget) const;
 
+  toolkit::Form& form_;
   // Declared before the views so that the views go first, while their widgets still exist.
   std::unique_ptr<QWidget> window_;
   std::vector<std::unique_ptr<ControlView>> views_;
+  // Last, so that focus reports stop before anything else goes.
+  QObject focusWatch_;
 };
 
 }  // namespace lumaro::platform::qt

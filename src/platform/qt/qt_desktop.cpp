@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QScreen>
+#include <QUrl>
 #include <QWidget>
 
 namespace lumaro::platform::qt {
@@ -24,8 +24,8 @@ void QtDesktop::beep() {
   QApplication::beep();
 }
 
-void QtDesktop::openDocument(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool QtDesktop::openDocument(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void QtDesktop::keepProgramWindowsOnTop() {

@@ -10,7 +10,7 @@ class QtDesktop : public Desktop {
   int colorDepth() override;
   void beep() override;
   void keepProgramWindowsOnTop() override;
-  void openDocument(const std::string& path) override;
+  bool openDocument(const std::string& path) override;
 };
 
 }  // namespace lumaro::platform::qt

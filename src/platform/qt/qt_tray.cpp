@@ -10,6 +10,9 @@ namespace lumaro::platform::qt {
 
 namespace {
 
+const QString kItemTitle = QStringLiteral("Lumaro");
+constexpr int kLargestIconScale = 3;
+
 QImage toQImage(const TrayImage& image) {
   QImage out(image.width, image.height, QImage::Format_ARGB32);
   for (int y = 0; y < image.height; ++y) {
@@ -20,33 +23,71 @@ QImage toQImage(const TrayImage& image) {
   return out;
 }
 
+// The picture in its own size and in whole multiples, each pixel repeated, so that a tray asking for
+// a larger icon on a dense screen shows sharp digits instead of a smoothed blur.
+QIcon sharpIcon(const QImage& picture) {
+  QIcon icon;
+  if (picture.isNull()) return icon;
+  for (int factor = 1; factor <= kLargestIconScale; ++factor) {
+    icon.addPixmap(QPixmap::fromImage(
+        picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  }
+  return icon;
+}
+
 }  // namespace
 
-QtTray::QtTray() = default;
+QtTray::QtTray() : hosts_(std::make_unique<TrayHostWatcher>([this] { hostsChanged(); })) {}
+
 QtTray::~QtTray() = default;
 
 void QtTray::show(Entry& entry, const TrayImage& image, const std::string& tip) {
   QImage picture = toQImage(image);
-  if (entry.shown.isNull() || picture != entry.shown) {
-    entry.icon->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
-    entry.shown = std::move(picture);
-    ++picturesPushed_;
-  }
+  const bool pictureChanged = entry.shown.isNull() || picture != entry.shown;
+  if (pictureChanged) entry.shown = std::move(picture);
   const QString text = QString::fromStdString(tip);
-  if (entry.icon->toolTip() != text) entry.icon->setToolTip(text);
+  const bool tipChanged = entry.tip != text;
+  entry.tip = text;
+  if (entry.item) {
+    if (pictureChanged) entry.item->setPicture(entry.shown);
+    if (tipChanged) entry.item->setTip(text);
+  } else if (entry.icon) {
+    if (pictureChanged) entry.icon->setIcon(sharpIcon(entry.shown));
+    if (entry.icon->toolTip() != text) entry.icon->setToolTip(text);
+  }
+}
+
+// Puts the entry into whichever host exists now; false when there is none.
+bool QtTray::showInHost(IconId id, Entry& entry) {
+  if (entry.item || entry.icon) return true;
+  if (TrayHostWatcher::statusNotifierHostPresent()) {
+    entry.item = std::make_unique<StatusNotifierItem>(
+        kItemTitle, StatusNotifierItem::Handlers{
+                        [this, id](int, int) { itemActivated(id); },
+                        [this, id](int x, int y) { itemContextMenu(id, x, y); },
+                        [this, id](int, int) {
+                          report(id, {TrayMouse::MiddleDown, TrayMouse::MiddleUp});
+                        },
+                    });
+    entry.item->setPicture(entry.shown);
+    entry.item->setTip(entry.tip);
+    if (entry.item->registerWithWatcher()) return true;
+    entry.item.reset();
+  }
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+  entry.icon = std::make_unique<QSystemTrayIcon>();
+  QObject::connect(entry.icon.get(), &QSystemTrayIcon::activated, &context_,
+                   [this, id](QSystemTrayIcon::ActivationReason reason) { activated(id, reason); });
+  entry.icon->setIcon(sharpIcon(entry.shown));
+  entry.icon->setToolTip(entry.tip);
+  entry.icon->show();
+  return true;
 }
 
 bool QtTray::add(IconId id, const TrayImage& image, const std::string& tip) {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
   Entry& entry = icons_[id];
-  if (!entry.icon) {
-    entry.icon = std::make_unique<QSystemTrayIcon>();
-    QObject::connect(entry.icon.get(), &QSystemTrayIcon::activated, &context_,
-                     [this, id](QSystemTrayIcon::ActivationReason reason) { activated(id, reason); });
-  }
   show(entry, image, tip);
-  entry.icon->show();
-  return true;
+  return showInHost(id, entry);
 }
 
 bool QtTray::modify(IconId id, const TrayImage& image, const std::string& tip) {
@@ -59,8 +100,19 @@ bool QtTray::modify(IconId id, const TrayImage& image, const std::string& tip) {
 void QtTray::remove(IconId id) {
   auto found = icons_.find(id);
   if (found == icons_.end()) return;
-  found->second.icon->hide();
+  if (found->second.icon) found->second.icon->hide();
   icons_.erase(found);
+}
+
+// A host came, went or was replaced: every icon leaves the old host, and the owners add the visible
+// ones again, as after the classic "taskbar re-created" broadcast.
+void QtTray::hostsChanged() {
+  for (auto& [id, entry] : icons_) {
+    if (entry.icon) entry.icon->hide();
+    entry.icon.reset();
+    entry.item.reset();
+  }
+  if (restarted_) restarted_();
 }
 
 void QtTray::report(IconId id, std::initializer_list<TrayMouse> messages) {
@@ -90,7 +142,31 @@ void QtTray::activated(IconId id, QSystemTrayIcon::ActivationReason reason) {
   }
 }
 
+// Hosts report single activations only: a second one within the double-click time is the double
+// click.
+void QtTray::itemActivated(IconId id) {
+  auto found = icons_.find(id);
+  if (found == icons_.end()) return;
+  QElapsedTimer& last = found->second.lastActivation;
+  const bool second = last.isValid() && last.elapsed() <= static_cast<qint64>(doubleClickTimeMs());
+  if (second) {
+    last.invalidate();
+    report(id, {TrayMouse::LeftDoubleClick, TrayMouse::LeftUp});
+  } else {
+    last.start();
+    report(id, {TrayMouse::LeftDown, TrayMouse::LeftUp});
+  }
+}
+
+// The menu opens where the host says; hosts that give no position (0, 0) leave it at the cursor.
+void QtTray::itemContextMenu(IconId id, int x, int y) {
+  if (x != 0 || y != 0) requestedAt_ = ScreenPoint{x, y};
+  report(id, {TrayMouse::RightDown, TrayMouse::RightUp});
+  requestedAt_.reset();
+}
+
 std::optional<ScreenPoint> QtTray::cursorPosition() {
+  if (requestedAt_) return requestedAt_;
   const QPoint at = QCursor::pos();
   return ScreenPoint{at.x(), at.y()};
 }

@@ -1,18 +1,21 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <map>
 #include <memory>
 
+#include "platform/qt/status_notifier_item.h"
+#include "platform/qt/tray_host_watcher.h"
 #include "platform/tray.h"
 
 namespace lumaro::platform::qt {
 
-// The notification area through QSystemTrayIcon (StatusNotifierItem or XEmbed, whichever the desktop
-// offers). Qt adds its icons again by itself when an XEmbed tray host restarts, so the restart handler
-// is never called. A picture identical to the one shown is not pushed again: tray hosts stutter on
-// needless updates.
+// The notification area: a StatusNotifierItem of our own where a StatusNotifierWatcher has a host,
+// else QSystemTrayIcon on an XEmbed tray. A host that appears later, is restarted or replaced by the
+// other kind is reported through the restart handler, and the icons are added anew. A picture
+// identical to the one shown is not pushed again: tray hosts stutter on needless updates.
 class QtTray : public Tray {
  public:
   QtTray();
@@ -29,16 +32,20 @@ class QtTray : public Tray {
   std::uint32_t doubleClickTimeMs() override;
   ShiftState shiftState() override;
 
-  // How many pictures were pushed to the desktop (for tests of the push economy).
-  int picturesPushed() const { return picturesPushed_; }
-
  private:
   struct Entry {
     std::unique_ptr<QSystemTrayIcon> icon;
+    std::unique_ptr<StatusNotifierItem> item;
     QImage shown;
+    QString tip;
+    QElapsedTimer lastActivation;
   };
 
+  bool showInHost(IconId id, Entry& entry);
+  void hostsChanged();
   void activated(IconId id, QSystemTrayIcon::ActivationReason reason);
+  void itemActivated(IconId id);
+  void itemContextMenu(IconId id, int x, int y);
   void report(IconId id, std::initializer_list<TrayMouse> messages);
   void show(Entry& entry, const TrayImage& image, const std::string& tip);
 
@@ -46,7 +53,9 @@ class QtTray : public Tray {
   std::map<IconId, Entry> icons_;
   std::function<void(IconId, TrayMouse)> mouse_;
   std::function<void()> restarted_;
-  int picturesPushed_ = 0;
+  // Where the host said its menu request happened, while that request is being reported.
+  std::optional<ScreenPoint> requestedAt_;
+  std::unique_ptr<TrayHostWatcher> hosts_;
 };
 
 }  // namespace lumaro::platform::qt

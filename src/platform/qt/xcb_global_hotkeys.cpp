@@ -1,5 +1,7 @@
 #include "platform/qt/xcb_global_hotkeys.h"
 
+#include "platform/qt/virtual_key_symbols.h"
+
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
@@ -28,49 +30,6 @@ std::uint16_t xcbModifiers(std::uint32_t modifiers) {
 }
 
 }  // namespace
-
-std::uint32_t keysymForVirtualKey(std::uint32_t vk) {
-  if (vk >= 'A' && vk <= 'Z') return 'a' + (vk - 'A');
-  if (vk >= '0' && vk <= '9') return vk;
-  if (vk >= 96 && vk <= 105) return 0xffb0 + (vk - 96);    // keypad digits
-  if (vk >= 112 && vk <= 135) return 0xffbe + (vk - 112);  // F1..F24
-  switch (vk) {
-    case 8:
-      return 0xff08;  // BackSpace
-    case 9:
-      return 0xff09;  // Tab
-    case 13:
-      return 0xff0d;  // Return
-    case 27:
-      return 0xff1b;  // Escape
-    case 32:
-      return 0x20;  // space
-    case 33:
-      return 0xff55;  // Prior
-    case 34:
-      return 0xff56;  // Next
-    case 35:
-      return 0xff57;  // End
-    case 36:
-      return 0xff50;  // Home
-    case 37:
-      return 0xff51;  // Left
-    case 38:
-      return 0xff52;  // Up
-    case 39:
-      return 0xff53;  // Right
-    case 40:
-      return 0xff54;  // Down
-    case 45:
-      return 0xff63;  // Insert
-    case 46:
-      return 0xffff;  // Delete
-    case 95:
-      return 0x1008ff2f;  // XF86Sleep
-    default:
-      return 0;
-  }
-}
 
 XcbGlobalHotkeys::XcbGlobalHotkeys() {
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -156,6 +115,10 @@ bool XcbGlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
     }
   }
   return false;
+}
+
+std::string XcbGlobalHotkeys::keyName(std::uint32_t virtualKey) {
+  return keysymNameForVirtualKey(virtualKey);
 }
 
 }  // namespace lumaro::platform::qt

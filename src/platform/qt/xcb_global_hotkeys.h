@@ -11,9 +11,6 @@ struct _XCBKeySymbols;
 
 namespace lumaro::platform::qt {
 
-// The X keysym of a classic virtual-key code, or 0 when the key has none here.
-std::uint32_t keysymForVirtualKey(std::uint32_t virtualKey);
-
 // System-wide combinations as key grabs on the X root window, also with the NumLock and CapsLock
 // variants so that the lock keys do not disturb them. A grab another client holds (BadAccess) fails
 // the registration. Without an X connection (Wayland, offscreen) every registration fails.
@@ -25,8 +22,8 @@ class XcbGlobalHotkeys : public GlobalHotkeys, public QAbstractNativeEventFilter
   bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                       std::function<void()> onPressed) override;
   void unregisterHotkey(HotkeyId id) override;
-  // Keys without a fixed name have none on this desktop.
-  std::string keyName(std::uint32_t) override { return {}; }
+  // The X name of the key's symbol: a text such as "Ctrl+Alt+semicolon" names the key back.
+  std::string keyName(std::uint32_t virtualKey) override;
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 

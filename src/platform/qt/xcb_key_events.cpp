@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "platform/qt/xcb_global_hotkeys.h"
+#include "platform/qt/virtual_key_symbols.h"
 
 namespace lumaro::platform::qt {
 

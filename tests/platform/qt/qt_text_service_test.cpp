@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/qt/application_fonts.h"
+#include "tray/tray_figure.h"
 
 namespace lumaro::platform::qt {
 namespace {
@@ -18,6 +19,31 @@ TEST(QtTextService, ArialMeasuresAsLiberationSans) {
   EXPECT_GT(text.textExtent({"Arial", 12, true}, "W").width,
             text.textExtent({"Arial", 12, false}, "i").width);
   EXPECT_GE(text.textExtent({"Arial", 12, false}, "").height, 12);
+}
+
+// The tray draws its 9-pixel Arial figure at x = (15 - width) div 2 + 1 in a 16-pixel square: every
+// gigabyte figure of today's machines must keep its ink inside the square.
+TEST(QtTextService, GigabyteTrayFiguresKeepTheirInkInsideTheTraySquare) {
+  constexpr int kMargin = 10;
+  const TextFont font{"Arial", 9, false};
+  QtTextService text;
+  for (std::int64_t freeMB : {10000, 23608, 65535, 101375}) {
+    const std::string figure = tray::trayFigure(freeMB);
+    std::vector<std::uint32_t> pixels(36 * 16, 0x00FFFFFF);
+    const int x = kMargin + (15 - text.textExtent(font, figure).width) / 2 + 1;
+    text.drawText({pixels.data(), 36, 16}, {0, 0, 36, 16}, x, 0, figure, font, 0);
+    int first = 36, last = -1;
+    for (int row = 0; row < 16; ++row) {
+      for (int column = 0; column < 36; ++column) {
+        if (pixels[row * 36 + column] != 0x00FFFFFF) {
+          first = std::min(first, column);
+          last = std::max(last, column);
+        }
+      }
+    }
+    EXPECT_GE(first, kMargin) << figure;
+    EXPECT_LE(last, kMargin + 15) << figure;
+  }
 }
 
 TEST(QtTextService, DrawsSolidPixelsOnlyInsideTheClipAndKeepsTheTopByteClear) {

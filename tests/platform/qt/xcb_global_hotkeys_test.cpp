@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "hotkey/short_cut.h"
+#include "platform/qt/virtual_key_symbols.h"
+
 namespace lumaro::platform::qt {
 namespace {
 
@@ -13,7 +16,22 @@ TEST(XcbGlobalHotkeys, VirtualKeysMapToTheirKeysyms) {
   EXPECT_EQ(keysymForVirtualKey(101), 0xffb5u);  // keypad 5
   EXPECT_EQ(keysymForVirtualKey(33), 0xff55u);   // PgUp
   EXPECT_EQ(keysymForVirtualKey(46), 0xffffu);   // Del
-  EXPECT_EQ(keysymForVirtualKey(186), 0u);
+  EXPECT_EQ(keysymForVirtualKey(186), 0x3bu);    // semicolon
+  EXPECT_EQ(keysymForVirtualKey(7), 0u);         // an unassigned code
+}
+
+// Keys outside the fixed name table are named by their X symbol, and that name parses back.
+TEST(XcbGlobalHotkeys, KeysWithoutAFixedNameRoundTripThroughTheirSymbolNames) {
+  XcbGlobalHotkeys hotkeys;
+  EXPECT_EQ(hotkeys.keyName(186), "semicolon");
+  EXPECT_EQ(hotkeys.keyName(107), "KP_Add");
+  EXPECT_EQ(hotkeys.keyName(173), "XF86AudioMute");
+  EXPECT_EQ(hotkeys.keyName(7), "");
+  for (std::uint32_t code : {19u, 44u, 93u, 106u, 145u, 173u, 186u, 191u, 222u, 226u}) {
+    const std::string text = "Ctrl+Alt+" + hotkey::keyCodeName(code, hotkeys);
+    EXPECT_EQ(hotkey::TextToShortCut(text, hotkeys), hotkey::scCtrl | hotkey::scAlt | code) << text;
+  }
+  EXPECT_EQ(hotkey::TextToShortCut("Shift+Alt+SEMICOLON", hotkeys), hotkey::scShift | hotkey::scAlt | 186);
 }
 
 TEST(XcbGlobalHotkeys, WithoutAnXServerNothingRegisters) {

@@ -21,8 +21,9 @@ char typedKey(const QKeyEvent& event) {
   return static_cast<char>(text[0].unicode());
 }
 
-// The model owns the edit's text: typing goes through userType (where OnKeyPress may swallow the key)
-// and the edit then shows the model's text. Edits that bypass typing (paste, delete, drag) are undone.
+// Every typed character reaches the model's OnKeyPress first. A drop-down list takes no typing at all
+// (the list is chosen from with the mouse or the arrow keys); an editable box edits as any text field
+// does (caret, selection, Delete, paste) and hands the model the resulting text.
 class ComboBoxView : public ControlView {
  public:
   ComboBoxView(toolkit::ComboBox& model, QComboBox& combo, toolkit::Application& app)
@@ -31,6 +32,7 @@ class ComboBoxView : public ControlView {
         combo_(combo),
         keyFilter_(*new EventFilter(context(), [this](QEvent& event) { return keyEvent(event); })) {
     combo_.setInsertPolicy(QComboBox::NoInsert);
+    combo_.installEventFilter(&keyFilter_);
     QObject::connect(&combo_, &QComboBox::activated, &context(),
                      [this](int index) { userAction([&] { model_.userSelect(index); }); });
   }
@@ -46,10 +48,24 @@ class ComboBoxView : public ControlView {
     const bool editable = model_.style() == toolkit::ComboStyle::DropDown;
     if (editable != combo_.isEditable()) {
       combo_.setEditable(editable);
+      // Keys reach the editor through the box, which hands them on directly (past any filter), or go
+      // to the editor itself: each key is seen once either way.
       if (editable) takeOverEditor(*combo_.lineEdit());
     }
-    combo_.setCurrentIndex(model_.itemIndex());
-    if (editable) combo_.setEditText(toQString(model_.text()));
+    if (!editable) {
+      combo_.setCurrentIndex(model_.itemIndex());
+      return;
+    }
+    // Re-showing the model's text must not move the caret or the selection of the text the user is
+    // editing: what already agrees is left alone.
+    QLineEdit& editor = *combo_.lineEdit();
+    const QString text = toQString(model_.text());
+    if (combo_.currentIndex() == model_.itemIndex() && editor.text() == text) return;
+    const int caret = editor.cursorPosition();
+    const bool same = editor.text() == text;
+    if (combo_.currentIndex() != model_.itemIndex()) combo_.setCurrentIndex(model_.itemIndex());
+    if (editor.text() != text) editor.setText(text);
+    if (same) editor.setCursorPosition(caret);
   }
 
  private:
@@ -61,15 +77,28 @@ class ComboBoxView : public ControlView {
 
   void takeOverEditor(QLineEdit& editor) {
     editor.installEventFilter(&keyFilter_);
-    editor.setContextMenuPolicy(Qt::NoContextMenu);
-    QObject::connect(&editor, &QLineEdit::textEdited, &context(), [this] { refresh(); });
+    QObject::connect(&editor, &QLineEdit::textEdited, &context(), [this](const QString& text) {
+      userAction([&] { model_.userEdit(text.toStdString()); });
+    });
   }
 
   bool keyEvent(QEvent& event) {
     if (event.type() != QEvent::KeyPress) return false;
     const char key = typedKey(static_cast<const QKeyEvent&>(event));
     if (key == 0) return false;
-    userAction([&] { model_.userType(key); });
+    char survived = 0;
+    userAction([&] { survived = model_.userKeyPress(key); });
+    if (model_.style() == toolkit::ComboStyle::DropDownList || survived == 0) return true;
+    if (survived == key) return false;  // the editor types it
+    // The handler put another character in its place.
+    if (QLineEdit* editor = combo_.lineEdit()) {
+      if (survived == '\b') {
+        editor->backspace();
+      } else {
+        editor->insert(QString(QChar(survived)));
+      }
+      emit editor->textEdited(editor->text());
+    }
     return true;
   }
 

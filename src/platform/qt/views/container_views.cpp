@@ -42,6 +42,16 @@ class PanelView : public ControlView {
   QLabel& frame_;
 };
 
+// Tabs as flat buttons: raised under the mouse, pressed in for the active page, and no frame around
+// the pages, which fill the space below the buttons.
+const QString kFlatButtons = QStringLiteral(
+    "QTabWidget::pane { border: none; }"
+    "QTabBar::tab { border: 1px solid transparent; padding: 2px 9px; margin: 0 2px 2px 0;"
+    "  background: palette(button); }"
+    "QTabBar::tab:hover { border-color: palette(light) palette(dark) palette(dark) palette(light); }"
+    "QTabBar::tab:selected { border-color: palette(dark) palette(light) palette(light) palette(dark);"
+    "  background: palette(midlight); }");
+
 class PageControlView : public ControlView {
  public:
   PageControlView(toolkit::PageControl& model, QTabWidget& tabs, toolkit::Application& app)
@@ -57,6 +67,10 @@ class PageControlView : public ControlView {
  protected:
   void apply() override {
     if (const int index = model_.activePageIndex(); index >= 0) tabs_.setCurrentIndex(index);
+    const bool flat = model_.tabStyle() == toolkit::TabStyle::FlatButtons;
+    tabs_.setDocumentMode(flat);
+    tabs_.setStyleSheet(flat ? kFlatButtons : QString());
+    tabs_.setUsesScrollButtons(!model_.multiLine());
   }
 
  private:

@@ -16,7 +16,11 @@ ControlView::ControlView(toolkit::Control& control, QWidget& widget, toolkit::Ap
   if (QWidget* parent = widget_.parentWidget()) {
     parent->installEventFilter(new EventFilter(context_, [this](QEvent& event) {
       if (event.type() == QEvent::Resize && control_.align() == toolkit::Align::Client) {
-        widget_.setGeometry(placedRect());
+        const QRect placed = placedRect();
+        widget_.setGeometry(placed);
+        // The model learns its size, so that a painted control paints all of it.
+        const toolkit::Bounds bounds{placed.x(), placed.y(), placed.width(), placed.height()};
+        if (bounds != control_.bounds()) app_.guarded([&] { control_.setBounds(bounds); });
       }
       return false;
     }));
@@ -32,6 +36,11 @@ void ControlView::refresh() {
   widget_.setObjectName(toQString(control_.name()));
   widget_.setToolTip(toQString(control_.hint()));
   widget_.setFont(toQFont(control_.font()));
+  if (control_.cursor() == toolkit::Cursor::HandPoint) {
+    widget_.setCursor(Qt::PointingHandCursor);
+  } else {
+    widget_.unsetCursor();
+  }
   applyColors();
   apply();
   applyPlacement();

@@ -23,6 +23,7 @@ class ControlView {
   ControlView& operator=(const ControlView&) = delete;
 
   QWidget& widget() const { return widget_; }
+  toolkit::Control& control() const { return control_; }
 
   // Re-reads every property of the model into the widget, with the widget's signals blocked.
   void refresh();

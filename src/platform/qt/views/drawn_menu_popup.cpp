@@ -35,7 +35,7 @@ void DrawnMenuPopup::popup(const QPoint& at) {
 }
 
 void DrawnMenuPopup::paintEvent(QPaintEvent*) {
-  QPainter(this).drawImage(0, 0, toQImage(picture_.paint(selected_)));
+  QPainter(this).drawImage(0, 0, toSharpQImage(picture_.paint(selected_), devicePixelRatioF()));
 }
 
 void DrawnMenuPopup::select(int index) {

@@ -6,6 +6,7 @@
 
 #include "platform/qt/views/event_filter.h"
 #include "platform/qt/views/view_convert.h"
+#include "toolkit/painted_control.h"
 
 namespace lumaro::platform::qt {
 
@@ -43,10 +44,19 @@ void FormWindowView::apply() {
 
 void FormWindowView::applyMask() {
   if (!form_.clearBackground()) return;
-  // Without a compositor a translucent window shows black: the shape keeps only the controls.
+  // Without a compositor a translucent window shows black: the shape keeps only what the controls
+  // draw.
   QRegion shape;
-  for (const QWidget* child : window_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (child->isVisibleTo(&window_)) shape += child->geometry();
+  for (const toolkit::Control* child : form_.children()) {
+    if (!child->visible()) continue;
+    const toolkit::Bounds& at = child->bounds();
+    if (const auto* painted = dynamic_cast<const toolkit::PaintedControl*>(child)) {
+      const toolkit::Rect covered = painted->coveredArea();
+      shape += QRect(at.left + covered.left, at.top + covered.top, covered.right - covered.left,
+                     covered.bottom - covered.top);
+    } else {
+      shape += QRect(at.left, at.top, at.width, at.height);
+    }
   }
   window_.setMask(shape);
 }
@@ -56,6 +66,10 @@ void FormWindowView::applyPlacement() {
   // Set before showing, so that a form shown minimized never flashes up at full size.
   window_.setWindowState(window_.windowState().setFlag(Qt::WindowMinimized, minimized));
   ControlView::applyPlacement();
+  // Only a sizeable window lets the user (or the window manager's maximize) change its size.
+  if (form_.borderStyle() != toolkit::BorderStyle::Sizeable) {
+    window_.setFixedSize(form_.bounds().width, form_.bounds().height);
+  }
   applyMask();
 }
 

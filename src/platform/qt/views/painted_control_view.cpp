@@ -21,7 +21,9 @@ class PictureWidget : public QWidget {
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, toQImage(model_.picture())); }
+  void paintEvent(QPaintEvent*) override {
+    QPainter(this).drawImage(0, 0, toSharpQImage(model_.picture(), devicePixelRatioF()));
+  }
 
  private:
   toolkit::PaintedControl& model_;

@@ -15,6 +15,9 @@ class LabelView : public ControlView {
   LabelView(toolkit::Label& model, QLabel& label, toolkit::Application& app)
       : ControlView(model, label, app), model_(model), label_(label) {
     label_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A framed QLabel would indent its text by half an "x": a classic label's text touches its edge.
+    label_.setIndent(0);
+    label_.setMargin(0);
     forwardMouse();
   }
 
@@ -22,6 +25,21 @@ class LabelView : public ControlView {
   void apply() override {
     label_.setText(withoutAccessKeys(model_.caption()));
     label_.setWordWrap(model_.wordWrap());
+    if (model_.border() == toolkit::Bevel::None) {
+      label_.setFrameStyle(QFrame::NoFrame);
+    } else {
+      label_.setFrameStyle(QFrame::Panel |
+                           (model_.border() == toolkit::Bevel::Lowered ? QFrame::Sunken : QFrame::Raised));
+      label_.setLineWidth(1);
+    }
+  }
+
+  void applyPlacement() override {
+    ControlView::applyPlacement();
+    // The model measured with the text service; should the widget's own fonts need a pixel more, the
+    // label still grows rather than cut its text.
+    if (model_.autoSize() && !model_.wordWrap() && model_.align() == toolkit::Align::None)
+      label_.resize(label_.size().expandedTo(label_.sizeHint()));
   }
 
  private:
@@ -29,7 +47,7 @@ class LabelView : public ControlView {
   QLabel& label_;
 };
 
-// The picture is drawn unscaled from the top left corner.
+// The picture is drawn unscaled from the top left corner; its see-through pixels show the parent.
 class ImageView : public ControlView {
  public:
   ImageView(toolkit::Image& model, QLabel& label, toolkit::Application& app)
@@ -39,7 +57,9 @@ class ImageView : public ControlView {
   }
 
  protected:
-  void apply() override { label_.setPixmap(QPixmap::fromImage(toQImage(model_.picture()))); }
+  void apply() override {
+    label_.setPixmap(QPixmap::fromImage(toSharpQImage(model_.picture(), label_.devicePixelRatioF())));
+  }
 
  private:
   toolkit::Image& model_;

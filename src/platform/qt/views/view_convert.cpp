@@ -1,5 +1,7 @@
 #include "platform/qt/views/view_convert.h"
 
+#include <algorithm>
+
 namespace lumaro::platform::qt {
 
 std::optional<QColor> toQColor(toolkit::Color color) {
@@ -22,6 +24,26 @@ QImage toQImage(const toolkit::Bitmap& bitmap) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < bitmap.width(); ++x) line[x] = 0xFF000000u | bitmap.pixel(x, y);
   }
+  return image;
+}
+
+QImage toQImage(const toolkit::Icon& icon) {
+  QImage image = toQImage(icon.image).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (icon.isTransparent(x, y)) line[x] = 0;
+    }
+  }
+  return image;
+}
+
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio) {
+  QImage image = toQImage(bitmap);
+  const int factor = std::max(1, qRound(devicePixelRatio));
+  if (factor == 1 || image.isNull()) return image;
+  image = image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  image.setDevicePixelRatio(factor);
   return image;
 }
 

@@ -10,6 +10,7 @@
 #include "toolkit/color.h"
 #include "toolkit/control.h"
 #include "toolkit/font.h"
+#include "toolkit/icon.h"
 
 namespace lumaro::platform::qt {
 
@@ -23,6 +24,12 @@ std::optional<QColor> toQColor(toolkit::Color color);
 QFont toQFont(const toolkit::Font& font);
 
 QImage toQImage(const toolkit::Bitmap& bitmap);
+// With an alpha channel: the icon's see-through pixels are fully transparent.
+QImage toQImage(const toolkit::Icon& icon);
+
+// The bitmap for a screen of `devicePixelRatio`: each pixel repeated by the nearest whole factor, so
+// that digits, segments and screws stay sharp on dense screens and the picture keeps its logical size.
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio);
 
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
 

@@ -71,16 +71,53 @@ TEST_F(ComboBoxViewTest, TypingGoesThroughOnKeyPressWhichMaySwallowKeys) {
   EXPECT_EQ(editor.text(), "1");
 }
 
-TEST_F(ComboBoxViewTest, EditsThatBypassTypingAreUndone) {
+TEST_F(ComboBoxViewTest, TheEditorEditsLikeATextFieldAndTheModelGetsTheResult) {
+  combo_.setItems({"Ctrl+Alt+M", "Ctrl+Alt+Q"});
+  combo_.setText("Ctrl+Alt+M");
   showForm();
   QLineEdit& editor = *widget<QComboBox>("cbMegs").lineEdit();
-  QApplication::clipboard()->setText("999");
 
-  editor.setFocus();
+  int presses = 0;
+  combo_.OnKeyPress = [&](Component&, char&) { ++presses; };
+  auto& box = widget<QComboBox>("cbMegs");
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(&box, "Ctrl+Alt+Q");  // typing replaces the selection
+  EXPECT_EQ(presses, 10);
+  EXPECT_EQ(combo_.text(), "Ctrl+Alt+Q");
+  EXPECT_EQ(combo_.itemIndex(), 1);
+
+  editor.setCursorPosition(4);
+  QTest::keyClick(&editor, Qt::Key_Delete);  // the caret stays where the user put it
+  QTest::keyClicks(&editor, "-");
+  EXPECT_EQ(combo_.text(), "Ctrl-Alt+Q");
+  EXPECT_EQ(editor.cursorPosition(), 5);
+
+  QApplication::clipboard()->setText("Shift+Alt+1");
+  editor.selectAll();
   QTest::keySequence(&editor, QKeySequence::Paste);
+  EXPECT_EQ(combo_.text(), "Shift+Alt+1");
+  EXPECT_EQ(editor.text(), "Shift+Alt+1");
+}
 
-  EXPECT_EQ(editor.text(), "");
-  EXPECT_EQ(changes_, 0);
+TEST_F(ComboBoxViewTest, ADropDownListPassesTypedKeysToOnKeyPressOnly) {
+  combo_.setStyle(toolkit::ComboStyle::DropDownList);
+  combo_.setItems({"Branco", "Cinza", "Preto", ""});
+  combo_.setItemIndex(1);
+  std::string pressed;
+  combo_.OnKeyPress = [&](Component&, char& key) {
+    pressed += key;
+    key = 0;
+  };
+  showForm();
+  auto& widget = this->widget<QComboBox>("cbMegs");
+
+  QTest::keyClicks(&widget, "pb");  // the list's own search would pick "Preto", then "Branco"
+
+  EXPECT_EQ(pressed, "pb");
+  EXPECT_EQ(combo_.itemIndex(), 1);
+  EXPECT_EQ(widget.currentText(), "Cinza");
+  EXPECT_EQ(clicks_ + changes_, 0);
 }
 
 TEST_F(ComboBoxViewTest, FailingKeyHandlerReachesTheGuard) {

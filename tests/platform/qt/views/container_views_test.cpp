@@ -5,6 +5,7 @@
 #include <QTest>
 #include <tuple>
 
+#include "platform/qt/qt_text_service.h"
 #include "platform/qt/views/view_fixture.h"
 #include "toolkit/check_box.h"
 #include "toolkit/page_control.h"
@@ -70,6 +71,49 @@ TEST_F(ContainerViewsTest, PanelAndLabelShowTheirCaptions) {
   EXPECT_EQ(widget<QLabel>("lblFree").text(), "Free & used");
 }
 
+// Labels measured with the real text service fit their text, with or without a sunken edge, so that
+// the widget shows every character.
+TEST_F(ContainerViewsTest, LabelsSizeThemselvesToTheirTextAndMayHaveASunkenEdge) {
+  QtTextService text;
+  auto& help = form_.create<toolkit::Label>(&text);
+  help.setName("btnHelp");
+  help.setParent(&form_);
+  help.setFont({"Arial", 12});
+  help.setBounds({10, 10, 5, 5});
+  help.setCaption("Ver Ajuda");
+  help.setBorder(toolkit::Bevel::Lowered);
+  showForm();
+  auto& shown = widget<QLabel>("btnHelp");
+
+  const platform::TextExtent extent = text.textExtent({"Arial", 12}, "Ver Ajuda");
+  EXPECT_EQ(help.bounds(), (toolkit::Bounds{10, 10, extent.width + 2, extent.height + 2}));
+  EXPECT_EQ(shown.frameShadow(), QFrame::Sunken);
+  EXPECT_GE(shown.width(), shown.sizeHint().width());
+
+  help.setCaption("Ver Ajuda completa");
+  EXPECT_GT(help.bounds().width, extent.width + 2);
+  EXPECT_GE(shown.width(), shown.sizeHint().width());
+
+  help.setAutoSize(false);
+  help.setBounds({10, 10, 20, 14});
+  EXPECT_EQ(shown.size(), QSize(20, 14));
+}
+
+TEST_F(ContainerViewsTest, FlatButtonTabsLeaveNoFrameAroundThePages) {
+  auto& pages = add<toolkit::PageControl>("pcMain");
+  pages.setBounds({0, 0, 200, 150});
+  auto& first = add<toolkit::TabSheet>("tsFirst", &pages);
+  first.setCaption("RAM");
+  showForm();
+  auto& tabs = widget<QTabWidget>("pcMain");
+  const QRect framed = tabs.currentWidget()->geometry();
+
+  pages.setTabStyle(toolkit::TabStyle::FlatButtons);
+
+  EXPECT_TRUE(tabs.documentMode());
+  EXPECT_GT(tabs.currentWidget()->width(), framed.width());
+}
+
 TEST_F(ContainerViewsTest, PressesAndClicksOnPassiveControlsReachTheModel) {
   auto& panel = add<toolkit::Panel>("pnlStatus");
   panel.setBounds({0, 0, 200, 100});
@@ -100,19 +144,20 @@ TEST_F(ContainerViewsTest, PressesAndClicksOnPassiveControlsReachTheModel) {
   EXPECT_EQ(errors_, std::vector<std::string>{"boom"});
 }
 
-TEST_F(ContainerViewsTest, ImageShowsTheModelsPixels) {
+TEST_F(ContainerViewsTest, ImageShowsTheModelsPixelsAndSeesThroughItsTransparentOnes) {
   auto& image = add<toolkit::Image>("imgLogo");
-  toolkit::Bitmap picture(2, 1);
+  toolkit::Bitmap picture(3, 1);
   picture.setPixel(0, 0, 0x112233);
   picture.setPixel(1, 0, 0xAABBCC);
-  image.setPicture(picture);
+  image.setPicture(toolkit::Icon{picture, {0, 0, 1}});
   showForm();
 
   const QImage shown = widget<QLabel>("imgLogo").pixmap().toImage();
 
-  ASSERT_EQ(shown.size(), QSize(2, 1));
+  ASSERT_EQ(shown.size(), QSize(3, 1));
   EXPECT_EQ(shown.pixel(0, 0), 0xFF112233u);
   EXPECT_EQ(shown.pixel(1, 0), 0xFFAABBCCu);
+  EXPECT_EQ(qAlpha(shown.pixel(2, 0)), 0);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <QProxyStyle>
+#include <QStyle>
 
 #include "platform/qt/views/view_fixture.h"
 #include "toolkit/spin_edit.h"
@@ -30,6 +33,30 @@ TEST_F(ValueViewsTest, TrackBarShowsTheModelWithoutEchoingIt) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(slider.orientation(), Qt::Vertical);
   EXPECT_TRUE(slider.invertedAppearance());  // the minimum at the top
+}
+
+// A vertical slider of the RAM page: no ticks, a thumb 15 pixels across, the hand over it.
+TEST_F(ValueViewsTest, TrackBarTickStyleThumbAndCursorReachTheSlider) {
+  auto& bar = add<toolkit::TrackBar>("tbTarget");
+  bar.setOrientation(toolkit::Orientation::Vertical);
+  bar.setBounds({0, 0, 30, 120});
+  showForm();
+  auto& slider = widget<QSlider>("tbTarget");
+  EXPECT_EQ(slider.tickPosition(), QSlider::TicksBelow);
+  const int defaultThumb = slider.style()->pixelMetric(QStyle::PM_SliderControlThickness, nullptr, &slider);
+
+  bar.setTickStyle(toolkit::TickStyle::None);
+  bar.setThumbLength(15);
+  bar.setCursor(toolkit::Cursor::HandPoint);
+
+  EXPECT_EQ(slider.tickPosition(), QSlider::NoTicks);
+  EXPECT_EQ(slider.style()->pixelMetric(QStyle::PM_SliderControlThickness, nullptr, &slider), 15);
+  EXPECT_NE(defaultThumb, 15);
+  EXPECT_EQ(slider.cursor().shape(), Qt::PointingHandCursor);
+  // The thumb style keeps the application's look for everything else.
+  const auto* thumbStyle = qobject_cast<QProxyStyle*>(slider.style());
+  ASSERT_NE(thumbStyle, nullptr);
+  EXPECT_EQ(thumbStyle->baseStyle()->name(), QApplication::style()->name());
 }
 
 TEST_F(ValueViewsTest, SliderMovesTheModelInsideTheGuard) {

@@ -1,0 +1,11 @@
+#include "tray/tray_figure.h"
+
+namespace lumaro::tray {
+
+std::string trayFigure(std::int64_t freeMB) {
+  constexpr std::int64_t kFirstGigabyteFigure = 10000;
+  if (freeMB < kFirstGigabyteFigure) return std::to_string(freeMB);
+  return std::to_string(freeMB / 1024) + "G";
+}
+
+}  // namespace lumaro::tray
