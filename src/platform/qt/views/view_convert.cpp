@@ -38,13 +38,24 @@ QImage toQImage(const toolkit::Icon& icon) {
   return image;
 }
 
-QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio) {
-  QImage image = toQImage(bitmap);
+namespace {
+
+QImage sharpened(QImage image, qreal devicePixelRatio) {
   const int factor = std::max(1, qRound(devicePixelRatio));
   if (factor == 1 || image.isNull()) return image;
   image = image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   image.setDevicePixelRatio(factor);
   return image;
+}
+
+}  // namespace
+
+QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio) {
+  return sharpened(toQImage(bitmap), devicePixelRatio);
+}
+
+QImage toSharpQImage(const toolkit::Icon& icon, qreal devicePixelRatio) {
+  return sharpened(toQImage(icon), devicePixelRatio);
 }
 
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button) {

@@ -30,6 +30,7 @@ QImage toQImage(const toolkit::Icon& icon);
 // The bitmap for a screen of `devicePixelRatio`: each pixel repeated by the nearest whole factor, so
 // that digits, segments and screws stay sharp on dense screens and the picture keeps its logical size.
 QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio);
+QImage toSharpQImage(const toolkit::Icon& icon, qreal devicePixelRatio);
 
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
 
