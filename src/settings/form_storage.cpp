@@ -1,7 +1,5 @@
 #include "settings/form_storage.h"
 
-#include <exception>
-
 #include "settings/published_property.h"
 #include "settings/value_text.h"
 #include "toolkit/application.h"
@@ -84,12 +82,9 @@ void TFormStorage::LoadStoredSettings() {
   // Restored even when the stored version is too old, so that the next save replaces it.
   restored_ = true;
   if (storedVersion < Version) return;
+  // One entry's failure (a handler that raised) is reported and does not keep the others from loading.
   for (const Entry& entry : entries_) {
-    try {
-      loadEntry(ini, section, entry);
-    } catch (const std::exception&) {
-      // One entry's failure (a handler that raised) does not keep the others from loading.
-    }
+    form_.application().guarded([&] { loadEntry(ini, section, entry); });
   }
   if (Options & fpActiveControl) restoreActiveControl(ini, section);
 }
@@ -109,19 +104,20 @@ void TFormStorage::restoreActiveControl(const IniFile& ini, const std::string& s
 
 void TFormStorage::SaveStoredSettings() {
   if (!restored_ && Active) return;
-  const IniFile ini = file();
-  const std::string section = this->section();
-  ini.writeString(section, kVersionKey, intToStr(Version));
+  // Every key of one save goes into the file in one replacement, so that no crash can leave keys of
+  // two different saves side by side.
+  IniFile::Values values{{kVersionKey, intToStr(Version)}};
   if ((Options & fpActiveControl) && form_.activeControl() != nullptr) {
-    ini.writeString(section, kActiveControlKey, form_.activeControl()->name());
+    values.emplace_back(kActiveControlKey, form_.activeControl()->name());
   }
   for (const Entry& entry : entries_) {
     const auto property = PublishedProperty::find(*entry.component, entry.property, decimalSeparator_);
     if (!property) continue;
     const std::string text = trimText(property->text());
     if (text.empty() && property->type() != PublishedProperty::Type::String) continue;
-    ini.writeString(section, keyOf(*entry.component, *property), quotedForStore(text));
+    values.emplace_back(keyOf(*entry.component, *property), quotedForStore(text));
   }
+  file().writeStrings(section(), values);
   savedSinceLoad_ = true;
 }
 

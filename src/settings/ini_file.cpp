@@ -26,10 +26,15 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
+  writeStrings(section, {{std::string(key), std::string(value)}});
+}
+
+void IniFile::writeStrings(std::string_view section, const Values& values) const {
   const FileStore::Content content = files_.read(path_);
   if (content.status == FileStore::ReadStatus::Failed) throw toolkit::Error("Unable to read " + path_);
   IniDocument document(content.bytes);
-  document.set(utf8ToCp1252(section), utf8ToCp1252(key), utf8ToCp1252(value));
+  const std::string fileSection = utf8ToCp1252(section);
+  for (const auto& [key, value] : values) document.set(fileSection, utf8ToCp1252(key), utf8ToCp1252(value));
   if (!files_.write(path_, document.bytes())) writeFailed();
 }
 

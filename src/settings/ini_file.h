@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/file_store.h"
 
@@ -28,6 +30,12 @@ class IniFile {
   // file cannot be written, and "Unable to read <path>" when it exists but cannot be read (too large,
   // not a file), so that such a file is never replaced by one holding only this key.
   void writeString(std::string_view section, std::string_view key, std::string_view value) const;
+
+  // Key and value pairs, in the order they are to be written.
+  using Values = std::vector<std::pair<std::string, std::string>>;
+  // Writes the pairs into the section as writeString would one after the other, but replaces the file
+  // once, at the end: a failure or a crash leaves the file as it was before, never part of the values.
+  void writeStrings(std::string_view section, const Values& values) const;
 
   // Removes the key when present; a missing key, section or file is not an error, and a file that
   // cannot be read is left alone. A failed write raises as writeString does.

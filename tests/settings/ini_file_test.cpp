@@ -106,6 +106,17 @@ TEST_F(IniFileTest, WritesReplaceInPlaceAppendToTheSectionOrAppendTheSection) {
   EXPECT_EQ(read("C", "Five"), "Memória");
 }
 
+TEST_F(IniFileTest, SeveralValuesGoInOneWriteWithTheRulesOfOneWriteEach) {
+  given("; kept\r\n[A]\r\nOne=1\r\n\r\n[B]\r\nThree=3\r\n");
+  ini.writeStrings("a", {{"ONE", "un"}, {"New", "x"}, {"new", "y"}, {"Text", "a\r\nb"}});
+  EXPECT_EQ(store.writes, 1);
+  EXPECT_EQ(bytes(), "; kept\r\n[A]\r\nOne=un\r\nNew=y\r\nText=a  b\r\n\r\n[B]\r\nThree=3\r\n");
+
+  store.readOnlyFolders.insert("/opt/lumaro");
+  EXPECT_THROW(ini.writeStrings("A", {{"One", "1"}, {"Two", "2"}}), toolkit::Error);
+  EXPECT_EQ(read("A", "One"), "un");  // none of them, not the first ones
+}
+
 TEST_F(IniFileTest, EveryCallGoesToTheFile) {
   ini.writeString("S", "K", "1");
   given("[S]\r\nK=changed elsewhere\r\n");

@@ -1,19 +1,61 @@
 #include "platform/linux/file_writing.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <optional>
 
 #include "platform/linux/paths.h"
 
 namespace lumaro::platform::linuxos {
 
 namespace {
+
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// ".<name>.<pid>.<counter>.tmp": hidden, and telling which process made it.
+std::string temporaryName(const std::string& name, unsigned counter) {
+  return '.' + name + '.' + std::to_string(::getpid()) + '.' + std::to_string(counter) +
+         std::string(kTemporarySuffix);
+}
+
+// The process that made `entry` when it is a temporary file of a write of `name`.
+std::optional<pid_t> temporaryFileOwner(std::string_view entry, const std::string& name) {
+  const std::string prefix = '.' + name + '.';
+  if (!entry.starts_with(prefix) || !entry.ends_with(kTemporarySuffix)) return std::nullopt;
+  entry = entry.substr(prefix.size(), entry.size() - prefix.size() - kTemporarySuffix.size());
+  pid_t pid = 0;
+  unsigned counter = 0;
+  const char* end = entry.data() + entry.size();
+  const auto [dot, pidError] = std::from_chars(entry.data(), end, pid);
+  if (pidError != std::errc{} || pid <= 0 || dot == end || *dot != '.') return std::nullopt;
+  const auto [last, counterError] = std::from_chars(dot + 1, end, counter);
+  if (counterError != std::errc{} || last != end) return std::nullopt;
+  return pid;
+}
+
+bool isRunning(pid_t pid) {
+  return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+struct FolderAndName {
+  std::string folder;
+  std::string name;
+};
+
+FolderAndName splitPath(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return {".", path};
+  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
 
 // The temporary file of one write: unnamed while it is written, where the file system allows, so that
 // a process killed meanwhile leaves nothing behind; named only for the rename.
@@ -62,8 +104,7 @@ class TempFile {
   bool createNamed(Create create) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-      std::string path = folder_ + "/." + name_ + '.' + std::to_string(::getpid()) + '.' +
-                         std::to_string(counter++) + ".tmp";
+      std::string path = folder_ + '/' + temporaryName(name_, counter++);
       if (create(path)) {
         namedPath_ = std::move(path);
         return true;
@@ -96,6 +137,14 @@ bool keepMode(int fd, const std::string& target) {
   return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// An existing file that this process may not write, or that nobody may (read-only for root as well),
+// keeps its content: replacing it through the folder would defeat the protection.
+bool isProtected(const std::string& target) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return false;
+  return (info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
 // Where a symbolic link points, so that writing through it keeps the link.
 std::string followLinks(const std::string& path) {
   char resolved[PATH_MAX];
@@ -114,13 +163,22 @@ bool makeDirectories(const std::string& folder) {
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = followLinks(path);
-  const auto slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  if (!makeDirectories(folder)) return false;
+  const auto [folder, name] = splitPath(target);
+  if (!makeDirectories(folder) || isProtected(target)) return false;
   TempFile temp(folder, name);
   return temp.open() && writeAll(temp.fd(), bytes) && keepMode(temp.fd(), target) &&
          ::fsync(temp.fd()) == 0 && temp.commit(target);
+}
+
+void removeStaleTemporaryFiles(const std::string& path) {
+  const auto [folder, name] = splitPath(followLinks(path));
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const auto owner = temporaryFileOwner(entry->d_name, name);
+    if (owner && *owner != ::getpid() && !isRunning(*owner)) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
 }
 
 }  // namespace lumaro::platform::linuxos

@@ -12,7 +12,12 @@
 
 namespace lumaro::platform::linuxos {
 
+void LinuxFileStore::tidyOnce(const std::string& path) {
+  if (tidied_.insert(path).second) removeStaleTemporaryFiles(path);
+}
+
 FileStore::Content LinuxFileStore::read(const std::string& path) {
+  tidyOnce(path);
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     const bool missing = errno == ENOENT || errno == ENOTDIR;
@@ -41,6 +46,7 @@ FileStore::Content LinuxFileStore::read(const std::string& path) {
 }
 
 bool LinuxFileStore::write(const std::string& path, std::string_view bytes) {
+  tidyOnce(path);
   return writeFileAtomically(path, bytes);
 }
 

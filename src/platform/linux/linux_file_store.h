@@ -1,4 +1,7 @@
 #pragma once
+#include <set>
+#include <string>
+
 #include "platform/file_store.h"
 
 namespace lumaro::platform::linuxos {
@@ -11,6 +14,12 @@ class LinuxFileStore : public FileStore {
   Content read(const std::string& path) override;
   bool write(const std::string& path, std::string_view bytes) override;
   bool canCreateIn(const std::string& directory) override;
+
+ private:
+  // The first access to a file (at start-up) removes what an interrupted write of it left behind.
+  void tidyOnce(const std::string& path);
+
+  std::set<std::string> tidied_;
 };
 
 }  // namespace lumaro::platform::linuxos

@@ -6,16 +6,15 @@
 
 #include "platform/linux/commit_reserve.h"
 #include "platform/linux/meminfo_parser.h"
-#include "platform/linux/proc_file.h"
 #include "platform/linux/proc_root.h"
 
 namespace lumaro::platform::linuxos {
 
 ProcMemory::ProcMemory()
-    : meminfoPath_(procRoot() + "/meminfo"), pressurePath_(procRoot() + "/pressure/memory") {}
+    : meminfo_(procRoot() + "/meminfo", kSmallFileLimit), pressurePath_(procRoot() + "/pressure/memory") {}
 
 MemoryStatus ProcMemory::status() {
-  const auto text = readWholeFile(meminfoPath_.c_str(), buffer_);
+  const auto text = meminfo_.read();
   return text ? parseMeminfo(*text) : MemoryStatus{};
 }
 

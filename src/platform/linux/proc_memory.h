@@ -2,11 +2,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/linux/cgroup_memory_limits.h"
 #include "platform/linux/memory_stall_watch.h"
 #include "platform/linux/oom_score.h"
+#include "platform/linux/proc_file.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {
@@ -31,9 +31,10 @@ class ProcMemory : public Memory {
   void* refuse();
   std::uint64_t blocksThatFit();
 
-  std::string meminfoPath_;
+  // Kept open: status runs every 500 ms and before every commit. A meminfo over kSmallFileLimit (a
+  // real one is under 2 KiB) is garbled and reads as no memory at all.
+  ProcFile meminfo_;
   std::string pressurePath_;
-  std::vector<char> buffer_;  // kept between reads: status runs every 500 ms and before every commit
   std::size_t heldBlocks_ = 0;
   std::uint64_t unverifiedCommits_ = 0;  // commits still covered by the last reading
   CgroupMemoryLimits cgroupLimits_;

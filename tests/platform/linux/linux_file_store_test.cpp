@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,6 +18,7 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using testing::inUnprivilegedChild;
 using testing::TempDir;
+using ::testing::UnorderedElementsAre;
 using Status = FileStore::ReadStatus;
 
 std::vector<std::string> namesIn(const std::string& folder) {
@@ -92,6 +94,49 @@ TEST(LinuxFileStore, AReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
   EXPECT_TRUE(store.canCreateIn(dir.path()));
   EXPECT_FALSE(store.canCreateIn(path));  // a file, not a folder
   EXPECT_FALSE(store.canCreateIn(dir.path() + "/absent"));
+}
+
+TEST(LinuxFileStore, AReadOnlyFileInAWritableFolderIsNotReplaced) {
+  const TempDir dir;
+  const std::string path = dir.path() + "/Lumaro.ini";
+  dir.write("Lumaro.ini", "[S]\r\nK=old\r\n");
+  ::chmod(path.c_str(), 0444);
+  LinuxFileStore store;
+  EXPECT_FALSE(store.write(path, "new"));  // for root as well
+  EXPECT_EQ(store.read(path).bytes, "[S]\r\nK=old\r\n");
+  EXPECT_EQ(modeOf(path), 0444u);
+
+  // Writable by its owner only: another user may not replace it through the folder.
+  ::chmod(path.c_str(), 0644);
+  ::chmod(dir.path().c_str(), 0777);
+  if (::geteuid() == 0) {
+    EXPECT_TRUE(inUnprivilegedChild([&] { return !LinuxFileStore().write(path, "new"); }));
+  }
+  EXPECT_EQ(store.read(path).bytes, "[S]\r\nK=old\r\n");
+  EXPECT_THAT(namesIn(dir.path()), ElementsAre("Lumaro.ini"));
+}
+
+TEST(LinuxFileStore, TheFirstAccessRemovesTemporaryFilesOfWritesThatDidNotEnd) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = std::to_string(gone);
+  const std::string running = std::to_string(::getppid());
+  const TempDir dir;
+  dir.write("Lumaro.ini", "[S]\r\n");
+  for (const std::string& name : {".Lumaro.ini." + dead + ".0.tmp", ".Lumaro.ini." + dead + ".17.tmp",
+                                  ".Lumaro.ini." + running + ".0.tmp", ".Lumaro.ini." + dead + ".tmp",
+                                  std::string(".Lumaro.ini.bak"), ".system.ini." + dead + ".0.tmp"}) {
+    dir.write(name, "partial");
+  }
+  LinuxFileStore store;
+  store.read(dir.path() + "/Lumaro.ini");
+  EXPECT_THAT(
+      namesIn(dir.path()),
+      UnorderedElementsAre(".Lumaro.ini." + dead + ".tmp", ".Lumaro.ini." + running + ".0.tmp",
+                           std::string(".Lumaro.ini.bak"), ".system.ini." + dead + ".0.tmp", "Lumaro.ini"));
+  ASSERT_TRUE(store.write(dir.path() + "/system.ini", "[386enh]\r\n"));
+  EXPECT_EQ(namesIn(dir.path()).size(), 5u);  // the other file's leftover went with its first write
 }
 
 }  // namespace

@@ -6,19 +6,30 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/linux/commit_reserve.h"
 #include "platform/linux/proc_fixtures.h"
 #include "platform/linux/scoped_env.h"
+#include "platform/linux/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {
 
 using testing::procFixture;
 using testing::ScopedEnv;
+using testing::TempDir;
 
 constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
+
+long residentKib() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmRSS:")) return std::stol(line.substr(6));
+  }
+  return -1;
+}
 
 int ownOomScore() {
   int score = 0;
@@ -93,6 +104,17 @@ TEST(ProcMemory, ARefusedMappingGivesNullptr) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(ProcMemory, AMeminfoThatNeverEndsReadsAsNoMemoryAndGrowsNothing) {
+  const TempDir proc;
+  std::filesystem::create_symlink("/dev/zero", proc.path() + "/meminfo");
+  const ScopedEnv procDir("LUMARO_PROC_DIR", proc.path());
+  ProcMemory memory;
+  const long before = residentKib();
+  for (int tick = 0; tick < 100; ++tick) EXPECT_EQ(memory.status().totalPhysical, 0u);
+  EXPECT_LT(residentKib() - before, 1024);
+  EXPECT_EQ(memory.commitBlock(), nullptr);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ QImage toQImage(const toolkit::Icon& icon) {
 
 namespace {
 
-QImage sharpened(QImage image, qreal devicePixelRatio) {
+QImage sharpForScreen(QImage image, qreal devicePixelRatio) {
   const int factor = std::max(1, qRound(devicePixelRatio));
   if (factor == 1 || image.isNull()) return image;
   image = image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -51,11 +51,11 @@ QImage sharpened(QImage image, qreal devicePixelRatio) {
 }  // namespace
 
 QImage toSharpQImage(const toolkit::Bitmap& bitmap, qreal devicePixelRatio) {
-  return sharpened(toQImage(bitmap), devicePixelRatio);
+  return sharpForScreen(toQImage(bitmap), devicePixelRatio);
 }
 
 QImage toSharpQImage(const toolkit::Icon& icon, qreal devicePixelRatio) {
-  return sharpened(toQImage(icon), devicePixelRatio);
+  return sharpForScreen(toQImage(icon), devicePixelRatio);
 }
 
 std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button) {
