@@ -20,9 +20,16 @@ class PaintedControl : public WinControl {
 
   // The picture at the control's current size, painted first if it is stale.
   const Bitmap& picture();
-  // Draws the control again. The painting itself waits until a view asks for the picture, so a
-  // control nobody can see costs nothing.
-  void repaint() { changed(); }
+  // Draws the control again if its picture is out of date. Every change of the control marks the
+  // picture so, and a picture that would come out the same is not painted again: a run repaints the
+  // chart at every step, which must not cost a painting when nothing on it moved. The painting itself
+  // waits until a view asks for the picture, so a control nobody can see costs nothing.
+  void repaint() {
+    if (stale_) changed();
+  }
+  // Marks the picture out of date for what the control cannot see change (a system colour, the answers
+  // of a colour query), and tells the view.
+  void invalidate() { changed(); }
 
   platform::TextService& textService() const { return text_; }
 

@@ -68,10 +68,12 @@ int THeartMachine::yToValue(int y) const {
 void THeartMachine::AddPoint(int index, int value, const std::string& caption) {
   if (value > Max || value < Min) throw Error("Point value out of range (" + intToStr(value) + ")");
   if (index < 0 || index > seriesCount()) throw Error("Series index out of range (" + intToStr(index) + ")");
-  if (index == seriesCount()) {
+  const bool created = index == seriesCount();
+  if (created) {
     values_.push_back(History{});
     visible_.push_back(1);
   }
+  const bool keepsPicture = !created && appendKeepsPicture(index, value);
   if (static_cast<int>(menu_.items().size()) < index + 1) {
     MenuItem& item = menu_.addItem({}, caption);
     item.checked = true;
@@ -81,7 +83,22 @@ void THeartMachine::AddPoint(int index, int value, const std::string& caption) {
   History& history = values_[index];
   std::copy(history.begin() + 1, history.end(), history.begin());
   history.back() = value;
-  repaint();
+  if (!keepsPicture) changed();
+}
+
+bool THeartMachine::appendKeepsPicture(int series, int value) const {
+  if (Min != paintedMin_ || Max != paintedMax_) return false;
+  const int points = std::min<int>(hTickCount_, kHistory);
+  if (visible_[series] == 0 || points == 0) return true;
+  // Every plotted point moves one step left and the new one enters at the right: the line looks the
+  // same only when all of them lie on one row.
+  const History& history = values_[series];
+  const int row = valueToY(value);
+  for (int j = 0; j < points; ++j) {
+    const int old = history[kHistory - 1 - j];
+    if (old != value && valueToY(old) != row) return false;
+  }
+  return true;
 }
 
 void THeartMachine::toggle(int series) {
@@ -99,6 +116,8 @@ Color THeartMachine::seriesColor(int series) {
 
 void THeartMachine::paint(Canvas& canvas) {
   const int w = width(), h = height();
+  paintedMin_ = Min;
+  paintedMax_ = Max;
   canvas.brush = {colorBackground_, BrushStyle::Solid};
   canvas.fillRect(clientRect());
 

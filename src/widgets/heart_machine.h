@@ -45,8 +45,10 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   TOnColorQuery OnColorQuery;
 
   // Appends a point to series `index` (created, with the menu item, when it is one past the highest so
-  // far) and repaints. A value outside Min..Max raises "Point value out of range (<value>)"; an index
-  // that skips a series raises "Series index out of range (<index>)". Nothing changes then.
+  // far) and repaints when that changes the picture (a flat line that stays flat does not; a colour
+  // query whose answers change over time needs invalidate()). A value outside Min..Max raises "Point
+  // value out of range (<value>)"; an index that skips a series raises "Series index out of range (<index>)".
+  // Nothing changes then.
   void AddPoint(int index, int value, const std::string& caption);
 
   int seriesCount() const { return static_cast<int>(values_.size()); }
@@ -77,6 +79,7 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
 
   toolkit::Color seriesColor(int series);
   void toggle(int series);
+  bool appendKeepsPicture(int series, int value) const;
 
   toolkit::Color colorBackground_ = toolkit::clBlack;
   toolkit::Color colorGrid_ = toolkit::clGreen;
@@ -85,6 +88,9 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   std::vector<History> values_;
   std::vector<std::uint8_t> visible_;
   int hintValue_ = 0;
+  // The scale of the last painting: Min and Max change without a repaint.
+  int paintedMin_ = Min;
+  int paintedMax_ = Max;
   toolkit::PopupMenu& menu_;
   toolkit::Application& app_;
 };

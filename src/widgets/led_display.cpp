@@ -71,7 +71,11 @@ void TLEDDisplay::setLEDContrast(TContrast contrast) {
 
 void TLEDDisplay::setValue(long double value) {
   if (value == value_) return;
-  storeLook(value_, value);
+  // The glyphs do not depend on the value, and the picture only on the characters shown.
+  const bool sameText =
+      DisplayText(value, fractionDigits_, numDigits_) == DisplayText(value_, fractionDigits_, numDigits_);
+  value_ = value;
+  if (!sameText) changed();
   OnChange(*this);
 }
 

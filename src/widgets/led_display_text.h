@@ -15,6 +15,8 @@ class DisplayText {
   // The 1-based position of the character that followed the separator; 0 for none.
   int separator() const { return separator_; }
 
+  bool operator==(const DisplayText&) const = default;
+
  private:
   std::array<char, 64> text_{};
   int length_ = 0;

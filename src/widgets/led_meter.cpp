@@ -73,8 +73,10 @@ void TLEDMeter::setMin(int min) {
 
 void TLEDMeter::setPosition(int position) {
   if (position == position_) return;
+  const int lit = ledCount(numDigits_, min_, max_, position_);
   position_ = std::max(std::min(position, max_), min_);
-  changed();
+  // The picture shows how many LEDs are lit, not the position itself.
+  if (ledCount(numDigits_, min_, max_, position_) != lit) changed();
   OnChange(*this);
 }
 

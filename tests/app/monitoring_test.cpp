@@ -8,6 +8,7 @@
 #include "platform/fake/fake_services.h"
 #include "toolkit/drawn_menu.h"
 #include "toolkit/pixel_art.h"
+#include "small_machine.h"
 
 namespace lumaro::app {
 namespace {
@@ -32,13 +33,7 @@ class MonitoringTest : public ::testing::Test {
     };
     return w;
   }
-  void setFree(std::uint64_t megabytes) {
-    fakes.memory.setStatus({.memoryLoad = 40,
-                            .totalPhysical = 512 * kMiB,
-                            .availablePhysical = megabytes * kMiB,
-                            .totalPageFile = 1024 * kMiB,
-                            .availablePageFile = (megabytes + 256) * kMiB});
-  }
+  void setFree(std::uint64_t megabytes) { fakes.memory.setStatus(test::smallMachineWithFree(megabytes)); }
   // The processor's load over the next sample, in per cent.
   void nextLoad(int percent) {
     time_ += 1000;

@@ -45,7 +45,9 @@ TEST(PaintedControl, PaintsOnlyWhenStaleAndTellsTheViewOfEveryChange) {
 
   swatch.setBounds({0, 0, 4, 4});  // a new size is a new picture
   EXPECT_EQ(swatch.picture().width(), 4);
-  swatch.repaint();  // tells the view; the painting waits until the picture is asked for
+  swatch.repaint();  // up to date: nothing to draw, nothing to tell
+  EXPECT_EQ(notices, 3);
+  swatch.invalidate();  // tells the view; the painting waits until the picture is asked for
   swatch.repaint();
   EXPECT_EQ(swatch.paints, 2);
   EXPECT_EQ(notices, 5);

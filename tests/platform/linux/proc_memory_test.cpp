@@ -45,16 +45,14 @@ TEST(CommitReserve, IsTheLargerOf64MiBAndFivePercentOfPhysicalMemory) {
 TEST(CommitReserve, AllowsCommitsOnlyWhileTheReserveStaysAvailable) {
   MemoryStatus status{.totalPhysical = 512 * kMiB, .availablePageFile = 64 * kMiB + Memory::kBlockSize};
   EXPECT_EQ(blocksAboveReserve(status), 1u);
-  EXPECT_EQ(commitsBeforeRecheck(status), 1u);
   status.availablePageFile -= 1;
   EXPECT_EQ(blocksAboveReserve(status), 0u);
-  EXPECT_EQ(commitsBeforeRecheck(status), 0u);
-  EXPECT_EQ(commitsBeforeRecheck(MemoryStatus{}), 0u);
+  EXPECT_EQ(blocksAboveReserve(MemoryStatus{}), 0u);
   // Close to the reserve memory is read at every block; with room, once per 32 blocks.
-  status.availablePageFile = 64 * kMiB + 10 * Memory::kBlockSize;
-  EXPECT_EQ(commitsBeforeRecheck(status), 5u);
-  status.availablePageFile = 8192 * kMiB;
-  EXPECT_EQ(commitsBeforeRecheck(status), 32u);
+  EXPECT_EQ(commitsBeforeRecheck(0), 0u);
+  EXPECT_EQ(commitsBeforeRecheck(1), 1u);
+  EXPECT_EQ(commitsBeforeRecheck(10), 5u);
+  EXPECT_EQ(commitsBeforeRecheck(8000), 32u);
 }
 
 TEST(ProcMemory, RefusesCommitsThatWouldEatIntoTheReserve) {
