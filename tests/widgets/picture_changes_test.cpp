@@ -2,6 +2,8 @@
 // picture they keep is always the one a fresh painting would give.
 #include <gtest/gtest.h>
 
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_system.h"
 #include "platform/fake/fake_text_service.h"
 #include "widgets/heart_machine.h"
 #include "widgets/led_display.h"
@@ -27,11 +29,14 @@ class PictureChangesTest : public ::testing::Test {
   }
 
   platform::fake::FakeTextService text;
+  platform::fake::FakeEventLoop loop;
+  platform::fake::FakeMessageBox messageBox;
+  toolkit::Application app{loop, messageBox};
   int notified = 0;
 };
 
 TEST_F(PictureChangesTest, ChartRepaintsOnlyWhenALineMoves) {
-  THeartMachine chart{nullptr, text};
+  THeartMachine chart{nullptr, text, app};
   chart.setBounds({1, 1, 239, 199});
   chart.setHTickCount(20);
   chart.Min = 0;

@@ -27,6 +27,7 @@ class FakeEventLoop : public EventLoop {
 
   std::uint64_t now() const { return now_; }
   const std::vector<std::uint32_t>& pauses() const { return pauses_; }
+  std::size_t pendingMessageCount() const { return posted_.size(); }
   std::size_t activeTimerCount() const { return timers_.size(); }
   bool quitRequested() const { return quitRequested_; }
   int exitCode() const { return exitCode_; }
