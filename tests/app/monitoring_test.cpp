@@ -6,9 +6,9 @@
 #include "app/anticrash_form.h"
 #include "app/program.h"
 #include "platform/fake/fake_services.h"
+#include "small_machine.h"
 #include "toolkit/drawn_menu.h"
 #include "toolkit/pixel_art.h"
-#include "small_machine.h"
 
 namespace lumaro::app {
 namespace {
