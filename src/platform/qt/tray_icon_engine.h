@@ -6,10 +6,10 @@
 
 namespace lumaro::platform::qt {
 
-// Draws the tray picture at whatever size the host asks, built afresh on every request. The stock
-// engine keeps every scaled copy in the process-wide pixmap cache under the pixmap's own key; as the
-// figures change the picture several times a second, each new icon left another copy there, and the
-// resident memory grew until the cache's ten megabytes were full.
+// Draws the tray picture at whatever size the host asks, built afresh on each request. The stock
+// engine keeps each scaled copy in the process-wide pixmap cache under the pixmap's own key, which a
+// new picture never asks for again: with the figures changing the picture several times a second,
+// those copies would pile up until the cache's ten megabytes were full.
 class TrayIconEngine : public QIconEngine {
  public:
   explicit TrayIconEngine(QImage picture);
