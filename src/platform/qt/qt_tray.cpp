@@ -1,9 +1,9 @@
 #include "platform/qt/qt_tray.h"
 
+#include "platform/qt/tray_icon_engine.h"
+
 #include <QCursor>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QStyleHints>
 
 namespace lumaro::platform::qt {
@@ -11,7 +11,6 @@ namespace lumaro::platform::qt {
 namespace {
 
 const QString kItemTitle = QStringLiteral("Lumaro");
-constexpr int kLargestIconScale = 3;
 
 QImage toQImage(const TrayImage& image) {
   QImage out(image.width, image.height, QImage::Format_ARGB32);
@@ -21,18 +20,6 @@ QImage toQImage(const TrayImage& image) {
     }
   }
   return out;
-}
-
-// The picture in its own size and in whole multiples, each pixel repeated, so that a tray asking for
-// a larger icon on a dense screen shows sharp digits instead of a smoothed blur.
-QIcon sharpIcon(const QImage& picture) {
-  QIcon icon;
-  if (picture.isNull()) return icon;
-  for (int factor = 1; factor <= kLargestIconScale; ++factor) {
-    icon.addPixmap(QPixmap::fromImage(
-        picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-  }
-  return icon;
 }
 
 }  // namespace
@@ -52,7 +39,7 @@ void QtTray::show(Entry& entry, const TrayImage& image, const std::string& tip) 
     if (pictureChanged) entry.item->setPicture(entry.shown);
     if (tipChanged) entry.item->setTip(text);
   } else if (entry.icon) {
-    if (pictureChanged) entry.icon->setIcon(sharpIcon(entry.shown));
+    if (pictureChanged) entry.icon->setIcon(trayIcon(entry.shown));
     if (entry.icon->toolTip() != text) entry.icon->setToolTip(text);
   }
 }
@@ -78,7 +65,7 @@ bool QtTray::showInHost(IconId id, Entry& entry) {
   entry.icon = std::make_unique<QSystemTrayIcon>();
   QObject::connect(entry.icon.get(), &QSystemTrayIcon::activated, &context_,
                    [this, id](QSystemTrayIcon::ActivationReason reason) { activated(id, reason); });
-  entry.icon->setIcon(sharpIcon(entry.shown));
+  entry.icon->setIcon(trayIcon(entry.shown));
   entry.icon->setToolTip(entry.tip);
   entry.icon->show();
   return true;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QIcon>
+#include <QIconEngine>
+#include <QImage>
+
+namespace lumaro::platform::qt {
+
+// Draws the tray picture at whatever size the host asks, built afresh on each request. The stock
+// engine keeps each scaled copy in the process-wide pixmap cache under the pixmap's own key, which a
+// new picture never asks for again: with the figures changing the picture several times a second,
+// those copies would pile up until the cache's ten megabytes were full.
+class TrayIconEngine : public QIconEngine {
+ public:
+  explicit TrayIconEngine(QImage picture);
+
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
+  QIconEngine* clone() const override;
+  QString key() const override;
+  bool isNull() override;
+
+ private:
+  QImage fitted(const QSize& size) const;
+
+  QImage picture_;
+};
+
+// The picture as a tray icon; a null picture gives a null icon.
+QIcon trayIcon(const QImage& picture);
+
+}  // namespace lumaro::platform::qt
