@@ -3,21 +3,32 @@
 # with TRAY_HOST=none). SCREEN_SIZE sets the screen's size (1024x768 by default).
 
 start_virtual_desktop() {
-  local logs=$1 n="" i
+  local logs=$1 n i display=""
   mkdir -p "$logs"
-  # Xvfb picks a free display itself and writes its number once it accepts connections, so several
-  # virtual desktops can start at the same time without racing for a number.
-  : >"$logs/display"
-  Xvfb -displayfd 1 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$logs/display" 2>"$logs/xvfb.log" &
-  XVFB_PID=$!
-  for i in $(seq 1 100); do
-    n=$(tr -dc 0-9 <"$logs/display")
-    [[ -n "$n" ]] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
+  # A number whose lock file and socket are both gone: a server that is still shutting down keeps its
+  # socket after its lock, and a new server on that number would hand its clients to the dying one. Two
+  # desktops that start at once may pick the same number; the one whose server fails takes the next.
+  # Xvfb writes the number to -displayfd once it accepts connections.
+  for n in $(seq 0 250); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+    : >"$logs/display"
+    Xvfb ":$n" -displayfd 1 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$logs/display" \
+      2>"$logs/xvfb.log" &
+    XVFB_PID=$!
+    for i in $(seq 1 100); do
+      [[ -s "$logs/display" ]] && break
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [[ -s "$logs/display" ]] && kill -0 "$XVFB_PID" 2>/dev/null; then
+      display=":$n"
+      break
+    fi
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
   done
-  [[ -n "$n" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
-  export DISPLAY=":$n"
+  [[ -n "$display" ]] || { echo "Xvfb did not start; see $logs/xvfb.log" >&2; return 1; }
+  export DISPLAY=$display
   # Clients that connect before the server serves them fail (seen on a busy machine): wait for one that
   # gets an answer.
   for i in $(seq 1 100); do
