@@ -12,8 +12,10 @@ start_virtual_desktop() {
   for n in $(seq 0 250); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     : >"$logs/display"
-    Xvfb ":$n" -displayfd 1 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$logs/display" \
-      2>"$logs/xvfb.log" &
+    # -noreset: by default the server resets when its last client leaves, which breaks a client that is
+    # connecting at that moment (the window manager while a probe disconnects).
+    Xvfb ":$n" -displayfd 1 -noreset -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp \
+      >"$logs/display" 2>"$logs/xvfb.log" &
     XVFB_PID=$!
     for i in $(seq 1 100); do
       [[ -s "$logs/display" ]] && break
@@ -41,7 +43,11 @@ start_virtual_desktop() {
   # It manages the screen once it names itself on the root window.
   for i in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    kill -0 "$OPENBOX_PID" 2>/dev/null || { echo "openbox did not start; see $logs/openbox.log" >&2; return 1; }
+    if ! kill -0 "$OPENBOX_PID" 2>/dev/null; then
+      echo "openbox did not start; see $logs/openbox.log" >&2
+      kill "$XVFB_PID" 2>/dev/null  # nobody else would stop it
+      return 1
+    fi
     sleep 0.1
   done
   # TRAY_HOST=none leaves the display without a tray host, for tests of a host that comes later.
