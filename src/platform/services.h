@@ -9,7 +9,7 @@
 #include "platform/instance_guard.h"
 #include "platform/key_events.h"
 #include "platform/memory.h"
-#include "platform/message_box.h"
+#include "platform/message_notice.h"
 #include "platform/process_launcher.h"
 #include "platform/processor_counters.h"
 #include "platform/registry.h"
@@ -24,7 +24,7 @@ namespace lumaro::platform {
 // The platform services the program runs on: the real ones in the program, fakes in tests.
 struct Services {
   EventLoop& loop;
-  MessageBox& messageBox;
+  MessageNotice& messageBox;
   Memory& memory;
   ProcessorPerformance& processor;
   DynamicStatistics& dynamicStatistics;

@@ -4,7 +4,7 @@
 
 namespace lumaro::toolkit {
 
-Application::Application(platform::EventLoop& loop, platform::MessageBox& messageBox)
+Application::Application(platform::EventLoop& loop, platform::MessageNotice& messageBox)
     : loop_(loop), messageBox_(messageBox) {}
 
 void Application::guarded(const std::function<void()>& handler) noexcept {

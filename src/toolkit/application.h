@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/event_loop.h"
-#include "platform/message_box.h"
+#include "platform/message_notice.h"
 
 namespace lumaro::toolkit {
 
@@ -29,7 +29,7 @@ class Application {
   // Runs before every tooltip: may rewrite it, set its re-show timeout, or forbid it (canShow false).
   using ShowHintHandler = std::function<void(HintInfo& hint, bool& canShow)>;
 
-  Application(platform::EventLoop& loop, platform::MessageBox& messageBox);
+  Application(platform::EventLoop& loop, platform::MessageNotice& messageBox);
 
   const std::string& title() const { return title_; }
   void setTitle(std::string title) { title_ = std::move(title); }
@@ -79,7 +79,7 @@ class Application {
   void handleException(const std::exception& error) noexcept;
 
   platform::EventLoop& loop_;
-  platform::MessageBox& messageBox_;
+  platform::MessageNotice& messageBox_;
   std::string title_;
   ExceptionHandler onException_;
   ShowHintHandler onShowHint_;

@@ -8,7 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/instance_guard.h"
-#include "platform/message_box.h"
+#include "platform/message_notice.h"
 #include "platform/system_info.h"
 
 namespace lumaro::platform::fake {
@@ -36,7 +36,7 @@ class FakeFiles : public Files {
 };
 
 // Records every message shown; `onShow` runs while the box is "open", as a modal box lets messages run.
-class FakeMessageBox : public MessageBox {
+class FakeMessageBox : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override {
     shown.emplace_back(caption, text);

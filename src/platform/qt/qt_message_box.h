@@ -1,14 +1,14 @@
 #pragma once
 #include <string>
 
-#include "platform/message_box.h"
+#include "platform/message_notice.h"
 
 class QMessageBox;
 
 namespace lumaro::platform::qt {
 
 // A modal QMessageBox with one OK button, named "lumaroMessage" so that GUI tests can find it.
-class QtMessageBox : public MessageBox {
+class QtMessageBox : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override;
 

@@ -3,10 +3,11 @@
 
 namespace lumaro::platform {
 
-// A plain modal message with one OK button. Line breaks in `text` are single carriage returns.
-class MessageBox {
+// A plain modal message with one OK button; line breaks in `text` are single carriage returns. Not
+// named MessageBox: <windows.h> defines that as a macro.
+class MessageNotice {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~MessageNotice() = default;
 
   // Returns when the user dismisses the box.
   virtual void show(const std::string& caption, const std::string& text) = 0;
