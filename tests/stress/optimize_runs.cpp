@@ -10,8 +10,8 @@
 
 #include "app/program.h"
 #include "platform/linux/cgroup_membership.h"
-#include "platform/linux/memory_stall_watch.h"
 #include "platform/linux/desktop_services.h"
+#include "platform/linux/memory_stall_watch.h"
 #include "platform/linux/views/form_view.h"
 
 using namespace lumaro;

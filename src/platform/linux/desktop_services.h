@@ -7,11 +7,6 @@
 #include "platform/linux/posix_process_launcher.h"
 #include "platform/linux/proc_memory.h"
 #include "platform/linux/proc_processor.h"
-#include "platform/linux/regedit_registry.h"
-#include "platform/linux/runtime_directory.h"
-#include "platform/linux/unsupported_dynamic_statistics.h"
-#include "platform/linux/unsupported_system_resources.h"
-#include "platform/linux/xdg_autostart.h"
 #include "platform/linux/qt/desktop_global_hotkeys.h"
 #include "platform/linux/qt/local_restore_channel.h"
 #include "platform/linux/qt/logind_session_control.h"
@@ -22,6 +17,11 @@
 #include "platform/linux/qt/qt_text_service.h"
 #include "platform/linux/qt/qt_tray.h"
 #include "platform/linux/qt/xcb_key_events.h"
+#include "platform/linux/regedit_registry.h"
+#include "platform/linux/runtime_directory.h"
+#include "platform/linux/unsupported_dynamic_statistics.h"
+#include "platform/linux/unsupported_system_resources.h"
+#include "platform/linux/xdg_autostart.h"
 #include "platform/services.h"
 
 namespace lumaro::platform::qt {

@@ -5,14 +5,14 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/program_icon.h"
-#include "platform/linux/runtime_directory.h"
-#include "platform/linux/qt/application_fonts.h"
-#include "platform/linux/views/classic_look.h"
 #include "platform/linux/desktop_services.h"
-#include "platform/linux/views/form_view.h"
+#include "platform/linux/qt/application_fonts.h"
 #include "platform/linux/qt/session_end_bridge.h"
-#include "platform/linux/views/drawn_popup_menu_view.h"
 #include "platform/linux/qt/xwayland_choice.h"
+#include "platform/linux/runtime_directory.h"
+#include "platform/linux/views/classic_look.h"
+#include "platform/linux/views/drawn_popup_menu_view.h"
+#include "platform/linux/views/form_view.h"
 
 using namespace lumaro;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/views/form_view.h"
 #include "platform/linux/qt/qt_event_loop.h"
 #include "platform/linux/qt/qt_message_box.h"
+#include "platform/linux/views/form_view.h"
 #include "toolkit/application.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
