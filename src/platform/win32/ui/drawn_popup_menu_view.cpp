@@ -1,0 +1,25 @@
+#include "platform/win32/ui/drawn_popup_menu_view.h"
+
+namespace lumaro::platform::win32 {
+
+DrawnPopupMenuView::DrawnPopupMenuView(toolkit::PopupMenu& menu, toolkit::DrawnMenu& drawing,
+                                       platform::TextService& text, toolkit::Application& app)
+    : menu_(menu), drawing_(drawing), text_(text), app_(app) {
+  menu_.setPopupListener([this](int x, int y) { open(x, y); });
+}
+
+DrawnPopupMenuView::~DrawnPopupMenuView() {
+  menu_.setPopupListener(nullptr);
+}
+
+void DrawnPopupMenuView::open(int x, int y) {
+  // A second request while the menu is open starts it afresh, measured again.
+  popup_.reset();
+  popup_ = std::make_unique<DrawnMenuWindow>(
+      drawing_, text_, [this](int index) { app_.guarded([this, index] { drawing_.clickItem(index); }); },
+      // The window cannot destroy itself from its own message: it goes with the next popup or the view.
+      nullptr);
+  popup_->popup(x, y);
+}
+
+}  // namespace lumaro::platform::win32
