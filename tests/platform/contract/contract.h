@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace lumaro::platform::contract {
@@ -13,6 +14,8 @@ template <class Subject>
 struct Backend {
   std::string name;
   std::function<std::unique_ptr<Subject>()> make;
+
+  friend void PrintTo(const Backend& backend, std::ostream* out) { *out << backend.name; }
 };
 
 // A suite over every backend that instantiates it; each test gets a fresh subject.

@@ -199,7 +199,8 @@ struct PosixProcessLauncherSubject : ProcessLauncherSubject {
   TempDir dir;
   PosixProcessLauncher real;
 };
-LUMARO_CONTRACT(ProcessLauncherContract, Linux, [] { return std::make_unique<PosixProcessLauncherSubject>(); });
+LUMARO_CONTRACT(ProcessLauncherContract, Linux,
+                [] { return std::make_unique<PosixProcessLauncherSubject>(); });
 
 }  // namespace
 }  // namespace lumaro::platform::linuxos
