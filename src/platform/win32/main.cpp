@@ -1,6 +1,7 @@
 // The program on Windows: the real platform plugged into the logic.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <iostream>
