@@ -13,7 +13,7 @@ logs=$2
 shift 2
 mkdir -p "$WINEPREFIX" "$logs"
 wineserver -k 2>/dev/null
-[[ -f "$WINEPREFIX/system.reg" ]] || DISPLAY= wine wineboot --init >"$logs/wineboot.log" 2>&1
+[[ -f "$WINEPREFIX/system.reg" ]] || DISPLAY= wine wineboot --init >"$logs/wineboot.log" 2>&1 </dev/null
 wineserver -k 2>/dev/null
 wineserver -w
 start_virtual_desktop "$logs" || exit 1
