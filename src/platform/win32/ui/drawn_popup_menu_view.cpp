@@ -13,11 +13,12 @@ DrawnPopupMenuView::~DrawnPopupMenuView() {
 }
 
 void DrawnPopupMenuView::open(int x, int y) {
-  // A second request while the menu is open starts it afresh, measured again.
-  popup_.reset();
+  // A second request while the menu is open starts it afresh, measured again. The request may come
+  // from the open popup's own choice: that window goes only with the next request or the view.
+  retired_ = std::move(popup_);
+  if (retired_) ShowWindow(retired_->window(), SW_HIDE);
   popup_ = std::make_unique<DrawnMenuWindow>(
       drawing_, text_, [this](int index) { app_.guarded([this, index] { drawing_.clickItem(index); }); },
-      // The window cannot destroy itself from its own message: it goes with the next popup or the view.
       nullptr);
   popup_->popup(x, y);
 }

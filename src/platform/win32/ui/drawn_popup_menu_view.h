@@ -29,6 +29,7 @@ class DrawnPopupMenuView {
   platform::TextService& text_;
   toolkit::Application& app_;
   std::unique_ptr<DrawnMenuWindow> popup_;
+  std::unique_ptr<DrawnMenuWindow> retired_;
 };
 
 }  // namespace lumaro::platform::win32

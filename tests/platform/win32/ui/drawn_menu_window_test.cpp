@@ -4,7 +4,11 @@
 
 #include <vector>
 
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_system.h"
+#include "platform/win32/ui/drawn_popup_menu_view.h"
 #include "platform/win32/ui/gdi_text_service.h"
+#include "toolkit/menu.h"
 
 namespace lumaro::platform::win32 {
 namespace {
@@ -17,11 +21,15 @@ class ThreeItems : public toolkit::DrawnMenu {
     return {80, index == 1 ? 8 : standard.height};
   }
   void drawItem(toolkit::Canvas&, int, const toolkit::Rect&, bool) override {}
-  void clickItem(int index) override { clicked.push_back(index); }
+  void clickItem(int index) override {
+    clicked.push_back(index);
+    if (reopen) reopen();
+  }
   bool selectable(int index) const override { return index != 1; }
   char accessKey(int index) const override { return index == 0 ? 'a' : index == 2 ? 'f' : 0; }
 
   std::vector<int> clicked;
+  std::function<void()> reopen;
 };
 
 struct Popup {
@@ -96,6 +104,34 @@ TEST(DrawnMenuWindowTest, NearTheScreensEdgeItOpensTowardsTheInside) {
   GetWindowRect(popup.window.window(), &frame);
   EXPECT_LE(frame.right, right);
   EXPECT_EQ(frame.right, right - 2);
+}
+
+TEST(DrawnPopupMenuViewTest, EachRequestOpensTheMenuAfreshAlsoFromTheOpenMenusOwnChoice) {
+  fake::FakeEventLoop loop;
+  fake::FakeMessageBox messages;
+  toolkit::Application app(loop, messages);
+  toolkit::PopupMenu menu;
+  ThreeItems drawing;
+  GdiTextService text;
+  DrawnPopupMenuView view(menu, drawing, text, app);
+  EXPECT_EQ(view.popup(), nullptr);
+
+  menu.popup(50, 60);
+  ASSERT_NE(view.popup(), nullptr);
+  DrawnMenuWindow* first = view.popup();
+  EXPECT_TRUE(IsWindowVisible(first->window()));
+
+  // The user chooses the last item; the choice reaches the drawing, which opens the menu again.
+  drawing.reopen = [&] { menu.popup(70, 80); };
+  SendMessageW(first->window(), WM_MOUSEMOVE, 0, MAKELPARAM(10, kLastItemY));
+  SendMessageW(first->window(), WM_LBUTTONUP, 0, MAKELPARAM(10, kLastItemY));
+
+  EXPECT_EQ(drawing.clicked, std::vector<int>{2});
+  ASSERT_NE(view.popup(), first);
+  RECT frame{};
+  GetWindowRect(view.popup()->window(), &frame);
+  EXPECT_EQ(frame.left, 70);
+  EXPECT_FALSE(IsWindowVisible(first->window()));
 }
 
 }  // namespace
