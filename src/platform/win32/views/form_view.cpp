@@ -1,7 +1,5 @@
 #include "platform/win32/views/form_view.h"
 
-#include <commctrl.h>
-
 #include "platform/win32/views/view_factory.h"
 #include "toolkit/page_control.h"
 #include "toolkit/simple_controls.h"
@@ -10,9 +8,7 @@ namespace lumaro::platform::win32 {
 
 FormView::FormView(toolkit::Form& form, toolkit::Application& app)
     : form_(form), formView_(std::make_unique<FormWindowView>(form, app)) {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, formView_->window(),
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = createTooltip(formView_->window());
   addChildren(form, *formView_, app);
   // Last, so that the window shows (if the form is visible) with all its contents in place.
   formView_->refresh();

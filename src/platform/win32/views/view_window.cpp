@@ -75,6 +75,15 @@ void ensureClass(const std::wstring& name) {
   if (registered.insert(name).second) registerClass(name);
 }
 
+void registerCommonControls() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
+                                                                    ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)registered;
+}
+
 UINT_PTR nextChildId() {
   static UINT_PTR id = 1000;
   return ++id;
@@ -128,12 +137,7 @@ HWND createTopLevelWindow(const std::string& className, DWORD style, DWORD exSty
 }
 
 HWND createSystemWindow(const wchar_t* className, HWND parent, DWORD style, DWORD exStyle) {
-  static const bool initialized = [] {
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
-                                                                    ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
-    return InitCommonControlsEx(&controls) != FALSE;
-  }();
-  (void)initialized;
+  registerCommonControls();
   return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
                          reinterpret_cast<HMENU>(nextChildId()), instance(), nullptr);
 }
@@ -142,6 +146,13 @@ std::string textOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return toUtf8(text);
+}
+
+HWND createTooltip(HWND owner) {
+  registerCommonControls();
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                         instance(), nullptr);
 }
 
 DialogKeys::DialogKeys() {

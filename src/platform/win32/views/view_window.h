@@ -21,6 +21,8 @@ HWND createOwnWindow(HWND parent, DWORD style = 0);
 HWND createTopLevelWindow(const std::string& className, DWORD style, DWORD exStyle);
 // A child window of a system class, such as a button or a track bar.
 HWND createSystemWindow(const wchar_t* className, HWND parent, DWORD style, DWORD exStyle = 0);
+// The tooltip window for the controls of the form whose window is `owner`.
+HWND createTooltip(HWND owner);
 
 // A window's text, in UTF-8.
 std::string textOf(HWND window);
