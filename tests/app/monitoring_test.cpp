@@ -239,6 +239,30 @@ TEST_F(MonitoringTest, FreeReadOutNeverShowsLessThanAtTheStart) {
   EXPECT_EQ(program.progressWindow().lblFreeRam->caption(), "320M");
 }
 
+TEST_F(MonitoringTest, TheProgressWindowTakesOnlyNewPercentages) {
+  TfrmPrincipal& w = started();
+  w.trkbarAutoLiberar->setPosition(w.trkbarAutoLiberar->max());  // no automatic run
+  w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 198);    // 200 blocks: 400 reports
+  const auto readsOfARun = [&] {
+    const int before = fakes.memory.statusReads();
+    w.btnDefrag->click();
+    return fakes.memory.statusReads() - before;
+  };
+  const int hidden = readsOfARun();
+  w.chkboxVisualBar->setChecked(true);
+  std::vector<std::string> captions;
+  onProgress = [&](int) { captions.push_back(program.progressWindow().lblProgress->caption()); };
+  const int shown = readsOfARun();
+  ASSERT_EQ(progress.size(), 800u);
+  // One reading for each percentage from 0 to 100, not one for each of the 400 reports.
+  EXPECT_LE(shown - hidden, 101);
+  // Every report still finds the read-out at the percentage before it, never further behind.
+  for (std::size_t i = 1; i < captions.size(); ++i) {
+    EXPECT_EQ(captions[i], std::to_string(progress[400 + i - 1]) + "%") << i;
+  }
+  EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
+}
+
 TEST_F(MonitoringTest, CriticalLevelRequestsARunAndTheGateHoldsItBack) {
   TfrmPrincipal& w = started();
   w.trkbarAutoLiberar->setPosition(w.trkbarAutoLiberar->max() - 100);  // critical level 100 MB
