@@ -35,8 +35,8 @@ class FakeFiles : public Files {
   std::string configDir = "/home/user/.config/lumaro";
 };
 
-// Records every message shown and noted; `onShow` runs while the box is "open", as a modal box lets messages
-// run.
+// Records every message shown and noted; `onShow` runs while the box is "open", as a modal box lets
+// messages run.
 class FakeMessageBox : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override {
