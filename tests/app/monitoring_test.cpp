@@ -15,6 +15,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::Pair;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
 
@@ -122,6 +123,23 @@ TEST_F(MonitoringTest, ABrokenSourceIsReportedOnceAndTheFiguresComeBackWithIt) {
   tick();
   tick();
   EXPECT_EQ(fakes.loop.pauses().size(), 3u);
+  EXPECT_EQ(fakes.messageBox.notes.size(), 3u);  // each report leaves its line in the session log
+}
+
+TEST_F(MonitoringTest, FiguresGarbledFromTheStartAreReportedByTheFirstTickAloneAndOnlyInTheLog) {
+  fakes.memory.setStatus({});
+  TfrmPrincipal& w = started();
+  EXPECT_TRUE(fakes.loop.pauses().empty());  // the start-up takes a total of 0 and reports nothing
+  // Restore requests and hides between the ticks raise nothing either.
+  for (int i = 0; i < 10; ++i) {
+    tick();
+    fakes.restoreChannel.deliver();
+    EXPECT_TRUE(w.visible());
+    w.hide();
+  }
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u));
+  EXPECT_THAT(fakes.messageBox.notes, ElementsAre(Pair("Lumaro", "Garbled memory figures")));
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 
 TEST_F(MonitoringTest, ProcessorColoursAndClampedLoad) {
