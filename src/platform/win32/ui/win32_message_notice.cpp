@@ -19,14 +19,18 @@ std::wstring boxText(const std::string& text) {
   return shown;
 }
 
-void Win32MessageNotice::show(const std::string& caption, const std::string& text) {
-  // Also on the error stream, for a log or a screen nobody watches.
+void Win32MessageNotice::note(const std::string& caption, const std::string& text) {
   std::string logged = text;
   for (char& c : logged) {
     if (c == '\r' || c == '\n') c = ' ';
   }
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), logged.c_str());
   std::fflush(stderr);
+}
+
+void Win32MessageNotice::show(const std::string& caption, const std::string& text) {
+  // Also on the error stream, for a log or a screen nobody watches.
+  note(caption, text);
   if (dismissed_) return;
   ++open_;
   MessageBoxW(nullptr, boxText(text).c_str(), toWide(caption).c_str(),

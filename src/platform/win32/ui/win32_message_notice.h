@@ -9,6 +9,7 @@ namespace lumaro::platform::win32 {
 class Win32MessageNotice : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override;
+  void note(const std::string& caption, const std::string& text) override;
 
   // The program is ending: closes the boxes on screen, if any, and every later one at once, so that
   // nothing holds up the close. Each message still reaches the error stream.
