@@ -96,10 +96,7 @@ screenshot "$out/page-ram-again.png"
 # Restored from the tray icon, as a user does it: a double click on the icon in the tray host.
 click_at "$main" 393 11
 wait_until 5 not_visible '^Lumaro\.$'
-# The icon is the program's window of 16 to 24 pixels that the tray host embedded.
-for window in $(xdotool search --onlyvisible --class '^lumaro$'); do
-  xdotool getwindowgeometry "$window" | grep -qE 'Geometry: (1[6-9]|2[0-4])x(1[6-9]|2[0-4])$' && icon=$window
-done
+icon=$(wait_for_tray_icon 5)
 eval "$(xdotool getwindowgeometry --shell "${icon:-0}")"
 xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
 main=$(wait_for_window '^Lumaro\.$' 10)
