@@ -6,8 +6,8 @@
 
 #include "app/program.h"
 #include "median_ratio.h"
-#include "platform/qt/desktop_services.h"
-#include "platform/qt/form_view.h"
+#include "platform/linux/desktop_services.h"
+#include "platform/linux/views/form_view.h"
 
 int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);

@@ -7,9 +7,9 @@
 #include "gallery/edge_cases.h"
 #include "gallery/startup_instances.h"
 #include "gallery/tray_gallery.h"
-#include "platform/qt/application_fonts.h"
-#include "platform/qt/qt_text_service.h"
-#include "platform/qt/views/view_convert.h"
+#include "platform/linux/qt/application_fonts.h"
+#include "platform/linux/qt/qt_text_service.h"
+#include "platform/linux/views/view_convert.h"
 
 using namespace lumaro;
 

@@ -7,7 +7,7 @@
 
 #include "app/program.h"
 #include "platform/fake/fake_services.h"
-#include "platform/qt/qt_text_service.h"
+#include "platform/linux/qt/qt_text_service.h"
 #include "toolkit/access_key.h"
 #include "toolkit/check_box.h"
 

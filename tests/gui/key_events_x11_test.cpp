@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "platform/qt/xcb_key_events.h"
+#include "platform/linux/qt/xcb_key_events.h"
 
 namespace lumaro::platform::qt {
 namespace {

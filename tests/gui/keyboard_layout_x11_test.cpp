@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "hotkey/short_cut.h"
-#include "platform/qt/xcb_global_hotkeys.h"
+#include "platform/linux/qt/xcb_global_hotkeys.h"
 
 namespace lumaro::platform::qt {
 namespace {
@@ -41,7 +41,8 @@ TEST(KeyboardLayoutOnX, PunctuationKeysTakeTheActiveLayoutsNamesWhichFindTheSame
   // The combination named "Ctrl+Alt+odiaeresis" is the one a user of that layout presses.
   bool pressed = false;
   ASSERT_TRUE(hotkeys.registerHotkey(1, kModControl | kModAlt, 186, [&] { pressed = true; }));
-  ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+alt+odiaeresis")}),
+  ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("key"), QStringLiteral("ctrl+alt+odiaeresis")}),
             0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return pressed; }, 5000));
   hotkeys.unregisterHotkey(1);

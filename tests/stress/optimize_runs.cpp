@@ -10,9 +10,9 @@
 
 #include "app/program.h"
 #include "platform/linux/cgroup_membership.h"
+#include "platform/linux/desktop_services.h"
 #include "platform/linux/memory_stall_watch.h"
-#include "platform/qt/desktop_services.h"
-#include "platform/qt/form_view.h"
+#include "platform/linux/views/form_view.h"
 
 using namespace lumaro;
 

@@ -1,0 +1,171 @@
+#include "platform/linux/qt/qt_tray.h"
+
+#include "platform/linux/qt/tray_icon_engine.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QStyleHints>
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+const QString kItemTitle = QStringLiteral("Lumaro");
+
+QImage toQImage(const TrayImage& image) {
+  QImage out(image.width, image.height, QImage::Format_ARGB32);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      out.setPixel(x, y, image.argb[static_cast<std::size_t>(y) * image.width + x]);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+QtTray::QtTray() : hosts_(std::make_unique<TrayHostWatcher>([this] { hostsChanged(); })) {}
+
+QtTray::~QtTray() = default;
+
+void QtTray::show(Entry& entry, const TrayImage& image, const std::string& tip) {
+  QImage picture = toQImage(image);
+  const bool pictureChanged = entry.shown.isNull() || picture != entry.shown;
+  if (pictureChanged) entry.shown = std::move(picture);
+  const QString text = QString::fromStdString(tip);
+  const bool tipChanged = entry.tip != text;
+  entry.tip = text;
+  if (entry.item) {
+    if (pictureChanged) entry.item->setPicture(entry.shown);
+    if (tipChanged) entry.item->setTip(text);
+  } else if (entry.icon) {
+    if (pictureChanged) entry.icon->setIcon(trayIcon(entry.shown));
+    if (entry.icon->toolTip() != text) entry.icon->setToolTip(text);
+  }
+}
+
+// Puts the entry into whichever host exists now; false when there is none.
+bool QtTray::showInHost(IconId id, Entry& entry) {
+  if (entry.item || entry.icon) return true;
+  if (TrayHostWatcher::statusNotifierHostPresent()) {
+    entry.item = std::make_unique<StatusNotifierItem>(
+        kItemTitle, StatusNotifierItem::Handlers{
+                        [this, id](int, int) { itemActivated(id); },
+                        [this, id](int x, int y) { itemContextMenu(id, x, y); },
+                        [this, id](int, int) {
+                          report(id, {TrayMouse::MiddleDown, TrayMouse::MiddleUp});
+                        },
+                    });
+    entry.item->setPicture(entry.shown);
+    entry.item->setTip(entry.tip);
+    if (entry.item->registerWithWatcher()) return true;
+    entry.item.reset();
+  }
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+  entry.icon = std::make_unique<QSystemTrayIcon>();
+  QObject::connect(entry.icon.get(), &QSystemTrayIcon::activated, &context_,
+                   [this, id](QSystemTrayIcon::ActivationReason reason) { activated(id, reason); });
+  entry.icon->setIcon(trayIcon(entry.shown));
+  entry.icon->setToolTip(entry.tip);
+  entry.icon->show();
+  return true;
+}
+
+bool QtTray::add(IconId id, const TrayImage& image, const std::string& tip) {
+  Entry& entry = icons_[id];
+  show(entry, image, tip);
+  return showInHost(id, entry);
+}
+
+bool QtTray::modify(IconId id, const TrayImage& image, const std::string& tip) {
+  auto found = icons_.find(id);
+  if (found == icons_.end()) return false;
+  show(found->second, image, tip);
+  return true;
+}
+
+void QtTray::remove(IconId id) {
+  auto found = icons_.find(id);
+  if (found == icons_.end()) return;
+  if (found->second.icon) found->second.icon->hide();
+  icons_.erase(found);
+}
+
+// A host came, went or was replaced: every icon leaves the old host, and the owners add the visible
+// ones again, as after the classic "taskbar re-created" broadcast.
+void QtTray::hostsChanged() {
+  for (auto& [id, entry] : icons_) {
+    if (entry.icon) entry.icon->hide();
+    entry.icon.reset();
+    entry.item.reset();
+  }
+  if (restarted_) restarted_();
+}
+
+void QtTray::report(IconId id, std::initializer_list<TrayMouse> messages) {
+  for (TrayMouse message : messages) {
+    if (!mouse_ || !icons_.contains(id)) return;  // a report may remove the icon
+    mouse_(id, message);
+  }
+}
+
+// Qt reports whole clicks: they become the classic press-and-release messages.
+void QtTray::activated(IconId id, QSystemTrayIcon::ActivationReason reason) {
+  switch (reason) {
+    case QSystemTrayIcon::Trigger:
+      report(id, {TrayMouse::LeftDown, TrayMouse::LeftUp});
+      break;
+    case QSystemTrayIcon::DoubleClick:
+      report(id, {TrayMouse::LeftDoubleClick, TrayMouse::LeftUp});
+      break;
+    case QSystemTrayIcon::Context:
+      report(id, {TrayMouse::RightDown, TrayMouse::RightUp});
+      break;
+    case QSystemTrayIcon::MiddleClick:
+      report(id, {TrayMouse::MiddleDown, TrayMouse::MiddleUp});
+      break;
+    case QSystemTrayIcon::Unknown:
+      break;
+  }
+}
+
+// Hosts report single activations only: a second one within the double-click time is the double
+// click.
+void QtTray::itemActivated(IconId id) {
+  auto found = icons_.find(id);
+  if (found == icons_.end()) return;
+  QElapsedTimer& last = found->second.lastActivation;
+  const bool second = last.isValid() && last.elapsed() <= static_cast<qint64>(doubleClickTimeMs());
+  if (second) {
+    last.invalidate();
+    report(id, {TrayMouse::LeftDoubleClick, TrayMouse::LeftUp});
+  } else {
+    last.start();
+    report(id, {TrayMouse::LeftDown, TrayMouse::LeftUp});
+  }
+}
+
+// The menu opens where the host says; hosts that give no position (0, 0) leave it at the cursor.
+void QtTray::itemContextMenu(IconId id, int x, int y) {
+  if (x != 0 || y != 0) requestedAt_ = ScreenPoint{x, y};
+  report(id, {TrayMouse::RightDown, TrayMouse::RightUp});
+  requestedAt_.reset();
+}
+
+std::optional<ScreenPoint> QtTray::cursorPosition() {
+  if (requestedAt_) return requestedAt_;
+  const QPoint at = QCursor::pos();
+  return ScreenPoint{at.x(), at.y()};
+}
+
+std::uint32_t QtTray::doubleClickTimeMs() {
+  return static_cast<std::uint32_t>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+ShiftState QtTray::shiftState() {
+  const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+  return ShiftState{held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::AltModifier),
+                    held.testFlag(Qt::ControlModifier)};
+}
+
+}  // namespace lumaro::platform::qt

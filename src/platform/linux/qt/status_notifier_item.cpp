@@ -1,0 +1,91 @@
+#include "platform/linux/qt/status_notifier_item.h"
+
+#include <unistd.h>
+
+#include <QDBusMessage>
+#include <QTimer>
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+constexpr int kLargestScale = 3;  // 16, 32 and 48 pixels: what hosts ask for up to three times the density
+const QString kItemPath = QStringLiteral("/StatusNotifierItem");
+
+int nextItemNumber() {
+  static int next = 0;
+  return ++next;
+}
+
+}  // namespace
+
+StatusNotifierItem::StatusNotifierItem(QString title, Handlers handlers)
+    : title_(std::move(title)), handlers_(std::move(handlers)) {
+  registerStatusNotifierTypes();
+  const int number = nextItemNumber();
+  serviceName_ = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(getpid()).arg(number);
+  connectionName_ = QStringLiteral("lumaro-status-notifier-%1").arg(number);
+  new StatusNotifierItemAdaptor(*this);
+}
+
+StatusNotifierItem::~StatusNotifierItem() {
+  {
+    QDBusConnection bus(connectionName_);
+    if (bus.isConnected()) {
+      bus.unregisterObject(kItemPath);
+      bus.unregisterService(serviceName_);
+    }
+  }
+  QDBusConnection::disconnectFromBus(connectionName_);
+}
+
+bool StatusNotifierItem::registerWithWatcher() {
+  QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName_);
+  if (!bus.isConnected() || !bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors) ||
+      !bus.registerService(serviceName_)) {
+    return false;
+  }
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+      QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("RegisterStatusNotifierItem"));
+  call << serviceName_;
+  // The watcher answers at once; a watcher that hangs must not freeze the program's start.
+  constexpr int kTimeoutMs = 2000;
+  return bus.call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+void StatusNotifierItem::setPicture(const QImage& picture) {
+  pixmaps_ = statusNotifierPixmaps(picture, kLargestScale);
+  emit newIcon();
+}
+
+void StatusNotifierItem::setTip(const QString& tip) {
+  tip_ = tip;
+  emit newToolTip();
+}
+
+StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierItem& item)
+    : QDBusAbstractAdaptor(&item), item_(item) {
+  connect(&item, &StatusNotifierItem::newIcon, this, &StatusNotifierItemAdaptor::NewIcon);
+  connect(&item, &StatusNotifierItem::newToolTip, this, &StatusNotifierItemAdaptor::NewToolTip);
+}
+
+void StatusNotifierItemAdaptor::later(const std::function<void(int, int)>& handler, int x, int y) {
+  if (handler) QTimer::singleShot(0, this, [handler, x, y] { handler(x, y); });
+}
+
+void StatusNotifierItemAdaptor::Activate(int x, int y) {
+  later(item_.handlers().activate, x, y);
+}
+
+void StatusNotifierItemAdaptor::ContextMenu(int x, int y) {
+  later(item_.handlers().contextMenu, x, y);
+}
+
+void StatusNotifierItemAdaptor::SecondaryActivate(int x, int y) {
+  later(item_.handlers().secondaryActivate, x, y);
+}
+
+void StatusNotifierItemAdaptor::Scroll(int, const QString&) {}
+
+}  // namespace lumaro::platform::qt

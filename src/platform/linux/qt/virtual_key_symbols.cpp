@@ -1,0 +1,110 @@
+#include "platform/linux/qt/virtual_key_symbols.h"
+
+#include <xkbcommon/xkbcommon.h>
+
+#include <array>
+
+#include <utility>
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+// Codes outside the letter, digit, keypad-digit and function-key ranges.
+constexpr std::pair<std::uint32_t, std::uint32_t> kSymbols[] = {
+    {8, 0xff08},        // BackSpace
+    {9, 0xff09},        // Tab
+    {13, 0xff0d},       // Return
+    {19, 0xff13},       // Pause
+    {27, 0xff1b},       // Escape
+    {32, 0x20},         // space
+    {33, 0xff55},       // Prior
+    {34, 0xff56},       // Next
+    {35, 0xff57},       // End
+    {36, 0xff50},       // Home
+    {37, 0xff51},       // Left
+    {38, 0xff52},       // Up
+    {39, 0xff53},       // Right
+    {40, 0xff54},       // Down
+    {44, 0xff61},       // Print
+    {45, 0xff63},       // Insert
+    {46, 0xffff},       // Delete
+    {93, 0xff67},       // Menu
+    {95, 0x1008ff2f},   // XF86Sleep
+    {106, 0xffaa},      // KP_Multiply
+    {107, 0xffab},      // KP_Add
+    {108, 0xffac},      // KP_Separator
+    {109, 0xffad},      // KP_Subtract
+    {110, 0xffae},      // KP_Decimal
+    {111, 0xffaf},      // KP_Divide
+    {145, 0xff14},      // Scroll_Lock
+    {166, 0x1008ff26},  // XF86Back
+    {167, 0x1008ff27},  // XF86Forward
+    {168, 0x1008ff29},  // XF86Refresh
+    {169, 0x1008ff28},  // XF86Stop
+    {170, 0x1008ff1b},  // XF86Search
+    {171, 0x1008ff30},  // XF86Favorites
+    {172, 0x1008ff18},  // XF86HomePage
+    {173, 0x1008ff12},  // XF86AudioMute
+    {174, 0x1008ff11},  // XF86AudioLowerVolume
+    {175, 0x1008ff13},  // XF86AudioRaiseVolume
+    {176, 0x1008ff17},  // XF86AudioNext
+    {177, 0x1008ff16},  // XF86AudioPrev
+    {178, 0x1008ff15},  // XF86AudioStop
+    {179, 0x1008ff14},  // XF86AudioPlay
+    {180, 0x1008ff19},  // XF86Mail
+};
+
+// The punctuation keys: the symbol a US keyboard carries, and the key's place, which other layouts
+// give other symbols.
+struct PlacedKey {
+  std::uint32_t virtualKey;
+  std::uint32_t keysym;
+  const char* place;
+};
+constexpr PlacedKey kPlacedKeys[] = {
+    {186, 0x3b, "AC10"},  // semicolon
+    {187, 0x3d, "AE12"},  // equal
+    {188, 0x2c, "AB08"},  // comma
+    {189, 0x2d, "AE11"},  // minus
+    {190, 0x2e, "AB09"},  // period
+    {191, 0x2f, "AB10"},  // slash
+    {192, 0x60, "TLDE"},  // grave
+    {219, 0x5b, "AD11"},  // bracketleft
+    {220, 0x5c, "BKSL"},  // backslash
+    {221, 0x5d, "AD12"},  // bracketright
+    {222, 0x27, "AC11"},  // apostrophe
+    {226, 0x3c, "LSGT"},  // less: the extra key of 102-key keyboards
+};
+
+}  // namespace
+
+std::uint32_t keysymForVirtualKey(std::uint32_t vk) {
+  if (vk >= 'A' && vk <= 'Z') return 'a' + (vk - 'A');
+  if (vk >= '0' && vk <= '9') return vk;
+  if (vk >= 96 && vk <= 105) return 0xffb0 + (vk - 96);    // keypad digits
+  if (vk >= 112 && vk <= 135) return 0xffbe + (vk - 112);  // F1..F24
+  for (const auto& [code, keysym] : kSymbols) {
+    if (code == vk) return keysym;
+  }
+  for (const PlacedKey& key : kPlacedKeys) {
+    if (key.virtualKey == vk) return key.keysym;
+  }
+  return 0;
+}
+
+const char* keyPlaceForVirtualKey(std::uint32_t vk) {
+  for (const PlacedKey& key : kPlacedKeys) {
+    if (key.virtualKey == vk) return key.place;
+  }
+  return nullptr;
+}
+
+std::string keysymName(std::uint32_t keysym) {
+  if (keysym == 0) return {};
+  std::array<char, 64> name{};
+  if (xkb_keysym_get_name(keysym, name.data(), name.size()) <= 0) return {};
+  return name.data();
+}
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,113 @@
+#include "platform/linux/qt/xcb_global_hotkeys.h"
+
+#include <xcb/xcb.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTimer>
+#include <array>
+#include <cstdlib>
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+// The lock keys a grab must ignore: none, CapsLock, NumLock (Mod2), both.
+constexpr std::array<std::uint16_t, 4> kLockVariants = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
+                                                        XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
+constexpr std::uint16_t kRelevantModifiers =
+    XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
+
+std::uint16_t xcbModifiers(std::uint32_t modifiers) {
+  std::uint16_t mask = 0;
+  if (modifiers & kModShift) mask |= XCB_MOD_MASK_SHIFT;
+  if (modifiers & kModControl) mask |= XCB_MOD_MASK_CONTROL;
+  if (modifiers & kModAlt) mask |= XCB_MOD_MASK_1;
+  return mask;
+}
+
+}  // namespace
+
+XcbGlobalHotkeys::XcbGlobalHotkeys() {
+  auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (x11 == nullptr || x11->connection() == nullptr) return;
+  connection_ = x11->connection();
+  root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+  QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+XcbGlobalHotkeys::~XcbGlobalHotkeys() {
+  for (const auto& [id, grab] : grabs_) ungrab(grab.keycodes, grab.modifiers, kLockVariants.size());
+  if (connection_ == nullptr) return;
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
+  xcb_flush(connection_);
+}
+
+void XcbGlobalHotkeys::ungrab(const std::vector<std::uint8_t>& keycodes, std::uint16_t modifiers,
+                              std::size_t variants) {
+  for (std::uint8_t keycode : keycodes) {
+    for (std::size_t v = 0; v < variants; ++v) {
+      xcb_ungrab_key(connection_, keycode, root_, modifiers | kLockVariants[v]);
+    }
+  }
+  xcb_flush(connection_);
+}
+
+bool XcbGlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
+                                      std::function<void()> onPressed) {
+  if (connection_ == nullptr || grabs_.contains(id)) return false;
+  Grab grab{layout_.keycodes(virtualKey), xcbModifiers(modifiers), std::move(onPressed)};
+  if (grab.keycodes.empty()) return false;
+
+  std::vector<xcb_void_cookie_t> cookies;
+  for (std::uint8_t keycode : grab.keycodes) {
+    for (std::uint16_t lock : kLockVariants) {
+      cookies.push_back(xcb_grab_key_checked(connection_, 1, root_, grab.modifiers | lock, keycode,
+                                             XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    }
+  }
+  bool refused = false;
+  for (xcb_void_cookie_t cookie : cookies) {
+    if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
+      refused = true;  // BadAccess: another client holds the combination
+      std::free(error);
+    }
+  }
+  if (refused) {
+    ungrab(grab.keycodes, grab.modifiers, kLockVariants.size());
+    return false;
+  }
+  grabs_[id] = std::move(grab);
+  return true;
+}
+
+void XcbGlobalHotkeys::unregisterHotkey(HotkeyId id) {
+  auto found = grabs_.find(id);
+  if (found == grabs_.end()) return;
+  ungrab(found->second.keycodes, found->second.modifiers, kLockVariants.size());
+  grabs_.erase(found);
+}
+
+bool XcbGlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+  if (eventType != "xcb_generic_event_t") return false;
+  auto* event = static_cast<xcb_generic_event_t*>(message);
+  if ((event->response_type & ~0x80) != XCB_KEY_PRESS) return false;
+  auto* press = reinterpret_cast<xcb_key_press_event_t*>(event);
+  const std::uint16_t held = press->state & kRelevantModifiers;
+  for (const auto& [id, grab] : grabs_) {
+    if (grab.modifiers != held) continue;
+    for (std::uint8_t keycode : grab.keycodes) {
+      if (keycode != press->detail) continue;
+      // Run from the loop, not from inside Qt's event dispatch: the handler may take long.
+      QTimer::singleShot(0, qApp, grab.onPressed);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string XcbGlobalHotkeys::keyName(std::uint32_t virtualKey) {
+  return layout_.name(virtualKey);
+}
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,128 @@
+#include "platform/linux/views/container_views.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "platform/linux/views/view_convert.h"
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+// A panel's bevel is the frame of a QLabel, which also centres the caption as a panel does. Presses
+// and clicks on it reach the model.
+class PanelView : public ControlView {
+ public:
+  PanelView(toolkit::Panel& model, QLabel& frame, toolkit::Application& app)
+      : ControlView(model, frame, app), model_(model), frame_(frame) {
+    forwardMouse();
+  }
+
+ protected:
+  void apply() override {
+    frame_.setText(withoutAccessKeys(model_.caption()));
+    frame_.setAlignment(model_.captionLeft() ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    switch (model_.bevelOuter()) {
+      case toolkit::Bevel::None:
+        frame_.setFrameStyle(QFrame::NoFrame);
+        break;
+      case toolkit::Bevel::Lowered:
+        frame_.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+      case toolkit::Bevel::Raised:
+        frame_.setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    }
+    frame_.setLineWidth(model_.bevelWidth());
+  }
+
+ private:
+  toolkit::Panel& model_;
+  QLabel& frame_;
+};
+
+// Tabs as flat buttons: raised under the mouse, pressed in for the active page, and no frame around
+// the pages, which fill the space below the buttons.
+const QString kFlatButtons = QStringLiteral(
+    "QTabWidget::pane { border: none; }"
+    "QTabBar::tab { border: 1px solid transparent; padding: 2px 9px; margin: 0 2px 2px 0;"
+    "  background: palette(button); }"
+    "QTabBar::tab:hover { border-color: palette(light) palette(dark) palette(dark) palette(light); }"
+    "QTabBar::tab:selected { border-color: palette(dark) palette(light) palette(light) palette(dark);"
+    "  background: palette(midlight); }");
+
+class PageControlView : public ControlView {
+ public:
+  PageControlView(toolkit::PageControl& model, QTabWidget& tabs, toolkit::Application& app)
+      : ControlView(model, tabs, app), model_(model), tabs_(tabs) {
+    QObject::connect(&tabs_, &QTabWidget::currentChanged, &context(), [this](int index) {
+      const auto pages = model_.pages();
+      if (index >= 0 && index < static_cast<int>(pages.size())) {
+        userAction([&] { model_.userSelectPage(pages[index]); });
+      }
+    });
+  }
+
+ protected:
+  void apply() override {
+    if (const int index = model_.activePageIndex(); index >= 0) tabs_.setCurrentIndex(index);
+    const bool flat = model_.tabStyle() == toolkit::TabStyle::FlatButtons;
+    tabs_.setDocumentMode(flat);
+    tabs_.setStyleSheet(flat ? kFlatButtons : QString());
+    tabs_.setUsesScrollButtons(!model_.multiLine());
+  }
+
+ private:
+  toolkit::PageControl& model_;
+  QTabWidget& tabs_;
+};
+
+// A page is placed by its tab widget: the model's caption, hint, enabled and visible go to its tab.
+class TabSheetView : public ControlView {
+ public:
+  TabSheetView(toolkit::TabSheet& model, QTabWidget& tabs, toolkit::Application& app)
+      : ControlView(model, addPage(tabs), app), model_(model), tabs_(tabs) {}
+
+ protected:
+  void applyPlacement() override {
+    // Hiding or disabling the current tab moves the selection: that is no user's choice.
+    const QSignalBlocker blocker(&tabs_);
+    const int index = tabs_.indexOf(&widget());
+    tabs_.setTabText(index, toQString(model_.caption()));
+    tabs_.setTabToolTip(index, toQString(model_.hint()));
+    tabs_.setTabEnabled(index, model_.enabled());
+    tabs_.setTabVisible(index, model_.visible());
+  }
+
+ private:
+  static QWidget& addPage(QTabWidget& tabs) {
+    auto* page = new QWidget;
+    // The first page added becomes the current one: that is no user's choice either.
+    const QSignalBlocker blocker(&tabs);
+    tabs.addTab(page, QString());
+    return *page;
+  }
+
+  toolkit::TabSheet& model_;
+  QTabWidget& tabs_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> makePanelView(toolkit::Panel& model, QWidget& parent,
+                                           toolkit::Application& app) {
+  return std::make_unique<PanelView>(model, *new QLabel(&parent), app);
+}
+
+std::unique_ptr<ControlView> makePageControlView(toolkit::PageControl& model, QWidget& parent,
+                                                 toolkit::Application& app) {
+  return std::make_unique<PageControlView>(model, *new QTabWidget(&parent), app);
+}
+
+std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, QTabWidget& tabs,
+                                              toolkit::Application& app) {
+  return std::make_unique<TabSheetView>(model, tabs, app);
+}
+
+}  // namespace lumaro::platform::qt

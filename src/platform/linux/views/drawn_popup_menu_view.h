@@ -1,0 +1,34 @@
+#pragma once
+#include <QPointer>
+
+#include "platform/linux/views/drawn_menu_popup.h"
+#include "toolkit/application.h"
+#include "toolkit/menu.h"
+
+namespace lumaro::platform::qt {
+
+// A popup menu that draws itself, on screen: each popup request of the model opens the drawing as a
+// popup window at the requested point, and the user's choice reaches the drawing inside the
+// application's guard. Destroy the view before the menu.
+class DrawnPopupMenuView {
+ public:
+  DrawnPopupMenuView(toolkit::PopupMenu& menu, toolkit::DrawnMenu& drawing, platform::TextService& text,
+                     toolkit::Application& app);
+  ~DrawnPopupMenuView();
+  DrawnPopupMenuView(const DrawnPopupMenuView&) = delete;
+  DrawnPopupMenuView& operator=(const DrawnPopupMenuView&) = delete;
+
+  // The open popup, if any.
+  QWidget* popup() const { return popup_; }
+
+ private:
+  void open(int x, int y);
+
+  toolkit::PopupMenu& menu_;
+  toolkit::DrawnMenu& drawing_;
+  platform::TextService& text_;
+  toolkit::Application& app_;
+  QPointer<DrawnMenuPopup> popup_;
+};
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,101 @@
+#include "platform/linux/views/form_window_view.h"
+
+#include <QRegion>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/linux/views/event_filter.h"
+#include "platform/linux/views/view_convert.h"
+#include "toolkit/painted_control.h"
+
+namespace lumaro::platform::qt {
+
+FormWindowView::FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Application& app)
+    : ControlView(form, window, app), form_(form), window_(window) {
+  form_.setFrontListener([this] {
+    window_.raise();
+    window_.activateWindow();
+  });
+  form_.setMoveListener([this] {
+    // The window manager moves the window while the button stays down.
+    if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
+  });
+  window_.installEventFilter(
+      new EventFilter(context(), [this](QEvent& event) { return windowEvent(event); }));
+}
+
+FormWindowView::~FormWindowView() {
+  form_.setFrontListener(nullptr);
+  form_.setMoveListener(nullptr);
+}
+
+void FormWindowView::apply() {
+  window_.setWindowTitle(toQString(form_.caption()));
+  Qt::WindowFlags flags = Qt::Window;
+  if (form_.borderStyle() == toolkit::BorderStyle::None) flags |= Qt::FramelessWindowHint;
+  if (form_.borderStyle() == toolkit::BorderStyle::Dialog) {
+    flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  }
+  if (form_.stayOnTop()) flags |= Qt::WindowStaysOnTopHint;
+  // New flags re-create the native window, so they are set only when they change.
+  if (window_.windowFlags() != flags) window_.setWindowFlags(flags);
+  window_.setAttribute(Qt::WA_TranslucentBackground, form_.clearBackground());
+}
+
+void FormWindowView::applyMask() {
+  if (!form_.clearBackground()) return;
+  // Without a compositor a translucent window shows black: the shape keeps only what the controls
+  // draw.
+  QRegion shape;
+  for (const toolkit::Control* child : form_.children()) {
+    if (!child->visible()) continue;
+    const toolkit::Bounds& at = child->bounds();
+    if (const auto* painted = dynamic_cast<const toolkit::PaintedControl*>(child)) {
+      const toolkit::Rect covered = painted->coveredArea();
+      shape += QRect(at.left + covered.left, at.top + covered.top, covered.right - covered.left,
+                     covered.bottom - covered.top);
+    } else {
+      shape += QRect(at.left, at.top, at.width, at.height);
+    }
+  }
+  window_.setMask(shape);
+}
+
+void FormWindowView::applyPlacement() {
+  const bool minimized = form_.windowState() == toolkit::WindowState::Minimized;
+  // Set before showing, so that a form shown minimized never flashes up at full size.
+  window_.setWindowState(window_.windowState().setFlag(Qt::WindowMinimized, minimized));
+  ControlView::applyPlacement();
+  // Only a sizeable window lets the user (or the window manager's maximize) change its size.
+  if (form_.borderStyle() != toolkit::BorderStyle::Sizeable) {
+    window_.setFixedSize(form_.bounds().width, form_.bounds().height);
+  }
+  applyMask();
+}
+
+bool FormWindowView::windowEvent(QEvent& event) {
+  switch (event.type()) {
+    case QEvent::Close:
+      event.ignore();
+      userAction([this] { form_.close(); });
+      return true;
+    case QEvent::WindowStateChange: {
+      const auto state =
+          window_.isMinimized() ? toolkit::WindowState::Minimized : toolkit::WindowState::Normal;
+      if (state != form_.windowState()) userAction([&] { form_.setWindowState(state); });
+      return false;
+    }
+    case QEvent::Move:
+    case QEvent::Resize: {
+      // Only the window manager's: ours come from the model already.
+      const QRect placed = window_.geometry();
+      const toolkit::Bounds bounds{placed.x(), placed.y(), placed.width(), placed.height()};
+      if (event.spontaneous() && bounds != form_.bounds()) userAction([&] { form_.setBounds(bounds); });
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/linux/views/control_view.h"
+#include "toolkit/form.h"
+
+namespace lumaro::platform::qt {
+
+// The top-level window of a form. The window manager's close request asks the model (form.close()),
+// which decides; the user's moves, resizes and minimizing are written back to the model.
+class FormWindowView : public ControlView {
+ public:
+  FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Application& app);
+  ~FormWindowView() override;
+
+ protected:
+  void apply() override;
+  void applyPlacement() override;
+
+ private:
+  bool windowEvent(QEvent& event);
+  void applyMask();
+
+  toolkit::Form& form_;
+  QWidget& window_;
+};
+
+}  // namespace lumaro::platform::qt

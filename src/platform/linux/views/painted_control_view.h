@@ -1,0 +1,15 @@
+#pragma once
+#include <memory>
+
+#include "platform/linux/views/control_view.h"
+#include "toolkit/painted_control.h"
+
+namespace lumaro::platform::qt {
+
+// Any painted control: a widget showing the control's picture, repainted whenever the control changes.
+// Presses and clicks reach the model as for other controls; mouse moves go to mouseMove, tooltips
+// come from hintAt, and a right click opens the control's drawn menu.
+std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, QWidget& parent,
+                                                    toolkit::Application& app);
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,75 @@
+#include "platform/linux/views/spin_edit_view.h"
+
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+namespace lumaro::platform::qt {
+
+namespace {
+
+// Both kinds of box hold any int; a spin edit without limits gets exactly that range.
+constexpr double kLowest = std::numeric_limits<int>::min();
+constexpr double kHighest = std::numeric_limits<int>::max();
+
+// The fewest decimals that show the increment exactly (at most 6).
+int decimalsOf(double increment) {
+  int decimals = 0;
+  for (double scaled = std::abs(increment); decimals < 6 && scaled != std::round(scaled); scaled *= 10) {
+    ++decimals;
+  }
+  return decimals;
+}
+
+template <class Box>
+class SpinEditView : public ControlView {
+ public:
+  using Value = decltype(std::declval<Box>().value());
+
+  SpinEditView(toolkit::SpinEdit& model, Box& box, toolkit::Application& app)
+      : ControlView(model, box, app), model_(model), box_(box) {
+    QObject::connect(&box_, &Box::valueChanged, &context(),
+                     [this](Value value) { userAction([&] { model_.setValue(value); }); });
+  }
+
+ protected:
+  void apply() override {
+    if constexpr (std::is_same_v<Box, QDoubleSpinBox>) box_.setDecimals(decimalsOf(model_.increment()));
+    const bool limited = model_.minValue() != model_.maxValue();
+    box_.setRange(toBox(limited ? model_.minValue() : kLowest),
+                  toBox(limited ? model_.maxValue() : kHighest));
+    box_.setSingleStep(toBox(model_.increment()));
+    box_.setValue(toBox(model_.value()));
+    // The arrows keep working when the editor is off, as in a spin edit.
+    if (auto* editor = box_.template findChild<QLineEdit*>()) {
+      editor->setReadOnly(!model_.editorEnabled());
+      editor->setMaxLength(model_.maxLength() > 0 ? model_.maxLength() : 32767);
+    }
+  }
+
+ private:
+  static Value toBox(double value) {
+    value = std::clamp(value, kLowest, kHighest);
+    if constexpr (std::is_integral_v<Value>) return static_cast<Value>(std::lround(value));
+    return value;
+  }
+
+  toolkit::SpinEdit& model_;
+  Box& box_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
+                                              toolkit::Application& app) {
+  if (model.increment() == std::round(model.increment())) {
+    return std::make_unique<SpinEditView<QSpinBox>>(model, *new QSpinBox(&parent), app);
+  }
+  return std::make_unique<SpinEditView<QDoubleSpinBox>>(model, *new QDoubleSpinBox(&parent), app);
+}
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,13 @@
+#pragma once
+#include <memory>
+
+#include "platform/linux/views/control_view.h"
+#include "toolkit/spin_edit.h"
+
+namespace lumaro::platform::qt {
+
+// A QSpinBox when the increment is whole, else a QDoubleSpinBox; created as a child of `parent`.
+std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
+                                              toolkit::Application& app);
+
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,17 @@
+#pragma once
+#include <memory>
+
+#include "platform/linux/views/control_view.h"
+#include "toolkit/simple_controls.h"
+
+namespace lumaro::platform::qt {
+
+// Views of controls without input of their own: presses and left clicks on them reach the model.
+// Each widget is created as a child of `parent`.
+std::unique_ptr<ControlView> makeLabelView(toolkit::Label& model, QWidget& parent, toolkit::Application& app);
+std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, QWidget& parent, toolkit::Application& app);
+// Any other kind of control: a plain widget with the common properties.
+std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, QWidget& parent,
+                                           toolkit::Application& app);
+
+}  // namespace lumaro::platform::qt

@@ -1,9 +1,0 @@
-#include "platform/qt/desktop_services.h"
-
-namespace lumaro::platform::qt {
-
-Services DesktopServices::services() {
-  return servicesOf(*this, pacedMemory);
-}
-
-}  // namespace lumaro::platform::qt

@@ -1,0 +1,25 @@
+#include "platform/linux/qt/status_notifier_types.h"
+
+#include <gtest/gtest.h>
+
+namespace lumaro::platform::qt {
+namespace {
+
+TEST(StatusNotifierPixmaps, ThePictureInNetworkOrderAndInSharpWholeMultiples) {
+  QImage picture(2, 1, QImage::Format_ARGB32);
+  picture.setPixel(0, 0, 0xFF102030);
+  picture.setPixel(1, 0, 0x00000000);  // transparent
+  const StatusNotifierPixmaps pixmaps = statusNotifierPixmaps(picture, 2);
+  ASSERT_EQ(pixmaps.size(), 2);
+  EXPECT_EQ(pixmaps[0].width, 2);
+  EXPECT_EQ(pixmaps[0].height, 1);
+  EXPECT_EQ(pixmaps[0].argb, QByteArray::fromHex("ff10203000000000"));
+  EXPECT_EQ(pixmaps[1].width, 4);
+  EXPECT_EQ(pixmaps[1].height, 2);
+  const QByteArray row = QByteArray::fromHex("ff102030ff1020300000000000000000");
+  EXPECT_EQ(pixmaps[1].argb, row + row);
+  EXPECT_TRUE(statusNotifierPixmaps(QImage(), 2).isEmpty());
+}
+
+}  // namespace
+}  // namespace lumaro::platform::qt

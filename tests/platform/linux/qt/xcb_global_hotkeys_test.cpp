@@ -1,0 +1,44 @@
+#include "platform/linux/qt/xcb_global_hotkeys.h"
+
+#include <gtest/gtest.h>
+
+#include "hotkey/short_cut.h"
+#include "platform/linux/qt/virtual_key_symbols.h"
+
+namespace lumaro::platform::qt {
+namespace {
+
+TEST(XcbGlobalHotkeys, VirtualKeysMapToTheirKeysyms) {
+  EXPECT_EQ(keysymForVirtualKey('M'), 0x6du);  // the lower-case letter: X grabs by unshifted symbol
+  EXPECT_EQ(keysymForVirtualKey('0'), 0x30u);
+  EXPECT_EQ(keysymForVirtualKey(116), 0xffc2u);  // F5
+  EXPECT_EQ(keysymForVirtualKey(135), 0xffd5u);  // F24
+  EXPECT_EQ(keysymForVirtualKey(101), 0xffb5u);  // keypad 5
+  EXPECT_EQ(keysymForVirtualKey(33), 0xff55u);   // PgUp
+  EXPECT_EQ(keysymForVirtualKey(46), 0xffffu);   // Del
+  EXPECT_EQ(keysymForVirtualKey(186), 0x3bu);    // semicolon
+  EXPECT_EQ(keysymForVirtualKey(7), 0u);         // an unassigned code
+}
+
+// Keys outside the fixed name table are named by their X symbol, and that name parses back.
+TEST(XcbGlobalHotkeys, KeysWithoutAFixedNameRoundTripThroughTheirSymbolNames) {
+  XcbGlobalHotkeys hotkeys;
+  EXPECT_EQ(hotkeys.keyName(186), "semicolon");
+  EXPECT_EQ(hotkeys.keyName(107), "KP_Add");
+  EXPECT_EQ(hotkeys.keyName(173), "XF86AudioMute");
+  EXPECT_EQ(hotkeys.keyName(7), "");
+  for (std::uint32_t code : {19u, 44u, 93u, 106u, 145u, 173u, 186u, 191u, 222u, 226u}) {
+    const std::string text = "Ctrl+Alt+" + hotkey::keyCodeName(code, hotkeys);
+    EXPECT_EQ(hotkey::TextToShortCut(text, hotkeys), hotkey::scCtrl | hotkey::scAlt | code) << text;
+  }
+  EXPECT_EQ(hotkey::TextToShortCut("Shift+Alt+SEMICOLON", hotkeys), hotkey::scShift | hotkey::scAlt | 186);
+}
+
+TEST(XcbGlobalHotkeys, WithoutAnXServerNothingRegisters) {
+  XcbGlobalHotkeys hotkeys;  // the tests run on the offscreen platform
+  EXPECT_FALSE(hotkeys.registerHotkey(1, kModControl | kModAlt, 'M', [] {}));
+  hotkeys.unregisterHotkey(1);
+}
+
+}  // namespace
+}  // namespace lumaro::platform::qt

@@ -1,0 +1,60 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/linux/qt/qt_event_loop.h"
+#include "platform/linux/qt/qt_message_box.h"
+#include "platform/linux/views/form_view.h"
+#include "toolkit/application.h"
+#include "toolkit/error.h"
+#include "toolkit/form.h"
+
+namespace lumaro::platform::qt::test {
+
+// A handler that fails the way the program's handlers do.
+inline constexpr auto fail = [](auto&&...) { throw toolkit::Error("boom"); };
+
+// A form with the controls a test adds, shown through a FormView. Errors that reach the application's
+// exception handler are collected instead of being shown.
+class ViewTest : public ::testing::Test {
+ protected:
+  ViewTest() {
+    app_.setOnException([this](const std::exception& error) { errors_.emplace_back(error.what()); });
+    form_.setBounds({50, 50, 300, 200});
+  }
+
+  template <class T>
+  T& add(const std::string& name, toolkit::WinControl* parent = nullptr) {
+    T& control = form_.create<T>();
+    control.setName(name);
+    control.setParent(parent != nullptr ? parent : &form_);
+    return control;
+  }
+
+  // Builds the view and shows the form.
+  void showForm() {
+    view_ = std::make_unique<FormView>(form_, app_);
+    form_.show();
+  }
+
+  template <class W>
+  W& widget(const std::string& name) const {
+    auto* found = view_->window().findChild<W*>(QString::fromStdString(name));
+    if (found == nullptr) throw std::logic_error("no widget " + name);
+    return *found;
+  }
+
+  QtEventLoop loop_;
+  QtMessageBox messageBox_;
+  toolkit::Application app_{loop_, messageBox_};
+  toolkit::Form form_{nullptr, app_};
+  std::unique_ptr<FormView> view_;
+  std::vector<std::string> errors_;
+};
+
+}  // namespace lumaro::platform::qt::test
