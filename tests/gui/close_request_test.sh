@@ -29,12 +29,12 @@ ends_on() {
   running=
   echo "     ended $milliseconds ms after SIG$1 with exit code $status"
 }
-# in_error_pause: the program's thread waits in the error pause, a poll of its one wake-up descriptor
-# (the message loop polls several).
+# in_error_pause: the program's thread waits in the error pause: a poll of one descriptor, its wake-up
+# pipe, for up to 15 s (the message loop polls several, and the X connection waits without a limit).
 in_error_pause() {
-  local call _ count
-  read -r call _ count _ <"/proc/$running/syscall" 2>/dev/null
-  [[ "$call" == 7 && "$count" == 0x1 ]]
+  local call _ count timeout
+  read -r call _ count timeout _ <"/proc/$running/syscall" 2>/dev/null
+  [[ "$call" == 7 && "$count" == 0x1 ]] && ((timeout > 1000 && timeout <= 15000))
 }
 promptly() { ((status == 0 && milliseconds <= 5000)); }
 
@@ -77,6 +77,7 @@ rm -rf "$ini" "$XDG_CONFIG_HOME/autostart"
 mkdir -p "$XDG_CONFIG_HOME"
 touch "$XDG_CONFIG_HOME/autostart"
 start
+wait_until 10 grep -qs '^ICONE=' "$ini"
 check "the start-up reaches its error pause" wait_until 10 in_error_pause
 ends_on TERM
 check "SIGTERM during the error pause ends the program with exit code 0 at once" promptly
