@@ -46,7 +46,9 @@ void TfrmPrincipal::MMProgress(int progress) {
   // The chart is kept drawn while the run holds the thread; hidden, there is nothing to draw.
   if (visible()) HeartMachine1->repaint();
   application().processMessages();
-  if (CancelRequest) {
+  // A close request served just now (the session ends, SIGTERM) stops the run as a click on the
+  // animated icon does: the program ends promptly instead of claiming the rest of its target first.
+  if (CancelRequest || application().terminated()) {
     CancelRequest = false;
     MM->Cancel();
     progress = 100;

@@ -204,6 +204,16 @@ TEST_F(MonitoringTest, CancelStopsTheRunAndMonitoringResumesAtTheNewInterval) {
   EXPECT_EQ(w.Timer1->interval(), 150u);
 }
 
+TEST_F(MonitoringTest, AnEndOfTheSessionStopsARunAtItsNextReport) {
+  TfrmPrincipal& w = started();
+  onProgress = [&](int p) {
+    if (p == 3) program.endSession();  // served by the loop inside the report, as SIGTERM is
+  };
+  w.btnDefrag->click();
+  EXPECT_EQ(progress.back(), 3);
+  EXPECT_EQ(fakes.memory.held(), 0u);
+}
+
 TEST_F(MonitoringTest, ARunEndedByARefusedClaimLeavesWhatAFinishedRunLeaves) {
   TfrmPrincipal& w = started();
   w.chkboxVisualBar->setChecked(true);

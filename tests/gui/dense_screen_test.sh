@@ -4,16 +4,9 @@
 # toolkit is drawn. Screenshots of both land in the log folder.
 # Usage: dense_screen_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-source "$here/tray_checks.sh"
-
-SCREEN_SIZE=1920x1080 prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${program:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+SCREEN_SIZE=1920x1080 gui_test_setup "$1" "$out" program
 
 # Memory and processor figures that do not change, so that both pictures show the same values.
 export LUMARO_PROC_DIR=$sandbox/proc
@@ -23,12 +16,13 @@ cp /proc/meminfo /proc/stat "$LUMARO_PROC_DIR/"
 # shoot_main_window <scale> <file>: starts the program at that scale, shows its main window on the
 # "RAM" page and saves the window's picture.
 shoot_main_window() {
-  local window
+  local window tick
   QT_SCALE_FACTOR=$1 "$lumaro" >"$out/lumaro-$1x.log" 2>&1 &
   program=$!
   wait_until 10 listening && request_restore
   window=$(wait_for_window '^Lumaro\.$' 10) || return 1
-  sleep 1.5 # a few monitoring ticks, so that every instrument shows the fixed figures
+  # Three reads of the figures: every instrument has drawn them by the third.
+  for tick in 1 2 3; do read_again "$LUMARO_PROC_DIR/meminfo" 5 || return 1; done
   import -window "$window" "$2" 2>/dev/null
   kill -TERM "$program"
   exits_with 0 "$program" 10

@@ -1,4 +1,7 @@
-# Sourced by the GUI tests: small checks over xdotool, and the pass/fail count.
+# Sourced by the GUI tests: their common opening, small checks over xdotool, and the pass/fail count.
+gui_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$gui_tests/../../scripts/lib/virtual-desktop.sh"
+source "$gui_tests/tray_checks.sh"
 passed=0
 failed=0
 
@@ -27,6 +30,24 @@ prepare_sandbox() {
   chmod 700 "$XDG_RUNTIME_DIR"
   lumaro=$sandbox/bin/lumaro
   cp "$1" "$lumaro"
+}
+
+# gui_test_setup <program> <log folder> [variable...]: the opening of every GUI test. Prepares the
+# sandbox on a virtual desktop (see prepare_sandbox; TRAY_HOST and SCREEN_SIZE apply) or ends the test,
+# and at its exit ends the processes whose ids the named variables then hold, and the desktop.
+gui_test_setup() {
+  local built=$1 logs=$2
+  shift 2
+  gui_test_processes=("$@")
+  TRAYER_PID=
+  prepare_sandbox "$built" "$logs" || exit 1
+  trap stop_gui_test EXIT
+}
+
+stop_gui_test() {
+  local name pids=()
+  for name in "${gui_test_processes[@]}"; do pids+=("${!name:-}"); done
+  stop_sandbox "${pids[@]}"
 }
 
 # stop_sandbox <pid...>: ends those processes (empty ones are skipped) and the desktop, and removes the
@@ -92,10 +113,16 @@ holds() { grep -qx "$2"$'\r' "$1"; }
 not_visible() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # Prints the id of the first visible window whose name matches, waiting up to $2 seconds for it to map.
+# Searched again and again rather than with --sync: a search that meets a window while it is being
+# destroyed (a closing menu) ends at once with BadWindow.
 wait_for_window() {
-  local id
-  id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-  [[ -n "$id" ]] && echo "$id"
+  local id i
+  for ((i = 0; i < $2 * 10; i++)); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
 }
 
 # The program's icon in the tray: a visible window of the program, 16 to 24 pixels square, inside the
@@ -151,6 +178,19 @@ window_size_is() {
 }
 
 screenshot() { import -window root "$1" 2>/dev/null; }
+
+# picture_of <window>: a checksum of what the window shows now.
+picture_of() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
+# shows_other_than <window> <checksum>: the window has been drawn anew since that picture.
+shows_other_than() { [[ "$(picture_of "$1")" != "$2" ]]; }
+
+# read_again <file> <seconds>: true once the program reads the file again. Its access time is set far
+# back first; the file system's relatime rule then updates it at the next read.
+read_again() {
+  touch -a -d 2000-01-01 "$1"
+  wait_until "$2" accessed_after "$1" "$(stat -c %X "$1")"
+}
+accessed_after() { (($(stat -c %X "$1") > $2)); }
 
 summary() {
   echo "$passed passed, $failed failed"

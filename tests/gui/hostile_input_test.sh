@@ -4,19 +4,10 @@
 # of range, a memory of petabytes, and a meminfo that never ends.
 # Usage: hostile_input_test.sh <path to lumaro> <proc fixtures> <folder for screenshots and logs>
 set -uo pipefail
-built=$1
 fixtures=$2
 out=$3
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() {
-  [[ -n "${squatter:-}" ]] && kill "$squatter" 2>/dev/null
-  stop_sandbox "${running:-}" "${second:-}"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" squatter running second
 set -m
 
 ini=$sandbox/bin/Lumaro.ini

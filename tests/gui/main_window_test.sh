@@ -5,15 +5,9 @@
 # and the hotkey text edits like a text field. Saves a screenshot of each page.
 # Usage: main_window_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${running:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" running
 ini=$sandbox/bin/Lumaro.ini
 
 # Where the window's client area lies on the screen: "x y".
@@ -79,8 +73,9 @@ check "a click on Ver Ajuda opens the help" wait_until 5 grep -qs "/bin/lumaro.h
 # The page buttons, left to right, at the top of the pages.
 tabs=(20 82 168 241)
 for i in 1 2 3; do
+  shown=$(picture_of "$main")
   click_at "$main" "${tabs[$i]}" 34
-  sleep 0.3
+  wait_until 5 shows_other_than "$main" "$shown"
   screenshot "$out/page-$i.png"
 done
 mv "$out/page-1.png" "$out/page-configuracao.png"
@@ -101,10 +96,7 @@ screenshot "$out/page-ram-again.png"
 # Restored from the tray icon, as a user does it: a double click on the icon in the tray host.
 click_at "$main" 393 11
 wait_until 5 not_visible '^Lumaro\.$'
-# The icon is the program's window of 16 to 24 pixels that the tray host embedded.
-for window in $(xdotool search --onlyvisible --class '^lumaro$'); do
-  xdotool getwindowgeometry "$window" | grep -qE 'Geometry: (1[6-9]|2[0-4])x(1[6-9]|2[0-4])$' && icon=$window
-done
+icon=$(wait_for_tray_icon 5)
 eval "$(xdotool getwindowgeometry --shell "${icon:-0}")"
 xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
 main=$(wait_for_window '^Lumaro\.$' 10)
@@ -113,8 +105,9 @@ check "a double click on the tray icon shows the window" test -n "$main"
 check "restored from the tray, it is raised and has the keyboard focus" wait_until 5 is_active "$main"
 
 # Typing into the icon colour list changes nothing; the hotkey text takes exactly what is typed.
+shown=$(picture_of "$main")
 click_at "$main" "${tabs[1]}" 34
-sleep 0.3
+wait_until 5 shows_other_than "$main" "$shown"
 click_at "$main" 150 296 # the icon colour list opens...
 xdotool key Escape     # ...and closes, keeping the focus
 xdotool type --delay 20 "p"

@@ -4,16 +4,10 @@
 # another client holds fails silently.
 # Usage: optimize_test.sh <path to lumaro> <grab_key helper> <folder for logs>
 set -uo pipefail
-built=$1
 grabber=$2
 out=$3
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${running:-}" "${holder:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" running holder
 
 peak_mb() { awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$1/status"; }
 grew_by() { (($(peak_mb "$running") >= $2 + $3)); }

@@ -9,21 +9,14 @@ set -uo pipefail
 if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
   exec env LUMARO_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-source "$here/tray_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${program:-}" "${portal:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" program portal
 
 calls=$out/portal-calls.log
 : >"$calls"
 # Debian's interpreter, which has the D-Bus and GLib bindings of scripts/packages.txt.
-/usr/bin/python3 "$here/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
+/usr/bin/python3 "$gui_tests/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
 portal=$!
 portal_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \

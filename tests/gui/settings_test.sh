@@ -5,20 +5,14 @@
 # follows the auto-run box. The program runs as a copy in a sandbox, so its settings file lands there.
 # Usage: settings_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${running:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" running
 
 ini=$sandbox/bin/Lumaro.ini
 entry=$XDG_CONFIG_HOME/autostart/lumaro.desktop
 mkdir -p "$sandbox/moved"
-cp "$built" "$sandbox/moved/lumaro"
+cp "$lumaro" "$sandbox/moved/lumaro"
 
 keys=(chkboxAutoRecover_Checked chkboxAutoRecoverTime_Checked chkboxAutoRun_Checked chkboxBootidle_Checked
   chkboxRecoverCPUusage_Checked chkboxShortCut_Checked chkboxVisualBar_Checked chkboxCPUidle_Checked

@@ -8,17 +8,9 @@ set -uo pipefail
 if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
   exec env LUMARO_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-source "$here/tray_checks.sh"
-
-TRAYER_PID=
-TRAY_HOST=none prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${program:-}" "${watcher:-}" "${monitor:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+TRAY_HOST=none gui_test_setup "$1" "$out" program watcher monitor
 
 # Memory that does not change, so that the figure in the picture stays the same.
 export LUMARO_PROC_DIR=$sandbox/proc

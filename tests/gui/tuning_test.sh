@@ -6,15 +6,9 @@
 # settings saved.
 # Usage: tuning_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
-built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/gui_checks.sh"
-
-prepare_sandbox "$built" "$out" || exit 1
-cleanup() { stop_sandbox "${running:-}"; }
-trap cleanup EXIT
+source "$(dirname "$0")/gui_checks.sh"
+gui_test_setup "$1" "$out" running
 
 ini=$sandbox/bin/Lumaro.ini
 

@@ -8,8 +8,6 @@
 #include <QDBusVariant>
 #include <QTimer>
 
-#include "platform/linux/qt/virtual_key_symbols.h"
-
 // One shortcut of BindShortcuts: (id, {description, preferred_trigger}).
 struct PortalShortcut {
   QString id;
@@ -54,14 +52,13 @@ QDBusMessage portalCall(const QString& method) {
 
 }  // namespace
 
-QString portalTrigger(std::uint32_t modifiers, std::uint32_t virtualKey) {
-  const std::string key = keysymNameForVirtualKey(virtualKey);
-  if (key.empty()) return {};
+QString portalTrigger(std::uint32_t modifiers, const std::string& keyName) {
+  if (keyName.empty()) return {};
   QString trigger;
   if (modifiers & kModControl) trigger += QStringLiteral("CTRL+");
   if (modifiers & kModAlt) trigger += QStringLiteral("ALT+");
   if (modifiers & kModShift) trigger += QStringLiteral("SHIFT+");
-  return trigger + QString::fromStdString(key);
+  return trigger + QString::fromStdString(keyName);
 }
 
 PortalGlobalShortcuts::PortalGlobalShortcuts() {
@@ -93,7 +90,7 @@ QString PortalGlobalShortcuts::requestPath(const QString& token) const {
 
 bool PortalGlobalShortcuts::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                                            std::function<void()> onPressed) {
-  const QString trigger = portalTrigger(modifiers, virtualKey);
+  const QString trigger = portalTrigger(modifiers, layout_.name(virtualKey));
   if (trigger.isEmpty() || bindings_.contains(id)) return false;
   QDBusConnection bus = QDBusConnection::sessionBus();
   const QString token = nextToken();
@@ -161,7 +158,7 @@ void PortalGlobalShortcuts::unregisterHotkey(HotkeyId id) {
 }
 
 std::string PortalGlobalShortcuts::keyName(std::uint32_t virtualKey) {
-  return keysymNameForVirtualKey(virtualKey);
+  return layout_.name(virtualKey);
 }
 
 void PortalGlobalShortcuts::activated(const QDBusMessage& signal) {

@@ -7,12 +7,13 @@
 #include <map>
 
 #include "platform/global_hotkeys.h"
+#include "platform/linux/qt/xkb_keyboard_layout.h"
 
 namespace lumaro::platform::qt {
 
 // The trigger text of the freedesktop shortcut format: "CTRL+ALT+m", the key as its X symbol name;
 // "" when the key has no symbol.
-QString portalTrigger(std::uint32_t modifiers, std::uint32_t virtualKey);
+QString portalTrigger(std::uint32_t modifiers, const std::string& keyName);
 
 // System-wide combinations through the desktop portal's GlobalShortcuts interface, for Wayland
 // sessions where an X key grab only sees keys while an X window has the focus. Each registration
@@ -51,6 +52,7 @@ class PortalGlobalShortcuts : public QObject, public GlobalHotkeys {
   void closeSession(const QString& sessionPath);
 
   std::map<HotkeyId, Binding> bindings_;
+  XkbKeyboardLayout layout_;
 };
 
 }  // namespace lumaro::platform::qt

@@ -1,6 +1,8 @@
 #include "platform/linux/qt/virtual_key_symbols.h"
 
-#include <X11/Xlib.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <array>
 
 #include <utility>
 
@@ -51,18 +53,28 @@ constexpr std::pair<std::uint32_t, std::uint32_t> kSymbols[] = {
     {178, 0x1008ff15},  // XF86AudioStop
     {179, 0x1008ff14},  // XF86AudioPlay
     {180, 0x1008ff19},  // XF86Mail
-    {186, 0x3b},        // semicolon
-    {187, 0x3d},        // equal
-    {188, 0x2c},        // comma
-    {189, 0x2d},        // minus
-    {190, 0x2e},        // period
-    {191, 0x2f},        // slash
-    {192, 0x60},        // grave
-    {219, 0x5b},        // bracketleft
-    {220, 0x5c},        // backslash
-    {221, 0x5d},        // bracketright
-    {222, 0x27},        // apostrophe
-    {226, 0x3c},        // less: the extra key of 102-key keyboards
+};
+
+// The punctuation keys: the symbol a US keyboard carries, and the key's place, which other layouts
+// give other symbols.
+struct PlacedKey {
+  std::uint32_t virtualKey;
+  std::uint32_t keysym;
+  const char* place;
+};
+constexpr PlacedKey kPlacedKeys[] = {
+    {186, 0x3b, "AC10"},  // semicolon
+    {187, 0x3d, "AE12"},  // equal
+    {188, 0x2c, "AB08"},  // comma
+    {189, 0x2d, "AE11"},  // minus
+    {190, 0x2e, "AB09"},  // period
+    {191, 0x2f, "AB10"},  // slash
+    {192, 0x60, "TLDE"},  // grave
+    {219, 0x5b, "AD11"},  // bracketleft
+    {220, 0x5c, "BKSL"},  // backslash
+    {221, 0x5d, "AD12"},  // bracketright
+    {222, 0x27, "AC11"},  // apostrophe
+    {226, 0x3c, "LSGT"},  // less: the extra key of 102-key keyboards
 };
 
 }  // namespace
@@ -75,14 +87,24 @@ std::uint32_t keysymForVirtualKey(std::uint32_t vk) {
   for (const auto& [code, keysym] : kSymbols) {
     if (code == vk) return keysym;
   }
+  for (const PlacedKey& key : kPlacedKeys) {
+    if (key.virtualKey == vk) return key.keysym;
+  }
   return 0;
 }
 
-std::string keysymNameForVirtualKey(std::uint32_t virtualKey) {
-  const std::uint32_t keysym = keysymForVirtualKey(virtualKey);
+const char* keyPlaceForVirtualKey(std::uint32_t vk) {
+  for (const PlacedKey& key : kPlacedKeys) {
+    if (key.virtualKey == vk) return key.place;
+  }
+  return nullptr;
+}
+
+std::string keysymName(std::uint32_t keysym) {
   if (keysym == 0) return {};
-  const char* name = XKeysymToString(keysym);
-  return name != nullptr ? name : "";
+  std::array<char, 64> name{};
+  if (xkb_keysym_get_name(keysym, name.data(), name.size()) <= 0) return {};
+  return name.data();
 }
 
 }  // namespace lumaro::platform::qt

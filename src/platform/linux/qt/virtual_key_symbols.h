@@ -8,7 +8,11 @@ namespace lumaro::platform::qt {
 // the key has none here.
 std::uint32_t keysymForVirtualKey(std::uint32_t virtualKey);
 
-// The X name of the key's symbol ("semicolon", "KP_Add", "XF86AudioMute"), or "" when it has none.
-std::string keysymNameForVirtualKey(std::uint32_t virtualKey);
+// The place on the keyboard of a key whose symbol depends on the layout (the punctuation keys), as the
+// keyboard extension names it ("AC10" for the key right of L), or nullptr for any other key.
+const char* keyPlaceForVirtualKey(std::uint32_t virtualKey);
+
+// The X name of a keysym ("semicolon", "KP_Add", "XF86AudioMute"), or "" for 0.
+std::string keysymName(std::uint32_t keysym);
 
 }  // namespace lumaro::platform::qt

@@ -1,9 +1,6 @@
 #include "platform/linux/qt/xcb_global_hotkeys.h"
 
-#include "platform/linux/qt/virtual_key_symbols.h"
-
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,7 +33,6 @@ XcbGlobalHotkeys::XcbGlobalHotkeys() {
   if (x11 == nullptr || x11->connection() == nullptr) return;
   connection_ = x11->connection();
   root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-  symbols_ = xcb_key_symbols_alloc(connection_);
   QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -44,7 +40,6 @@ XcbGlobalHotkeys::~XcbGlobalHotkeys() {
   for (const auto& [id, grab] : grabs_) ungrab(grab.keycodes, grab.modifiers, kLockVariants.size());
   if (connection_ == nullptr) return;
   if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
-  xcb_key_symbols_free(symbols_);
   xcb_flush(connection_);
 }
 
@@ -61,13 +56,7 @@ void XcbGlobalHotkeys::ungrab(const std::vector<std::uint8_t>& keycodes, std::ui
 bool XcbGlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                                       std::function<void()> onPressed) {
   if (connection_ == nullptr || grabs_.contains(id)) return false;
-  const std::uint32_t keysym = keysymForVirtualKey(virtualKey);
-  if (keysym == 0) return false;
-  xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols_, keysym);
-  if (found == nullptr) return false;
-  Grab grab{{}, xcbModifiers(modifiers), std::move(onPressed)};
-  for (xcb_keycode_t* code = found; *code != XCB_NO_SYMBOL; ++code) grab.keycodes.push_back(*code);
-  std::free(found);
+  Grab grab{layout_.keycodes(virtualKey), xcbModifiers(modifiers), std::move(onPressed)};
   if (grab.keycodes.empty()) return false;
 
   std::vector<xcb_void_cookie_t> cookies;
@@ -118,7 +107,7 @@ bool XcbGlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
 }
 
 std::string XcbGlobalHotkeys::keyName(std::uint32_t virtualKey) {
-  return keysymNameForVirtualKey(virtualKey);
+  return layout_.name(virtualKey);
 }
 
 }  // namespace lumaro::platform::qt

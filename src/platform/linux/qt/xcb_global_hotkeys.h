@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "platform/global_hotkeys.h"
+#include "platform/linux/qt/xkb_keyboard_layout.h"
 
 struct xcb_connection_t;
-struct _XCBKeySymbols;
 
 namespace lumaro::platform::qt {
 
@@ -22,7 +22,8 @@ class XcbGlobalHotkeys : public GlobalHotkeys, public QAbstractNativeEventFilter
   bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                       std::function<void()> onPressed) override;
   void unregisterHotkey(HotkeyId id) override;
-  // The X name of the key's symbol: a text such as "Ctrl+Alt+semicolon" names the key back.
+  // The X name of the key's symbol in the active layout: a text such as "Ctrl+Alt+semicolon" names
+  // the key back.
   std::string keyName(std::uint32_t virtualKey) override;
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -38,7 +39,7 @@ class XcbGlobalHotkeys : public GlobalHotkeys, public QAbstractNativeEventFilter
 
   xcb_connection_t* connection_ = nullptr;
   std::uint32_t root_ = 0;
-  _XCBKeySymbols* symbols_ = nullptr;
+  XkbKeyboardLayout layout_;
   std::map<HotkeyId, Grab> grabs_;
 };
 
