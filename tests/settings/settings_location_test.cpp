@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "native_path.h"
 #include "platform/fake/fake_file_store.h"
 #include "platform/fake/fake_system.h"
 
@@ -40,6 +41,21 @@ TEST(SettingsLocation, TheExecutablesFolder) {
   EXPECT_EQ(files.executableFolder(), "/opt/lumaro dev/bin");
   files.executable.clear();
   EXPECT_EQ(files.executableFolder(), "");
+}
+
+TEST(SettingsLocation, ADrivePathKeepsTheSettingsBesideTheExecutable) {
+  using lumaro::testing::nativePath;
+  platform::fake::FakeFiles files;
+  platform::fake::FakeFileStore store;
+  files.executable = nativePath("C:\\Usuários\\Ana\\Área de Trabalho\\Lumaro\\lumaro.exe");
+  files.configDir = nativePath("C:\\Usuários\\Ana\\AppData\\Roaming\\Lumaro");
+  EXPECT_EQ(settingsFilePath(files, store),
+            nativePath("C:\\Usuários\\Ana\\Área de Trabalho\\Lumaro\\Lumaro.ini"));
+  store.readOnlyFolders.insert(nativePath("C:\\Usuários\\Ana\\Área de Trabalho\\Lumaro"));
+  EXPECT_EQ(settingsFilePath(files, store),
+            nativePath("C:\\Usuários\\Ana\\AppData\\Roaming\\Lumaro\\Lumaro.ini"));
+  files.executable = nativePath("C:\\lumaro.exe");
+  EXPECT_EQ(settingsFilePath(files, store), nativePath("C:\\Lumaro.ini"));
 }
 
 }  // namespace

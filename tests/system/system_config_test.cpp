@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "native_path.h"
 #include "platform/fake/fake_file_store.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/system_info.h"
@@ -98,6 +99,15 @@ TEST_F(SystemConfigTest, AFailureStopsAtItsRowWithTheEarlierRowsDone) {
   store.unreadable.insert(kIni);
   EXPECT_EQ(errorOf(platform::kFamily9x, tuned), std::string("Unable to read ") + kIni);
   EXPECT_EQ(ini(), "[386enh]\r\nPageBuffers=128\r\nDMABufferSize=64\r\n");
+}
+
+TEST_F(SystemConfigTest, SystemIniGoesIntoADriveFolderThroughTheIniCode) {
+  using lumaro::testing::nativePath;
+  const std::string windows = nativePath("C:\\WINDOWS");
+  store.files[nativePath("C:\\WINDOWS\\system.ini")] = "[386enh]\r\nkeep=1\r\n";
+  WriteSystemConfig(store, registry, windows, platform::kFamilyNt, tuned);
+  EXPECT_EQ(store.files[nativePath("C:\\WINDOWS\\system.ini")],
+            "[386enh]\r\nkeep=1\r\nPageBuffers=128\r\nDMABufferSize=64\r\n");
 }
 
 }  // namespace
