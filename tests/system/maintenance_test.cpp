@@ -13,6 +13,8 @@
 namespace lumaro::system {
 namespace {
 
+using lumaro::testing::nativePath;
+
 using ::testing::ElementsAre;
 using Launch = platform::fake::FakeProcessLauncher::Launch;
 
@@ -23,13 +25,13 @@ TEST(Maintenance, TheProgramPathIsQuotedAndItsFolderIsTheCurrentDirectory) {
   EXPECT_TRUE(RunAndWait(launcher, maintenanceProgram(files), "", kShowNormal));
   launcher.canStart = false;
   EXPECT_FALSE(RunAndWait(launcher, "/opt/x/y.exe", " -a", 0));  // parameters follow without a blank
-  EXPECT_THAT(launcher.launches, ElementsAre(Launch{"\"/home/ana maria/Windows dir/tuneup.exe\"",
-                                                    "/home/ana maria/Windows dir/", 5},
-                                             Launch{"\"/opt/x/y.exe\" -a", "/opt/x/", 0}));
+  EXPECT_THAT(launcher.launches,
+              ElementsAre(Launch{'"' + nativePath("/home/ana maria/Windows dir/tuneup.exe") + '"',
+                                 nativePath("/home/ana maria/Windows dir/"), 5},
+                          Launch{"\"/opt/x/y.exe\" -a", "/opt/x/", 0}));
 }
 
 TEST(Maintenance, ADriveFolderIsSplitAtItsOwnSeparator) {
-  using lumaro::testing::nativePath;
   platform::fake::FakeFiles files;
   files.windowsDir = nativePath("C:\\WINDOWS");
   EXPECT_EQ(maintenanceProgram(files), nativePath("C:\\WINDOWS\\tuneup.exe"));
