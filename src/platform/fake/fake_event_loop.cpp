@@ -65,24 +65,26 @@ void FakeEventLoop::pause(std::uint32_t ms) {
 void FakeEventLoop::advance(std::uint64_t ms) {
   const std::uint64_t target = now_ + ms;
   runPosted();
-  while (!quitRequested_ && fireNextDue(target)) runPosted();
+  while (!quitPending_ && fireNextDue(target)) runPosted();
   if (now_ < target) now_ = target;
   runPosted();
 }
 
 int FakeEventLoop::run() {
-  runPosted();
-  while (!quitRequested_ && !timers_.empty()) {
+  if (!quitPending_) runPosted();
+  while (!quitPending_ && !timers_.empty()) {
     std::uint64_t next = UINT64_MAX;
     for (const auto& entry : timers_) next = std::min(next, entry.second.due);
     fireNextDue(next);
     runPosted();
   }
+  quitPending_ = false;
   return exitCode_;
 }
 
 void FakeEventLoop::quit(int exitCode) {
   quitRequested_ = true;
+  quitPending_ = true;
   exitCode_ = exitCode;
 }
 

@@ -29,6 +29,7 @@ class FakeEventLoop : public EventLoop {
   const std::vector<std::uint32_t>& pauses() const { return pauses_; }
   std::size_t pendingMessageCount() const { return posted_.size(); }
   std::size_t activeTimerCount() const { return timers_.size(); }
+  // Whether quit was ever called.
   bool quitRequested() const { return quitRequested_; }
   int exitCode() const { return exitCode_; }
   int processPendingCalls() const { return processPendingCalls_; }
@@ -50,6 +51,7 @@ class FakeEventLoop : public EventLoop {
   std::deque<Callback> posted_;
   std::vector<std::uint32_t> pauses_;
   bool quitRequested_ = false;
+  bool quitPending_ = false;  // ends the current or next run, and only that one
   int exitCode_ = 0;
   int processPendingCalls_ = 0;
 };

@@ -54,9 +54,13 @@ class FakeKeyEvents : public KeyEvents {
 
 class FakeClipboard : public Clipboard {
  public:
-  void clear() override { ++clears; }
+  void clear() override {
+    ++clears;
+    text.clear();
+  }
 
   int clears = 0;
+  std::string text;  // what another program put there
 };
 
 }  // namespace lumaro::platform::fake

@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -15,8 +17,19 @@ class FakeRegistry : public Registry {
     if (failing) return false;
     const std::string path = key + '\\' + name;
     writes.push_back(path + '=' + std::to_string(value));
-    values[path] = value;
+    values[spellingOf(path)] = value;
     return true;
+  }
+
+  // The spelling `values` keeps `path` under: the first one written, as names ignore case.
+  std::string spellingOf(const std::string& path) const {
+    for (const auto& entry : values) {
+      if (std::equal(path.begin(), path.end(), entry.first.begin(), entry.first.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+          }))
+        return entry.first;
+    }
+    return path;
   }
 
   bool failing = false;

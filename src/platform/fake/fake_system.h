@@ -25,7 +25,10 @@ class FakeSystemInfo : public SystemInfo {
 
 class FakeFiles : public Files {
  public:
-  bool fileExists(const std::string& path) override { return existing.contains(path); }
+  // The running executable is there, as it is for the real service.
+  bool fileExists(const std::string& path) override {
+    return path == executablePath() || existing.contains(path);
+  }
   // In the system's own form, as a real backend hands them out ('\\' on Windows).
   std::string executablePath() override { return nativeForm(executable); }
   std::string windowsDirectory() override { return nativeForm(windowsDir); }
@@ -54,15 +57,19 @@ class FakeMessageBox : public MessageNotice {
   std::function<void(const std::string&)> onShow;
 };
 
+// A name is held by another copy (heldElsewhere) or by a claim made here before: either refuses it.
 class FakeInstanceGuard : public InstanceGuard {
  public:
   bool claim(const std::string& name) override {
     claims.push_back(name);
-    return !heldElsewhere.contains(name);
+    return !heldElsewhere.contains(name) && held_.insert(name).second;
   }
 
   std::set<std::string> heldElsewhere;
   std::vector<std::string> claims;
+
+ private:
+  std::set<std::string> held_;
 };
 
 class FakeRestoreChannel : public RestoreChannel {
@@ -72,9 +79,12 @@ class FakeRestoreChannel : public RestoreChannel {
     handler = std::move(onRequest);
     return true;
   }
+  // Reaches this channel's own listener only: another copy is the test's to play with deliver().
   bool send(const std::string& name) override {
     sent.push_back(name);
-    return false;
+    if (name.empty() || name != listening) return false;
+    deliver();
+    return true;
   }
   // Delivers one request from another process.
   void deliver() {

@@ -34,17 +34,6 @@ TEST(QtEventLoopTest, TimerRepeatsAfterItsIntervalUntilStoppedFromItsOwnCallback
   loop.stopTimer(12345);
 }
 
-TEST(QtEventLoopTest, PostedMessagesRunLaterFromTheLoopInOrder) {
-  QtEventLoop loop;
-  std::vector<int> ran;
-  for (int i = 1; i <= 3; ++i) loop.post([&ran, i] { ran.push_back(i); });
-  EXPECT_TRUE(ran.empty());
-
-  loop.processPending();
-
-  EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
-}
-
 TEST(QtEventLoopTest, PauseBlocksWithoutRunningMessages) {
   QtEventLoop loop;
   bool ran = false;

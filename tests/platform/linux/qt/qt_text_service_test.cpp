@@ -46,25 +46,6 @@ TEST(QtTextService, GigabyteTrayFiguresKeepTheirInkInsideTheTraySquare) {
   }
 }
 
-TEST(QtTextService, DrawsSolidPixelsOnlyInsideTheClipAndKeepsTheTopByteClear) {
-  constexpr std::uint32_t kWhite = 0x00FFFFFF, kRed = 0x00FF0000;
-  std::vector<std::uint32_t> pixels(40 * 20, kWhite);
-  QtTextService text;
-  text.drawText({pixels.data(), 40, 20}, {0, 0, 12, 20}, 1, 2, "HHHHHH", {"Arial", 14, true}, kRed);
-  int red = 0;
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 40; ++x) {
-      const std::uint32_t p = pixels[y * 40 + x];
-      ASSERT_TRUE(p == kWhite || p == kRed) << std::hex << p << " at " << x << "," << y;  // no blending
-      if (p == kRed) {
-        ++red;
-        EXPECT_LT(x, 12);
-      }
-    }
-  }
-  EXPECT_GT(red, 10);
-}
-
 TEST(QtTextService, TurnedTextRunsUpwardInsideItsTurnedCell) {
   constexpr std::uint32_t kWhite = 0x00FFFFFF, kBlack = 0;
   std::vector<std::uint32_t> pixels(30 * 60, kWhite);

@@ -1,0 +1,105 @@
+// The Qt-side services of the Linux backend held to the platform contracts, on the offscreen platform.
+// The tray, the global hotkeys and the session control need a desktop or a system bus: their suites
+// run on the fakes, and the desktop's own behaviour is checked by the GUI tests.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "platform/contract/desktop_contract.h"
+#include "platform/contract/event_loop_contract.h"
+#include "platform/contract/hotkeys_contract.h"
+#include "platform/contract/instance_contract.h"
+#include "platform/contract/text_service_contract.h"
+#include "platform/linux/qt/local_restore_channel.h"
+#include "platform/linux/qt/qt_clipboard.h"
+#include "platform/linux/qt/qt_desktop.h"
+#include "platform/linux/qt/qt_event_loop.h"
+#include "platform/linux/qt/qt_message_box.h"
+#include "platform/linux/qt/qt_text_service.h"
+#include "platform/linux/qt/xcb_global_hotkeys.h"
+#include "platform/linux/qt/xcb_key_events.h"
+#include "platform/linux/temp_dir.h"
+
+namespace lumaro::platform::qt {
+namespace {
+
+using namespace contract;
+using linuxos::testing::TempDir;
+
+struct QtEventLoopSubject : EventLoopSubject {
+  EventLoop& loop() override { return real; }
+  QtEventLoop real;
+};
+LUMARO_CONTRACT(EventLoopContract, Qt, [] { return std::make_unique<QtEventLoopSubject>(); });
+
+struct LocalRestoreChannelSubject : RestoreChannelSubject {
+  RestoreChannel& listener() override { return listening; }
+  RestoreChannel& sender() override { return sending; }
+  std::string freeName() override { return "LUMARO2"; }
+  bool runLoopUntil(const std::function<bool()>& done) override { return QTest::qWaitFor(done, 3000); }
+  TempDir runtime;
+  LocalRestoreChannel listening{runtime.path()};
+  LocalRestoreChannel sending{runtime.path()};
+};
+LUMARO_CONTRACT(RestoreChannelContract, Qt, [] { return std::make_unique<LocalRestoreChannelSubject>(); });
+
+struct QtTextServiceSubject : TextServiceSubject {
+  TextService& text() override { return real; }
+  QtTextService real;
+};
+LUMARO_CONTRACT(TextServiceContract, Qt, [] { return std::make_unique<QtTextServiceSubject>(); });
+
+struct QtDesktopSubject : DesktopSubject, ClipboardSubject, KeyEventsSubject, MessageNoticeSubject {
+  Desktop& desktop() override { return desktopReal; }
+  Clipboard& clipboard() override { return clipboardReal; }
+  void put(const std::string& text) override {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  }
+  std::string text() override { return QGuiApplication::clipboard()->text().toStdString(); }
+  KeyEvents& keyEvents() override { return keys; }
+  MessageNotice& notice() override { return messages; }
+  // Presses OK on the box once it shows; should it never show, ends its loop instead of hanging.
+  void dismissNext() override {
+    poll.callOnTimeout([this] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box == nullptr || !box->isVisible()) continue;
+        seen = {box->windowTitle().toStdString(), box->text().toStdString()};
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    poll.start(10);
+    safety.setSingleShot(true);
+    safety.callOnTimeout([] { QCoreApplication::exit(); });
+    safety.start(5000);
+  }
+  bool sawNotice(const std::string& caption, const std::string& text) override {
+    return seen == std::pair{caption, text};
+  }
+  QtDesktop desktopReal;
+  QtClipboard clipboardReal;
+  XcbKeyEvents keys;
+  QtMessageBox messages;
+  QTimer poll;
+  QTimer safety;
+  std::pair<std::string, std::string> seen;
+};
+LUMARO_CONTRACT(DesktopContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
+LUMARO_CONTRACT(ClipboardContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
+LUMARO_CONTRACT(KeyEventsContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
+LUMARO_CONTRACT(MessageNoticeContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
+
+// Without an X server nothing registers; the suite checks that nothing is held then.
+struct XcbGlobalHotkeysSubject : GlobalHotkeysSubject {
+  GlobalHotkeys& hotkeys() override { return real; }
+  bool press(std::uint32_t, std::uint32_t) override { return false; }
+  XcbGlobalHotkeys real;
+};
+LUMARO_CONTRACT(GlobalHotkeysContract, Qt, [] { return std::make_unique<XcbGlobalHotkeysSubject>(); });
+
+}  // namespace
+}  // namespace lumaro::platform::qt
