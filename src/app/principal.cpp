@@ -182,10 +182,12 @@ void TfrmPrincipal::WMRestoreRequest() {
   TrayIcon->RestoreFromTray();
 }
 
-void TfrmPrincipal::AppExceptionHandler(const std::exception&) {
-  // Nothing is shown: let what is pending run, then hold the thread as the program always has. A
-  // program on its way out holds nobody up: whoever asked it to close does not wait for the pause.
+void TfrmPrincipal::AppExceptionHandler(const std::exception& error) {
+  // Nothing is shown: let what is pending run, then hold the thread as the program always has. The
+  // session log gets a line, so that the pause has a cause someone can find. A program on its way out
+  // holds nobody up: whoever asked it to close does not wait for the pause.
   application().processMessages();
+  services_.messageBox.note(application().title(), error.what());
   if (!application().terminated()) application().loop().pause(kExceptionPauseMs);
 }
 

@@ -321,7 +321,8 @@ class TfrmPrincipal : public toolkit::Form {
   // The off-screen picture the tray menu's gradients are made in; made on first use.
   std::unique_ptr<toolkit::Bitmap> menuBitmap_;
   // The last report the progress window was given in this run.
-  int lastShownProgress_ = 0;
+  static constexpr int kNothingShown = -1;
+  int lastShownProgress_ = kNothingShown;
 };
 
 // The share in MB that a quick-run caption names between its ":" and "MB", if any.

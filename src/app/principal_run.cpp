@@ -38,7 +38,7 @@ void TfrmPrincipal::MMBeforeDefrag() {
   application().processMessages();
   Defragging = true;
   FreeRamAtStart = monitor::megabytes(MM->FreeMemory());
-  lastShownProgress_ = 0;
+  lastShownProgress_ = kNothingShown;
 }
 
 void TfrmPrincipal::MMProgress(int progress) {
@@ -55,6 +55,10 @@ void TfrmPrincipal::MMProgress(int progress) {
 }
 
 void TfrmPrincipal::showInProgressWindow(int progress) {
+  // A run reports every block, two thousand times for a gigabyte: the window shows only what a new
+  // percentage brings, so that a run on the desktop neither reads memory figures nor lays out its
+  // read-outs more often than they can change on screen.
+  if (progress == lastShownProgress_) return;
   lastShownProgress_ = progress;
   if (!chkboxVisualBar->checked()) return;
 

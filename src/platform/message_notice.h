@@ -11,6 +11,9 @@ class MessageNotice {
 
   // Returns when the user dismisses the box.
   virtual void show(const std::string& caption, const std::string& text) = 0;
+
+  // A line for the session log (the error stream) only, for what is reported without a box.
+  virtual void note(const std::string& caption, const std::string& text) = 0;
 };
 
 }  // namespace lumaro::platform

@@ -41,22 +41,33 @@ std::string withoutLineBreaks(std::string_view text) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view bytes) {
+IniDocument::IniDocument(std::string_view bytes) : text_(bytes) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines_.emplace_back(bytes.substr(start, i - start));
+    lines_.push_back(Line{start, i - start});
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines_.emplace_back(bytes.substr(start));
+  if (start < bytes.size()) lines_.push_back(Line{start, bytes.size() - start});
+}
+
+std::string_view IniDocument::line(std::size_t index) const {
+  return std::string_view(text_).substr(lines_[index].start, lines_[index].size);
+}
+
+IniDocument::Line IniDocument::stored(std::string_view text) {
+  const Line added{text_.size(), text.size()};
+  text_ += text;
+  return added;
 }
 
 IniDocument::Place IniDocument::find(std::string_view section, std::string_view key) const {
   Place place;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     std::string_view name;
-    if (sectionHeader(lines_[i], name)) {
+    const std::string_view text = line(i);
+    if (sectionHeader(text, name)) {
       // Only the first section of that name counts.
       if (place.section) break;
       if (toolkit::sameText(name, section)) {
@@ -66,11 +77,10 @@ IniDocument::Place IniDocument::find(std::string_view section, std::string_view 
       continue;
     }
     if (!place.section) continue;
-    if (!trimBlanks(lines_[i]).empty()) place.sectionEnd = i + 1;
+    if (!trimBlanks(text).empty()) place.sectionEnd = i + 1;
     std::string_view lineKey;
     std::string_view lineValue;
-    if (!place.key && keyLine(lines_[i], lineKey, lineValue) && toolkit::sameText(lineKey, key))
-      place.key = i;
+    if (!place.key && keyLine(text, lineKey, lineValue) && toolkit::sameText(lineKey, key)) place.key = i;
   }
   return place;
 }
@@ -80,7 +90,7 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
   if (!place.key) return std::nullopt;
   std::string_view lineKey;
   std::string_view text;
-  keyLine(lines_[*place.key], lineKey, text);
+  keyLine(line(*place.key), lineKey, text);
   if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
     text = text.substr(1, text.size() - 2);
   }
@@ -93,17 +103,17 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     // The key keeps the spelling the file gives it.
     std::string_view lineKey;
     std::string_view oldValue;
-    keyLine(lines_[*place.key], lineKey, oldValue);
-    lines_[*place.key] = std::string(lineKey) + '=' + withoutLineBreaks(value);
+    keyLine(line(*place.key), lineKey, oldValue);
+    lines_[*place.key] = stored(std::string(lineKey) + '=' + withoutLineBreaks(value));
     return;
   }
-  std::string line = withoutLineBreaks(key) + '=' + withoutLineBreaks(value);
+  const std::string entry = withoutLineBreaks(key) + '=' + withoutLineBreaks(value);
   if (place.section) {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), std::move(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), stored(entry));
     return;
   }
-  lines_.push_back('[' + withoutLineBreaks(section) + ']');
-  lines_.push_back(std::move(line));
+  lines_.push_back(stored('[' + withoutLineBreaks(section) + ']'));
+  lines_.push_back(stored(entry));
 }
 
 bool IniDocument::remove(std::string_view section, std::string_view key) {
@@ -115,11 +125,11 @@ bool IniDocument::remove(std::string_view section, std::string_view key) {
 
 std::string IniDocument::bytes() const {
   std::size_t size = 0;
-  for (const auto& line : lines_) size += line.size() + 2;
+  for (const Line& each : lines_) size += each.size + 2;
   std::string out;
   out.reserve(size);
-  for (const auto& line : lines_) {
-    out += line;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    out += line(i);
     out += "\r\n";
   }
   return out;

@@ -31,14 +31,25 @@ class IniDocument {
   std::string bytes() const;
 
  private:
+  // Every line is a stretch of one buffer: the file's bytes, then the text of each line a change
+  // wrote. Reading a file costs one copy and no allocation a line, which matters because every read
+  // of a setting parses the whole file again.
+  struct Line {
+    std::size_t start;
+    std::size_t size;
+  };
   struct Place {
     std::optional<std::size_t> section;  // the header line
     std::optional<std::size_t> key;      // the key's line
     std::size_t sectionEnd = 0;          // after the section's last non-blank line
   };
   Place find(std::string_view section, std::string_view key) const;
+  std::string_view line(std::size_t index) const;
+  // Adds a line's text to the buffer.
+  Line stored(std::string_view text);
 
-  std::vector<std::string> lines_;
+  std::string text_;
+  std::vector<Line> lines_;
 };
 
 }  // namespace lumaro::settings

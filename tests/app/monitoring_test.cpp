@@ -16,6 +16,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::Pair;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
 
@@ -123,6 +124,23 @@ TEST_F(MonitoringTest, ABrokenSourceIsReportedOnceAndTheFiguresComeBackWithIt) {
   tick();
   tick();
   EXPECT_EQ(fakes.loop.pauses().size(), 3u);
+  EXPECT_EQ(fakes.messageBox.notes.size(), 3u);  // each report leaves its line in the session log
+}
+
+TEST_F(MonitoringTest, FiguresGarbledFromTheStartAreReportedByTheFirstTickAloneAndOnlyInTheLog) {
+  fakes.memory.setStatus({});
+  TfrmPrincipal& w = started();
+  EXPECT_TRUE(fakes.loop.pauses().empty());  // the start-up takes a total of 0 and reports nothing
+  // Restore requests and hides between the ticks raise nothing either.
+  for (int i = 0; i < 10; ++i) {
+    tick();
+    fakes.restoreChannel.deliver();
+    EXPECT_TRUE(w.visible());
+    w.hide();
+  }
+  EXPECT_THAT(fakes.loop.pauses(), ElementsAre(15000u));
+  EXPECT_THAT(fakes.messageBox.notes, ElementsAre(Pair("Lumaro", "Garbled memory figures")));
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 
 TEST_F(MonitoringTest, ProcessorColoursAndClampedLoad) {
@@ -238,6 +256,30 @@ TEST_F(MonitoringTest, FreeReadOutNeverShowsLessThanAtTheStart) {
   w.btnDefrag->click();
   EXPECT_EQ(shown[1], "300M");
   EXPECT_EQ(program.progressWindow().lblFreeRam->caption(), "320M");
+}
+
+TEST_F(MonitoringTest, TheProgressWindowTakesOnlyNewPercentages) {
+  TfrmPrincipal& w = started();
+  w.trkbarAutoLiberar->setPosition(w.trkbarAutoLiberar->max());  // no automatic run
+  w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 198);    // 200 blocks: 400 reports
+  const auto readsOfARun = [&] {
+    const int before = fakes.memory.statusReads();
+    w.btnDefrag->click();
+    return fakes.memory.statusReads() - before;
+  };
+  const int hidden = readsOfARun();
+  w.chkboxVisualBar->setChecked(true);
+  std::vector<std::string> captions;
+  onProgress = [&](int) { captions.push_back(program.progressWindow().lblProgress->caption()); };
+  const int shown = readsOfARun();
+  ASSERT_EQ(progress.size(), 800u);
+  // One reading for each percentage from 0 to 100, not one for each of the 400 reports.
+  EXPECT_LE(shown - hidden, 101);
+  // Every report still finds the read-out at the percentage before it, never further behind.
+  for (std::size_t i = 1; i < captions.size(); ++i) {
+    EXPECT_EQ(captions[i], std::to_string(progress[400 + i - 1]) + "%") << i;
+  }
+  EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
 }
 
 TEST_F(MonitoringTest, CriticalLevelRequestsARunAndTheGateHoldsItBack) {

@@ -62,6 +62,21 @@ TEST_F(PrincipalSettingsTest, ExitSavesTheVersionThenTheListInOrder) {
       "RxSpinAntiCrash_Value=15\r\n");
 }
 
+TEST_F(PrincipalSettingsTest, AStartWithoutAReadableTotalLeavesTheStoredMemorySlidersAsTheyWere) {
+  fakes.memory.setStatus({});
+  const std::string sliders =
+      "TrkBarLiberar_Position=100\r\ntrkbarAutoLiberar_Position=50\r\nTrkBarMaxCache_Position=300\r\n"
+      "TrkBarMinCache_Position=200\r\n";
+  stored(sliders + "RadioButton4_Checked=True\r\n");
+  TfrmPrincipal& w = started();
+  EXPECT_TRUE(w.RadioButton4->checked());  // everything else loads as ever
+  program.application().post([this] { program.endSession(); });
+  EXPECT_EQ(program.run(), 0);
+  EXPECT_THAT(file(), HasSubstr("[TfrmPrincipal]\r\n" + sliders));
+  EXPECT_THAT(file(), HasSubstr("FormVersion=0\r\n"));
+  EXPECT_EQ(file().find("Liberar_Position=0"), std::string::npos);
+}
+
 TEST_F(PrincipalSettingsTest, StoredValuesReachTheControlsAndTheirHandlersAtStart) {
   stored(
       "ICONE=1\r\nchkboxAutoRun_Checked=False\r\nRadioButton4_Checked=True\r\nRxSpinAutoRecoverTime_Value=2."

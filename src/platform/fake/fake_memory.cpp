@@ -7,6 +7,7 @@ namespace lumaro::platform::fake {
 FakeMemory::~FakeMemory() = default;
 
 MemoryStatus FakeMemory::status() {
+  ++statusReads_;
   return status_;
 }
 

@@ -27,6 +27,7 @@ class FakeMemory : public Memory {
   const std::vector<void*>& releases() const { return releases_; }
   std::size_t held() const { return held_.size(); }
   int refusedCommits() const { return refused_; }
+  int statusReads() const { return statusReads_; }
   // Releases of an address not held (a fault in the client).
   int strayReleases() const { return strayReleases_; }
 
@@ -37,6 +38,7 @@ class FakeMemory : public Memory {
   std::vector<void*> releases_;
   std::vector<std::unique_ptr<std::byte[]>> held_;
   int refused_ = 0;
+  int statusReads_ = 0;
   int strayReleases_ = 0;
 };
 

@@ -45,15 +45,20 @@ class FakeFiles : public Files {
   }
 };
 
-// Records every message shown; `onShow` runs while the box is "open", as a modal box lets messages run.
+// Records every message shown and noted; `onShow` runs while the box is "open", as a modal box lets
+// messages run.
 class FakeMessageBox : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override {
     shown.emplace_back(caption, text);
     if (onShow) onShow(text);
   }
+  void note(const std::string& caption, const std::string& text) override {
+    notes.emplace_back(caption, text);
+  }
 
   std::vector<std::pair<std::string, std::string>> shown;
+  std::vector<std::pair<std::string, std::string>> notes;
   std::function<void(const std::string&)> onShow;
 };
 

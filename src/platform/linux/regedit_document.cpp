@@ -104,7 +104,10 @@ void RegeditDocument::setDword(std::string_view key, std::string_view name, std:
 }
 
 std::string RegeditDocument::bytes() const {
+  std::size_t size = 0;
+  for (const auto& line : lines_) size += line.size() + 2;
   std::string out;
+  out.reserve(size);
   for (const auto& line : lines_) {
     out += line;
     out += "\r\n";

@@ -13,10 +13,14 @@ QString displayText(const std::string& text) {
 }
 }  // namespace
 
-void QtMessageBox::show(const std::string& caption, const std::string& text) {
-  // Also on the error stream, for a session log or a screen nobody watches.
+void QtMessageBox::note(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(),
                displayText(text).replace('\n', ' ').toStdString().c_str());
+}
+
+void QtMessageBox::show(const std::string& caption, const std::string& text) {
+  // Also in the session log, for a screen nobody watches.
+  note(caption, text);
   if (dismissed_) return;
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), displayText(text), QMessageBox::Ok);
   box.setObjectName(QStringLiteral("lumaroMessage"));

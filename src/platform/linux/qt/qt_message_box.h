@@ -11,6 +11,8 @@ namespace lumaro::platform::qt {
 class QtMessageBox : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override;
+  // On the error stream, where a session log or a terminal keeps it.
+  void note(const std::string& caption, const std::string& text) override;
 
   // The program is ending: closes the box on screen, if any, and every later one at once, so that
   // nothing holds up the close. Each message still reaches the error stream.

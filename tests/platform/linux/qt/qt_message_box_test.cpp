@@ -48,6 +48,13 @@ TEST(QtMessageBoxTest, ShowsCaptionAndPlainTextWithLineBreaksUntilOk) {
   EXPECT_EQ(buttons, 1);
 }
 
+TEST(QtMessageBoxTest, ANoteIsOneLineOnTheErrorStreamAndNoBox) {
+  testing::internal::CaptureStderr();
+  QtMessageBox().note("Lumaro", "First line\rSecond line");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Lumaro: First line Second line\n");
+  EXPECT_EQ(openMessage(), nullptr);
+}
+
 TEST(QtMessageBoxTest, AnEndingProgramClosesTheOpenBoxAndShowsNoMore) {
   QtMessageBox messages;
   bool sawBox = false;

@@ -1,0 +1,171 @@
+#include "platform/win32/ui/drawn_menu_window.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+namespace lumaro::platform::win32 {
+
+DrawnMenuWindow::DrawnMenuWindow(toolkit::DrawnMenu& menu, platform::TextService& text, Choice onChoice,
+                                 std::function<void()> onClosed)
+    : menu_(menu), picture_(menu, text), onChoice_(std::move(onChoice)), onClosed_(std::move(onClosed)) {
+  window_ = std::make_unique<OwnWindow>(
+      OwnWindow::Shape{.className = L"LumaroDrawnMenu",
+                       .parent = nullptr,
+                       .style = WS_POPUP,
+                       .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW},
+      [this](UINT message, WPARAM wParam, LPARAM lParam) { return handle(message, wParam, lParam); });
+}
+
+DrawnMenuWindow::~DrawnMenuWindow() {
+  // Destroying the window must not report a close to an owner that is going away itself.
+  onClosed_ = nullptr;
+  closing_ = true;
+  if (GetCapture() == window_->handle()) ReleaseCapture();
+}
+
+void DrawnMenuWindow::popup(int x, int y) {
+  const toolkit::Size size = picture_.size();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& room = monitor.rcWork;
+    if (x + size.width > room.right) x = std::max(static_cast<int>(room.left), x - size.width);
+    if (y + size.height > room.bottom) y = std::max(static_cast<int>(room.top), y - size.height);
+  }
+  ignoreLeftUp_ = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+  ignoreRightUp_ = (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0;
+  SetWindowPos(window_->handle(), HWND_TOPMOST, x, y, size.width, size.height, SWP_SHOWWINDOW);
+  // Keys come to the focused window: the popup takes the foreground as menus do.
+  SetForegroundWindow(window_->handle());
+  SetFocus(window_->handle());
+  SetCapture(window_->handle());
+  open_ = true;
+}
+
+void DrawnMenuWindow::paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window_->handle(), &paint);
+  const toolkit::Bitmap& bitmap = picture_.paint(selected_);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = bitmap.width();
+  info.bmiHeader.biHeight = -bitmap.height();  // rows top to bottom
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  // 0x00RRGGBB is the 32-bit DIB's own pixel order.
+  SetDIBitsToDevice(dc, 0, 0, bitmap.width(), bitmap.height(), 0, 0, 0, bitmap.height(),
+                    bitmap.pixels().data(), &info, DIB_RGB_COLORS);
+  EndPaint(window_->handle(), &paint);
+}
+
+void DrawnMenuWindow::select(int index) {
+  if (index == selected_) return;
+  selected_ = index;
+  InvalidateRect(window_->handle(), nullptr, FALSE);
+}
+
+void DrawnMenuWindow::close() {
+  if (!open_ || closing_) return;
+  closing_ = true;
+  open_ = false;
+  if (GetCapture() == window_->handle()) ReleaseCapture();
+  ShowWindow(window_->handle(), SW_HIDE);
+  closing_ = false;
+  if (onClosed_) onClosed_();
+}
+
+void DrawnMenuWindow::choose(int index) {
+  // The choice runs after the popup is gone, as a menu's command does. The owner may destroy this
+  // window when told it closed: keep what the choice needs.
+  Choice onChoice = onChoice_;
+  close();
+  onChoice(index);
+}
+
+void DrawnMenuWindow::typed(wchar_t key) {
+  if (key > 0x7F) return;
+  bool unique = false;
+  const int found = picture_.itemWithKey(static_cast<char>(std::tolower(static_cast<unsigned char>(key))),
+                                         selected_, unique);
+  if (found < 0) return;
+  if (unique) {
+    choose(found);
+  } else {
+    select(found);
+  }
+}
+
+bool DrawnMenuWindow::onKey(WPARAM key) {
+  switch (key) {
+    case VK_ESCAPE:
+      close();
+      return true;
+    case VK_DOWN:
+      select(picture_.nextSelectable(selected_, 1));
+      return true;
+    case VK_UP:
+      select(picture_.nextSelectable(selected_, -1));
+      return true;
+    case VK_RETURN:
+      if (selected_ >= 0) choose(selected_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::optional<LRESULT> DrawnMenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Messages of the window's creation come before the window is ours.
+  if (!window_) return std::nullopt;
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const auto itemAt = [this](POINT point) {
+    const int index = picture_.itemAt({static_cast<int>(point.x), static_cast<int>(point.y)});
+    return index >= 0 && menu_.selectable(index) ? index : -1;
+  };
+  switch (message) {
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_MOUSEMOVE:
+      select(itemAt(at));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      // With the capture, a press anywhere else on the screen comes here too.
+      RECT client{};
+      GetClientRect(window_->handle(), &client);
+      if (!PtInRect(&client, at)) close();
+      return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+      bool& ignore = message == WM_LBUTTONUP ? ignoreLeftUp_ : ignoreRightUp_;
+      if (std::exchange(ignore, false)) return 0;
+      if (const int chosen = itemAt(at); chosen >= 0) choose(chosen);
+      return 0;
+    }
+    case WM_KEYDOWN:
+      if (onKey(wParam)) return 0;
+      return std::nullopt;
+    case WM_CHAR:
+      typed(static_cast<wchar_t>(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) close();
+      return std::nullopt;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window_->handle()) close();
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/text_service.h"
+
+namespace lumaro::platform::win32 {
+
+// Text through GDI without antialiasing (NONANTIALIASED_QUALITY), as the classic desktop draws it.
+// Fonts are made once per family, height and style, and drawing goes through one 32-bit DIB section
+// that grows to the largest target seen.
+class GdiTextService : public TextService {
+ public:
+  GdiTextService();
+  ~GdiTextService() override;
+  GdiTextService(const GdiTextService&) = delete;
+  GdiTextService& operator=(const GdiTextService&) = delete;
+
+  TextExtent textExtent(const TextFont& font, std::string_view text) override;
+  void drawText(PixelTarget target, PixelRect clip, int x, int y, std::string_view text, const TextFont& font,
+                std::uint32_t rgb) override;
+
+ private:
+  using FontKey = std::tuple<std::string, int, bool, bool, bool, int>;
+
+  HFONT fontFor(const TextFont& font);
+  // A canvas at least `width` × `height`, selected into the memory DC.
+  std::uint32_t* canvas(int width, int height);
+
+  HDC dc_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ initialBitmap_ = nullptr;
+  HGDIOBJ initialFont_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+  std::map<FontKey, HFONT> fonts_;
+};
+
+}  // namespace lumaro::platform::win32

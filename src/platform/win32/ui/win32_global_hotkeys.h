@@ -1,0 +1,37 @@
+#pragma once
+#include <map>
+
+#include "platform/global_hotkeys.h"
+#include "platform/win32/ui/own_window.h"
+
+namespace lumaro::platform::win32 {
+
+// RegisterHotKey on a message-only window of our own; WM_HOTKEY runs the combination's handler. The
+// modifier flags are the system's own (MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4).
+class Win32GlobalHotkeys : public GlobalHotkeys {
+ public:
+  Win32GlobalHotkeys();
+  ~Win32GlobalHotkeys() override;
+
+  bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
+                      std::function<void()> onPressed) override;
+  void unregisterHotkey(HotkeyId id) override;
+  // The keyboard layout's name of the key (GetKeyNameTextW), as classic shortcut texts name it.
+  std::string keyName(std::uint32_t virtualKey) override;
+
+  HWND window() const { return window_.handle(); }
+
+ private:
+  struct Held {
+    int systemId;
+    std::function<void()> onPressed;
+  };
+
+  std::optional<LRESULT> handle(UINT message, WPARAM wParam);
+
+  OwnWindow window_;
+  std::map<HotkeyId, Held> held_;
+  int nextSystemId_ = 1;
+};
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,31 @@
+#include "platform/win32/ui/window_restore_channel.h"
+
+#include <stdexcept>
+
+#include "platform/win32/ui/wide_text.h"
+
+namespace lumaro::platform::win32 {
+
+bool WindowRestoreChannel::listen(const std::string& name, std::function<void()> onRequest) {
+  onRequest_ = std::move(onRequest);
+  const std::wstring className = toWide(name);
+  try {
+    window_ = std::make_unique<OwnWindow>(
+        OwnWindow::Shape{.className = className.c_str(), .parent = nullptr, .style = WS_POPUP},
+        [this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+          if (message != kRestoreMessage) return std::nullopt;
+          if (onRequest_) onRequest_();
+          return 0;
+        });
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+  return true;
+}
+
+bool WindowRestoreChannel::send(const std::string& name) {
+  const HWND listener = FindWindowW(toWide(name).c_str(), nullptr);
+  return listener != nullptr && PostMessageW(listener, kRestoreMessage, 0, 0) != FALSE;
+}
+
+}  // namespace lumaro::platform::win32

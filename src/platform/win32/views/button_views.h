@@ -1,0 +1,19 @@
+#pragma once
+#include <memory>
+
+#include "platform/win32/views/control_view.h"
+#include "toolkit/check_box.h"
+#include "toolkit/simple_controls.h"
+
+namespace lumaro::platform::win32 {
+
+// Buttons of the system's button class, created as children of `parent`'s window. Check boxes and radio
+// buttons never check themselves: the model decides and the view shows it.
+std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, ControlView& parent,
+                                            toolkit::Application& app);
+std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, ControlView& parent,
+                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, ControlView& parent,
+                                                 toolkit::Application& app);
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,14 @@
+#pragma once
+#include <memory>
+
+#include "platform/win32/views/control_view.h"
+#include "toolkit/combo_box.h"
+
+namespace lumaro::platform::win32 {
+
+// A combo box of the common controls, editable for the DropDown style; created as a child of `parent`'s
+// window.
+std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, ControlView& parent,
+                                              toolkit::Application& app);
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,13 @@
+#pragma once
+#include <memory>
+
+#include "platform/win32/views/control_view.h"
+#include "toolkit/painted_control.h"
+
+namespace lumaro::platform::win32 {
+
+// A window of our own that shows the control's picture; created as a child of `parent`'s window.
+std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, ControlView& parent,
+                                                    toolkit::Application& app);
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,126 @@
+#include "platform/win32/views/spin_edit_view.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/win32/views/own_window_view.h"
+#include "platform/win32/views/view_window.h"
+#include "platform/win32/views/wide_text.h"
+
+namespace lumaro::platform::win32 {
+
+namespace {
+
+// The fewest decimals that show the increment exactly (at most 6).
+int decimalsOf(double increment) {
+  int decimals = 0;
+  for (double scaled = std::abs(increment); decimals < 6 && scaled != std::round(scaled); scaled *= 10) {
+    ++decimals;
+  }
+  return decimals;
+}
+
+// The number a text shows, if it is one ("," may stand for the decimal point).
+std::optional<double> numberIn(std::string text) {
+  for (char& c : text) {
+    if (c == ',') c = '.';
+  }
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// The arrows step the model by its increment; the model keeps the value in range. The arrows' own
+// position never moves, so they never run out of steps.
+class SpinEditView : public OwnWindowView {
+ public:
+  SpinEditView(toolkit::SpinEdit& model, ControlView& parent, toolkit::Application& app)
+      : OwnWindowView(model, createOwnWindow(parent.window()), &parent, app),
+        model_(model),
+        editor_(createSystemWindow(L"EDIT", window(), WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                                   WS_EX_CLIENTEDGE)),
+        arrows_(createSystemWindow(UPDOWN_CLASSW, window(), WS_VISIBLE | UDS_ARROWKEYS)) {
+    adopt(editor_);
+    adopt(arrows_);
+    SendMessageW(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(editor_), 0);
+    SendMessageW(arrows_, UDM_SETRANGE32, 0, 100);
+    SendMessageW(arrows_, UDM_SETPOS32, 0, 50);
+  }
+
+  HWND focusWindow() const override { return editor_; }
+
+  std::optional<LRESULT> message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_SIZE && window == this->window()) layOut();
+    return OwnWindowView::message(window, message, wParam, lParam);
+  }
+
+  std::optional<LRESULT> notification(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == UDN_DELTAPOS) {
+      const int steps = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
+      userAction([&] { model_.setValue(model_.value() + steps * model_.increment()); });
+      return TRUE;  // the arrows keep their position
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+      if (!refreshing()) typed();
+      return 0;
+    }
+    if (message == WM_CTLCOLORSTATIC) {
+      // A read-only editor stays white: the arrows still work.
+      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return OwnWindowView::notification(message, wParam, lParam);
+  }
+
+ protected:
+  void apply() override {
+    SendMessageW(editor_, EM_SETREADONLY, model_.editorEnabled() ? FALSE : TRUE, 0);
+    SendMessageW(editor_, EM_SETLIMITTEXT,
+                 static_cast<WPARAM>(model_.maxLength() > 0 ? model_.maxLength() : 32767), 0);
+    // What the user typed stays as typed while it means the model's value.
+    if (numberIn(textOf(editor_)) == model_.value()) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimalsOf(model_.increment()), model_.value());
+    SetWindowTextW(editor_, toWide(text).c_str());
+  }
+
+ private:
+  void layOut() {
+    RECT client{};
+    GetClientRect(window(), &client);
+    const int arrowsWidth = GetSystemMetrics(SM_CXVSCROLL);
+    SetWindowPos(editor_, nullptr, 0, 0, client.right - arrowsWidth, client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(arrows_, nullptr, client.right - arrowsWidth, 0, arrowsWidth, client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  void typed() {
+    const auto value = numberIn(textOf(editor_));
+    const bool limited = model_.minValue() != model_.maxValue();
+    // Half-typed numbers outside the range are left alone until they mean something.
+    if (!value || *value == model_.value() ||
+        (limited && (*value < model_.minValue() || *value > model_.maxValue()))) {
+      return;
+    }
+    userAction([&] { model_.setValue(*value); });
+  }
+
+  toolkit::SpinEdit& model_;
+  HWND editor_;
+  HWND arrows_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, ControlView& parent,
+                                              toolkit::Application& app) {
+  return std::make_unique<SpinEditView>(model, parent, app);
+}
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,13 @@
+#pragma once
+#include <memory>
+
+#include "platform/win32/views/control_view.h"
+#include "toolkit/spin_edit.h"
+
+namespace lumaro::platform::win32 {
+
+// An editor with up and down arrows beside it, created as a child of `parent`'s window.
+std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, ControlView& parent,
+                                              toolkit::Application& app);
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,13 @@
+#pragma once
+#include <memory>
+
+#include "platform/win32/views/control_view.h"
+#include "toolkit/track_bar.h"
+
+namespace lumaro::platform::win32 {
+
+// A track bar of the common controls, created as a child of `parent`'s window.
+std::unique_ptr<ControlView> makeTrackBarView(toolkit::TrackBar& model, ControlView& parent,
+                                              toolkit::Application& app);
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs a command under Wine's X11 driver on a private X server with a window manager and a tray host.
+# Usage: on_wine_desktop.sh <Wine prefix> <folder for logs> <command> [arguments...]
+# Wine's desktop process binds a prefix to the display it first started on, and it outlives the
+# program for a while: a prefix of its own (made once, then reused) whose server is ended before and
+# after, so that every run starts its desktop on its own display. Tests that use it share that prefix
+# and must not run at the same time (CTest RESOURCE_LOCK wine_desktop).
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../../scripts/lib/virtual-desktop.sh"
+export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+logs=$2
+shift 2
+mkdir -p "$WINEPREFIX" "$logs"
+wineserver -k 2>/dev/null
+[[ -f "$WINEPREFIX/system.reg" ]] || DISPLAY= wine wineboot --init >"$logs/wineboot.log" 2>&1 </dev/null
+wineserver -k 2>/dev/null
+wineserver -w
+start_virtual_desktop "$logs" || exit 1
+# Wine's own services started by the first program would otherwise hold the caller's output open.
+wineserver -p
+"$@"
+status=$?
+wineserver -k 2>/dev/null
+kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
+wait 2>/dev/null
+exit $status

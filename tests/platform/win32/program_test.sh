@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The Windows program under Wine on a virtual X display with a tray host (run by on_wine_desktop.sh):
+# resident start with its icon in the tray, the second copy's message, a double click on the icon,
+# the end of the Windows session, and what it wrote into Wine's registry.
+# Usage: program_test.sh <path to lumaro.exe> <folder for screenshots and logs>
+set -uo pipefail
+built=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../gui/gui_checks.sh"
+
+run_key='Software\Microsoft\Windows\CurrentVersion\Run'
+idle_key='HKLM\System\CurrentControlSet\control\CPUIdle'
+app=$out/app
+rm -rf "$app"
+mkdir -p "$app"
+cp "$built" "$app/lumaro.exe"
+ini=$app/Lumaro.ini
+# A stored, checked "Otimiza uso da CPU": the settings load clicks it at start-up.
+printf '[TfrmPrincipal]\r\nchkboxCPUidle_Checked=True\r\n' >"$ini"
+wine reg delete "HKCU\\$run_key" /v Lumaro /f >/dev/null 2>&1
+wine reg delete "HKLM\\$run_key" /v Lumaro /f >/dev/null 2>&1
+wine reg delete "$idle_key" /v idle /f >/dev/null 2>&1
+
+cleanup() { kill "${first:-}" "${second:-}" 2>/dev/null; }
+trap cleanup EXIT
+
+# The icon Wine embeds into the tray host: a window of Wine's explorer, 16 to 24 pixels square, in
+# trayer's window tree.
+tray_icon() {
+  local host
+  for host in $(xdotool search --class trayer 2>/dev/null); do
+    xwininfo -tree -id "$host" 2>/dev/null | grep '"explorer.exe"' |
+      grep -E ' (1[6-9]|2[0-4])x(1[6-9]|2[0-4])\+' | awk '{print $1}' | grep . && return 0
+  done
+  return 1
+}
+
+saved() { grep -q '^FormVersion=' "$ini"; }
+in_registry() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -q "$3"; }
+
+wine "$app/lumaro.exe" >"$out/first.log" 2>&1 &
+first=$!
+icon_shown() { tray_icon >/dev/null; }
+check "starts and puts its icon into the tray" wait_until 60 icon_shown
+icon=$(tray_icon)
+screenshot "$out/tray.png"
+check "shows no window at start" not_visible '^Lumaro\.$'
+
+wine "$app/lumaro.exe" >"$out/second.log" 2>&1 &
+second=$!
+message=$(wait_for_window '^Lumaro$' 30)
+check "a second copy shows a message box" test -n "$message"
+screenshot "$out/second-copy-message.png"
+check "the message box names the running copy" grep -q "Já existe uma cópia do Lumaro sendo executada" "$out/second.log"
+[[ -n "$message" ]] && press_return "$message"
+check "the second copy ends with exit code 0" exits_with 0 "$second" 20
+second=
+check "the first copy is not disturbed" kill -0 "$first"
+
+# Wine's icon takes the clicks sent to its window (those XTest makes at the pointer do not reach it),
+# and places them where the pointer is: the pointer goes over it first. Its first click after the
+# message box only activates it, so a single click goes before the double click.
+if [[ -n "$icon" ]]; then
+  xdotool mousemove --sync --window "$((icon))" 8 8
+  xdotool click --window "$((icon))" 1
+  sleep 1  # longer than the double-click time, so the two clicks stay apart
+  xdotool click --window "$((icon))" --repeat 2 --delay 80 1
+fi
+main=$(wait_for_window '^Lumaro\.$' 20)
+check "a double click on the icon shows the main window" test -n "$main"
+screenshot "$out/main-window.png"
+
+# The user's own Run key, or the machine's.
+run_value() { in_registry "HKCU\\$run_key" Lumaro "$1" || in_registry "HKLM\\$run_key" Lumaro "$1"; }
+check "the Run value \"Lumaro\" names the program" run_value 'lumaro\.exe'
+check "the checked CPU switch is the DWORD \"idle\" = 1" in_registry "$idle_key" idle 'REG_DWORD *0x1'
+
+wine wineboot --end-session >"$out/end-session.log" 2>&1
+check "the end of the session ends the program with exit code 0" exits_with 0 "$first" 30
+first=
+check "it saved Lumaro.ini beside the executable" saved
+
+summary

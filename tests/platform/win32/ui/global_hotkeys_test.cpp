@@ -1,0 +1,38 @@
+#include "platform/win32/ui/win32_global_hotkeys.h"
+
+#include <gtest/gtest.h>
+
+namespace lumaro::platform::win32 {
+namespace {
+
+TEST(Win32GlobalHotkeysTest, ARegisteredCombinationRunsItsHandlerAndATakenOneFails) {
+  Win32GlobalHotkeys hotkeys;
+  Win32GlobalHotkeys other;
+  int pressed = 0;
+  ASSERT_TRUE(hotkeys.registerHotkey(1, kModControl | kModAlt, 'M', [&] { ++pressed; }));
+  // Held by us already: another holder is refused, and holds nothing.
+  EXPECT_FALSE(other.registerHotkey(1, kModControl | kModAlt, 'M', [] {}));
+
+  // The system's identifier of our first registration is 1.
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'M'));
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 77, 0);
+  EXPECT_EQ(pressed, 1);
+
+  // Released, the combination is free for the other holder; registering an id again replaces it.
+  hotkeys.unregisterHotkey(1);
+  hotkeys.unregisterHotkey(1);
+  EXPECT_TRUE(other.registerHotkey(4, kModControl | kModAlt, 'M', [] {}));
+  EXPECT_TRUE(other.registerHotkey(4, kModControl | kModShift, VK_F5, [] {}));
+  EXPECT_TRUE(hotkeys.registerHotkey(2, kModControl | kModAlt, 'M', [] {}));
+}
+
+TEST(Win32GlobalHotkeysTest, KeysWithoutAFixedNameAreNamedByTheLayout) {
+  Win32GlobalHotkeys hotkeys;
+  EXPECT_FALSE(hotkeys.keyName(VK_OEM_1).empty());
+  EXPECT_FALSE(hotkeys.keyName(VK_MULTIPLY).empty());
+  // A code no key has.
+  EXPECT_EQ(hotkeys.keyName(0xFF), "");
+}
+
+}  // namespace
+}  // namespace lumaro::platform::win32

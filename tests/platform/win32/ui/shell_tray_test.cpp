@@ -1,0 +1,90 @@
+#include "platform/win32/ui/shell_tray.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/win32/ui/tray_icon_image.h"
+
+namespace lumaro::platform::win32 {
+namespace {
+
+TEST(TrayIconImageTest, AnIconKeepsThePicturesColoursAndAlpha) {
+  TrayImage image{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00)};
+  image.argb[0] = 0x00000000;   // transparent corner
+  image.argb[17] = 0xFFFF0000;  // one red pixel
+
+  HICON icon = makeTrayIcon(image);
+  ASSERT_NE(icon, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  BITMAPINFO header{};
+  header.bmiHeader.biSize = sizeof header.bmiHeader;
+  header.bmiHeader.biWidth = 16;
+  header.bmiHeader.biHeight = -16;
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 32;
+  header.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(256);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDIBits(screen, info.hbmColor, 0, 16, pixels.data(), &header, DIB_RGB_COLORS), 16);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+
+  EXPECT_EQ(pixels[1], 0xFF00FF00u);
+  EXPECT_EQ(pixels[17], 0xFFFF0000u);
+  EXPECT_EQ(pixels[0] >> 24, 0u);
+  EXPECT_EQ(makeTrayIcon(TrayImage{16, 16, {}}), nullptr);
+  EXPECT_EQ(makeTrayIcon(TrayImage{}), nullptr);
+}
+
+TEST(ShellTrayTest, CallbackMessagesBecomeMouseReportsOfTheirIcon) {
+  ShellTray tray;
+  std::vector<std::pair<Tray::IconId, TrayMouse>> reports;
+  tray.setMouseHandler([&](Tray::IconId id, TrayMouse mouse) { reports.emplace_back(id, mouse); });
+  const TrayImage picture{16, 16, std::vector<std::uint32_t>(256, 0xFF808080)};
+  // With a tray host on the display the shell takes it; either way the icon is ours to report for.
+  tray.add(70, picture, "Lumaro");
+  tray.add(90, picture, std::string(300, 'x'));
+  EXPECT_TRUE(tray.modify(70, picture, "1024 MB"));
+  EXPECT_FALSE(tray.modify(5, picture, ""));
+
+  // The shell identifies icons by the identifiers handed out in order: 1 for 70, 2 for 90.
+  for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    SendMessageW(tray.window(), ShellTray::kCallbackMessage, 1, mouse);
+  SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, WM_RBUTTONDOWN);
+  SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, WM_CONTEXTMENU);  // not a classic report
+  SendMessageW(tray.window(), ShellTray::kCallbackMessage, 9, WM_LBUTTONDOWN);  // no such icon
+  tray.remove(90);
+  SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, WM_RBUTTONUP);
+
+  EXPECT_EQ(reports, (std::vector<std::pair<Tray::IconId, TrayMouse>>{{70, TrayMouse::LeftDown},
+                                                                      {70, TrayMouse::LeftUp},
+                                                                      {70, TrayMouse::LeftDoubleClick},
+                                                                      {70, TrayMouse::LeftUp},
+                                                                      {90, TrayMouse::RightDown}}));
+}
+
+TEST(ShellTrayTest, TheTaskbarCreatedBroadcastReportsARestartedHost) {
+  ShellTray tray;
+  int restarts = 0;
+  tray.setHostRestartedHandler([&] { ++restarts; });
+
+  SendMessageW(tray.window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+
+  EXPECT_EQ(restarts, 1);
+}
+
+TEST(ShellTrayTest, PointerAndButtonFactsComeFromTheSystem) {
+  ShellTray tray;
+  EXPECT_TRUE(tray.cursorPosition().has_value());
+  EXPECT_EQ(tray.doubleClickTimeMs(), GetDoubleClickTime());
+  EXPECT_GT(tray.doubleClickTimeMs(), 0u);
+  const ShiftState state = tray.shiftState();
+  EXPECT_FALSE(state.shift || state.alt || state.ctrl);
+}
+
+}  // namespace
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,123 @@
+// The window-system services of Windows held to the platform contracts, under Wine on a private
+// display with a tray host.
+#include <thread>
+
+#include "platform/contract/desktop_contract.h"
+#include "platform/contract/event_loop_contract.h"
+#include "platform/contract/hotkeys_contract.h"
+#include "platform/contract/instance_contract.h"
+#include "platform/contract/text_service_contract.h"
+#include "platform/contract/tray_contract.h"
+#include "platform/win32/ui/gdi_text_service.h"
+#include "platform/win32/ui/shell_tray.h"
+#include "platform/win32/ui/win32_desktop.h"
+#include "platform/win32/ui/win32_event_loop.h"
+#include "platform/win32/ui/win32_global_hotkeys.h"
+#include "platform/win32/ui/win32_message_notice.h"
+#include "platform/win32/ui/window_restore_channel.h"
+
+namespace lumaro::platform::win32 {
+namespace {
+
+using namespace contract;
+
+struct EventLoopOnWindows : EventLoopSubject {
+  EventLoop& loop() override { return real; }
+  Win32EventLoop real;
+};
+LUMARO_CONTRACT(EventLoopContract, Win32, [] { return std::make_unique<EventLoopOnWindows>(); });
+
+struct RestoreWindowSubject : RestoreChannelSubject {
+  RestoreChannel& listener() override { return listening; }
+  RestoreChannel& sender() override { return sending; }
+  std::string freeName() override { return "LUMARO2CONTRACT"; }
+  bool runLoopUntil(const std::function<bool()>& done) override {
+    const ULONGLONG end = GetTickCount64() + 3000;
+    while (!done()) {
+      if (GetTickCount64() > end) return false;
+      MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, 0);
+      loop.processPending();
+    }
+    return true;
+  }
+  Win32EventLoop loop;
+  WindowRestoreChannel listening;
+  WindowRestoreChannel sending;
+};
+LUMARO_CONTRACT(RestoreChannelContract, Win32, [] { return std::make_unique<RestoreWindowSubject>(); });
+
+struct GdiTextSubject : TextServiceSubject {
+  TextService& text() override { return real; }
+  GdiTextService real;
+};
+LUMARO_CONTRACT(TextServiceContract, Win32, [] { return std::make_unique<GdiTextSubject>(); });
+
+struct DesktopOnWindows : DesktopSubject {
+  Desktop& desktop() override { return real; }
+  Win32Desktop real;
+};
+LUMARO_CONTRACT(DesktopContract, Win32, [] { return std::make_unique<DesktopOnWindows>(); });
+
+struct MessageBoxSubject : MessageNoticeSubject {
+  ~MessageBoxSubject() override {
+    if (user.joinable()) user.join();
+  }
+  MessageNotice& notice() override { return real; }
+  // Another thread plays the user: it reads the box once it shows and presses OK.
+  void dismissNext() override {
+    user = std::thread([this] {
+      for (int tries = 0; tries < 500; ++tries) {
+        const HWND box = FindWindowW(L"#32770", nullptr);
+        if (box != nullptr && IsWindowVisible(box)) {
+          wchar_t caption[256] = {};
+          wchar_t text[1024] = {};
+          GetWindowTextW(box, caption, 256);
+          // The text of a message box is its static control 0xFFFF.
+          GetDlgItemTextW(box, 0xFFFF, text, 1024);
+          std::wstring shown;
+          for (const wchar_t* c = text; *c != 0; ++c) {
+            if (*c != L'\r') shown += *c;
+          }
+          seenCaption = caption;
+          seenText = shown;
+          PostMessageW(box, WM_COMMAND, IDOK, 0);
+          return;
+        }
+        Sleep(10);
+      }
+    });
+  }
+  bool sawNotice(const std::string& caption, const std::string& text) override {
+    if (user.joinable()) user.join();
+    std::wstring expected;
+    for (wchar_t c : boxText(text)) {
+      if (c != L'\r') expected += c;
+    }
+    return seenCaption == boxText(caption) && seenText == expected;
+  }
+  Win32MessageNotice real;
+  std::thread user;
+  std::wstring seenCaption;
+  std::wstring seenText;
+};
+LUMARO_CONTRACT(MessageNoticeContract, Win32, [] { return std::make_unique<MessageBoxSubject>(); });
+
+struct HotkeysOnWindows : GlobalHotkeysSubject {
+  GlobalHotkeys& hotkeys() override { return real; }
+  // Under Wine a combination fires only while one of its windows has the X focus: presses cannot be
+  // made here.
+  bool press(std::uint32_t, std::uint32_t) override { return false; }
+  Win32GlobalHotkeys real;
+};
+LUMARO_CONTRACT(GlobalHotkeysContract, Win32, [] { return std::make_unique<HotkeysOnWindows>(); });
+
+struct ShellTraySubject : TraySubject {
+  Tray& tray() override { return real; }
+  // The tests run beside trayer (see on_wine_desktop.sh), which takes Wine's icons.
+  bool hasHost() override { return true; }
+  ShellTray real;
+};
+LUMARO_CONTRACT(TrayContract, Win32, [] { return std::make_unique<ShellTraySubject>(); });
+
+}  // namespace
+}  // namespace lumaro::platform::win32
