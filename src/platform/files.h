@@ -1,6 +1,7 @@
 #pragma once
-#include <filesystem>
 #include <string>
+
+#include "platform/utf8_path.h"
 
 namespace lumaro::platform {
 
@@ -16,7 +17,7 @@ class Files {
   virtual std::string executablePath() = 0;
   // The folder that holds the running executable, without a trailing separator ("/" at the root);
   // empty when the executable's path is unknown.
-  std::string executableFolder() { return std::filesystem::path(executablePath()).parent_path().string(); }
+  std::string executableFolder() { return utf8Of(pathFromUtf8(executablePath()).parent_path()); }
 
   // The system configuration directory ("Windows directory"), without a trailing separator. It may
   // not exist yet; writers create it on first write.

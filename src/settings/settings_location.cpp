@@ -1,5 +1,7 @@
 #include "settings/settings_location.h"
 
+#include "platform/utf8_path.h"
+
 namespace lumaro::settings {
 
 namespace {
@@ -8,16 +10,17 @@ namespace {
 // program never keeps its settings beside itself, even when root runs it and may write there: the file
 // would land among the system's binaries and outlive the package.
 bool isInstalled(platform::Files& files, const std::filesystem::path& folder) {
-  return files.fileExists((folder.parent_path() / "share" / "applications" / "lumaro.desktop").string());
+  return files.fileExists(
+      platform::utf8Of(folder.parent_path() / "share" / "applications" / "lumaro.desktop"));
 }
 
 }  // namespace
 
 std::string settingsFilePath(platform::Files& files, platform::FileStore& store) {
-  const std::filesystem::path folder = files.executableFolder();
-  if (!folder.empty() && !isInstalled(files, folder) && store.canCreateIn(folder.string()))
-    return (folder / kSettingsFileName).string();
-  return (std::filesystem::path(files.configDirectory()) / kSettingsFileName).string();
+  const std::filesystem::path folder = platform::pathFromUtf8(files.executableFolder());
+  if (!folder.empty() && !isInstalled(files, folder) && store.canCreateIn(platform::utf8Of(folder)))
+    return platform::utf8Of(folder / kSettingsFileName);
+  return platform::utf8Of(platform::pathFromUtf8(files.configDirectory()) / kSettingsFileName);
 }
 
 }  // namespace lumaro::settings

@@ -1,6 +1,7 @@
 #include "system/system_config.h"
 
 #include "platform/system_info.h"
+#include "platform/utf8_path.h"
 #include "settings/ini_file.h"
 #include "system/registry_values.h"
 #include "toolkit/text.h"
@@ -9,7 +10,8 @@ namespace lumaro::system {
 
 void WriteSystemConfig(platform::FileStore& store, platform::Registry& registry,
                        const std::string& windowsDirectory, int platformFamily, const TuningValues& values) {
-  const settings::IniFile ini(store, windowsDirectory + '/' + kSystemIniName);
+  const settings::IniFile ini(store,
+                              platform::utf8Of(platform::pathFromUtf8(windowsDirectory) / kSystemIniName));
   const auto row = [&ini](const char* section, const char* key, bool written, long long value) {
     if (written) {
       ini.writeString(section, key, toolkit::intToStr(value));

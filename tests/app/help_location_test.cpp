@@ -4,26 +4,30 @@
 
 #include <filesystem>
 
+#include "native_path.h"
 #include "platform/fake/fake_system.h"
 
 namespace lumaro::app {
 namespace {
+
+using lumaro::testing::nativePath;
 
 class HelpLocationTest : public ::testing::Test {
  protected:
   HelpLocationTest() { files.executable = "/opt/lumaro/bin/lumaro"; }
 
   std::string installed() const {
-    return (std::filesystem::path("/opt/lumaro/bin") / kInstalledHelpFolder / "lumaro.html")
-        .lexically_normal();
+    return platform::utf8Of(
+        (platform::pathFromUtf8(nativePath("/opt/lumaro/bin")) / kInstalledHelpFolder / "lumaro.html")
+            .lexically_normal());
   }
 
   platform::fake::FakeFiles files;
 };
 
 TEST_F(HelpLocationTest, APortableCopyBesideTheProgramComesFirst) {
-  files.existing = {"/opt/lumaro/bin/lumaro.html", installed()};
-  EXPECT_EQ(helpFilePath(files), "/opt/lumaro/bin/lumaro.html");
+  files.existing = {nativePath("/opt/lumaro/bin/lumaro.html"), installed()};
+  EXPECT_EQ(helpFilePath(files), nativePath("/opt/lumaro/bin/lumaro.html"));
 }
 
 TEST_F(HelpLocationTest, AnInstalledProgramOpensTheHelpInItsDataFolder) {
@@ -33,7 +37,7 @@ TEST_F(HelpLocationTest, AnInstalledProgramOpensTheHelpInItsDataFolder) {
 }
 
 TEST_F(HelpLocationTest, WithoutEitherTheMissingPageBesideTheProgramIsNamed) {
-  EXPECT_EQ(helpFilePath(files), "/opt/lumaro/bin/lumaro.html");
+  EXPECT_EQ(helpFilePath(files), nativePath("/opt/lumaro/bin/lumaro.html"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/anticrash_form.h"
 #include "app/program.h"
+#include "native_path.h"
 #include "platform/fake/fake_services.h"
 #include "small_machine.h"
 #include "toolkit/drawn_menu.h"
@@ -383,19 +384,22 @@ TEST_F(MonitoringTest, HelpOpensBesideTheProgramWithTheWindowHidden) {
   TfrmPrincipal& w = started();
   w.Ajudaonline2->click();
   EXPECT_FALSE(w.visible());
-  EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+  EXPECT_THAT(fakes.desktop.documentsOpened,
+              ElementsAre(lumaro::testing::nativePath("/opt/lumaro/lumaro.html")));
 }
 
 TEST_F(MonitoringTest, TheHelpLabelOpensTheHelpAndAMissingViewerIsReported) {
   TfrmPrincipal& w = started();
   w.btnHelp->click();
-  EXPECT_THAT(fakes.desktop.documentsOpened, ElementsAre("/opt/lumaro/lumaro.html"));
+  EXPECT_THAT(fakes.desktop.documentsOpened,
+              ElementsAre(lumaro::testing::nativePath("/opt/lumaro/lumaro.html")));
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 
   fakes.desktop.viewerAvailable = false;
   w.btnHelp->click();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
-  EXPECT_EQ(fakes.messageBox.shown[0].second, "Não foi possível abrir a ajuda: /opt/lumaro/lumaro.html");
+  EXPECT_EQ(fakes.messageBox.shown[0].second,
+            "Não foi possível abrir a ajuda: " + lumaro::testing::nativePath("/opt/lumaro/lumaro.html"));
 }
 
 TEST_F(MonitoringTest, AnyButtonOnTheTitleStartsAWindowMove) {

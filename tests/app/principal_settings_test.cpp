@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "native_path.h"
 #include "platform/fake/fake_services.h"
 
 namespace lumaro::app {
@@ -13,9 +14,9 @@ using ::testing::HasSubstr;
 using ::testing::Pair;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
-constexpr const char* kIni = "/opt/lumaro/Lumaro.ini";
-constexpr const char* kUserIni = "/home/user/.config/lumaro/Lumaro.ini";
-constexpr const char* kExe = "/opt/lumaro/lumaro";
+const std::string kIni = lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini");
+const std::string kUserIni = lumaro::testing::nativePath("/home/user/.config/lumaro/Lumaro.ini");
+const std::string kExe = lumaro::testing::nativePath("/opt/lumaro/lumaro");
 
 class PrincipalSettingsTest : public ::testing::Test {
  protected:
@@ -28,7 +29,7 @@ class PrincipalSettingsTest : public ::testing::Test {
     return program.mainWindow();
   }
   void stored(const std::string& lines) { fakes.fileStore.files[kIni] = "[TfrmPrincipal]\r\n" + lines; }
-  const std::string& file(const char* path = kIni) { return fakes.fileStore.files[path]; }
+  const std::string& file(const std::string& path = kIni) { return fakes.fileStore.files[path]; }
 
   platform::fake::FakeServices fakes;
   platform::Services services = fakes.services();
@@ -117,7 +118,7 @@ TEST_F(PrincipalSettingsTest, AnIconColourThatIsNotANumberCountsAsTheFirstAndThe
 }
 
 TEST_F(PrincipalSettingsTest, AReadOnlyProgramFolderKeepsTheSettingsInTheUsersFolder) {
-  fakes.fileStore.readOnlyFolders.insert("/opt/lumaro");
+  fakes.fileStore.readOnlyFolders.insert(lumaro::testing::nativePath("/opt/lumaro"));
   stored("TrkBarLiberar_Position=100\r\n");  // a copy beside a read-only program is not read
   TfrmPrincipal& w = started();
   EXPECT_EQ(w.FormStorage1->IniFileName, kUserIni);
@@ -136,7 +137,8 @@ TEST_F(PrincipalSettingsTest, AnUnreadableSettingsFileIsReportedAsUnreadableAndK
 }
 
 TEST_F(PrincipalSettingsTest, AnUnwritableSettingsFileIsReportedAndTheStartGoesOn) {
-  fakes.fileStore.readOnlyFolders = {"/opt/lumaro", "/home/user/.config/lumaro"};
+  fakes.fileStore.readOnlyFolders = {lumaro::testing::nativePath("/opt/lumaro"),
+                                     lumaro::testing::nativePath("/home/user/.config/lumaro")};
   TfrmPrincipal& w = started();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].second, std::string("Unable to write to ") + kUserIni);

@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "native_path.h"
 #include "platform/fake/fake_services.h"
 #include "toolkit/error.h"
 
@@ -185,7 +186,8 @@ TEST_F(ProgramTest, AMemoryBeyondThirtyTwoBitMegabytesStartsCompletelyWithTheSto
                           .availablePhysical = 3 * kPiB,
                           .totalPageFile = 4 * kPiB,
                           .availablePageFile = 3 * kPiB});
-  fakes.fileStore.files["/opt/lumaro/Lumaro.ini"] = "[TfrmPrincipal]\r\nchkboxBootidle_Checked=True\r\n";
+  fakes.fileStore.files[lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini")] =
+      "[TfrmPrincipal]\r\nchkboxBootidle_Checked=True\r\n";
 
   TfrmPrincipal& w = started();
   constexpr int kMax = std::numeric_limits<std::int32_t>::max();
@@ -216,7 +218,8 @@ TEST_F(ProgramTest, ACloseRequestWhileAStartUpMessageIsUpIsTakenOnceTheStartIsCo
   EXPECT_TRUE(w.Timer1->enabled());  // the start-up went to its end
   EXPECT_TRUE(program.application().terminated());
   EXPECT_TRUE(fakes.loop.pauses().empty());  // an ending program holds nobody up
-  const std::string& settings = fakes.fileStore.files.at("/opt/lumaro/Lumaro.ini");
+  const std::string& settings =
+      fakes.fileStore.files.at(lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini"));
   EXPECT_NE(settings.find("FormVersion=0"), std::string::npos);
   EXPECT_NE(settings.find("TrkBarLiberar_Position=204"), std::string::npos);
 
@@ -287,7 +290,8 @@ TEST_F(ProgramTest, TheSessionEndThatFollowsARestartStillSavesTheSettings) {
   EXPECT_THAT(fakes.sessionControl.calls, ElementsAre("privilege", "exit 6"));
   program.application().post([this] { program.endSession(); });  // the session ends the program
   EXPECT_EQ(program.run(), 0);
-  EXPECT_THAT(fakes.fileStore.files["/opt/lumaro/Lumaro.ini"], HasSubstr("TrkBarLiberar_Position=300\r\n"));
+  EXPECT_THAT(fakes.fileStore.files[lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini")],
+              HasSubstr("TrkBarLiberar_Position=300\r\n"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "native_path.h"
 #include "platform/fake/fake_services.h"
 #include "toolkit/pixel_art.h"
 
@@ -18,7 +19,7 @@ using toolkit::test::art;
 using toolkit::test::colorAt;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
-constexpr const char* kIni = "/opt/lumaro/Lumaro.ini";
+const std::string kIni = lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini");
 constexpr platform::Tray::IconId kTextIcon = 1;
 constexpr platform::Tray::IconId kAnimatedIcon = 2;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "native_path.h"
 #include "platform/fake/fake_services.h"
 
 namespace lumaro::app {
@@ -15,9 +16,10 @@ using ::testing::Not;
 using Launch = platform::fake::FakeProcessLauncher::Launch;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
-constexpr const char* kWindows = "/home/user/.local/share/lumaro/windows";
-constexpr const char* kSystemIni = "/home/user/.local/share/lumaro/windows/system.ini";
-constexpr const char* kSettings = "/opt/lumaro/Lumaro.ini";
+const std::string kWindows = lumaro::testing::nativePath("/home/user/.local/share/lumaro/windows");
+const std::string kSystemIni =
+    lumaro::testing::nativePath("/home/user/.local/share/lumaro/windows/system.ini");
+const std::string kSettings = lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini");
 constexpr const char* kPaging =
     "System\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\DisablePagingExecutive";
 constexpr const char* kIdle = "System\\CurrentControlSet\\control\\CPUIdle\\idle";
@@ -44,7 +46,7 @@ struct Machine {
     for (const auto& [caption, text] : fakes.messageBox.shown) texts.push_back(text);
     return texts;
   }
-  std::string& file(const char* path) { return fakes.fileStore.files[path]; }
+  std::string& file(const std::string& path) { return fakes.fileStore.files[path]; }
   // A click as the user makes it: through the guard every dispatched handler runs in.
   void click(toolkit::Control* control) {
     program.application().guarded([control] { control->click(); });
@@ -239,18 +241,20 @@ TEST(Tuning, TheIdleSwitchIsWrittenAtOnceAndAtEveryStartWhileStoredOn) {
 TEST(Tuning, TheMaintenanceButtonIsDecidedAtTheStartAndRunsTheQuotedProgram) {
   Machine without;
   TfrmPrincipal& hidden = without.start();
-  without.fakes.files.existing.insert(std::string(kWindows) + "/tuneup.exe");  // too late
+  without.fakes.files.existing.insert(
+      lumaro::testing::nativePath("/home/user/.local/share/lumaro/windows/tuneup.exe"));  // too late
   EXPECT_FALSE(hidden.btnTuneUp->visible());
 
   Machine m;
   m.fakes.files.windowsDir = "/home/ana maria/Windows";
-  m.fakes.files.existing.insert("/home/ana maria/Windows/tuneup.exe");
+  m.fakes.files.existing.insert(lumaro::testing::nativePath("/home/ana maria/Windows/tuneup.exe"));
   TfrmPrincipal& w = m.start();
   EXPECT_TRUE(w.btnTuneUp->visible());
   w.btnTuneUp->click();
   m.fakes.launcher.canStart = false;
   w.btnTuneUp->click();  // a program that does not start is not reported
-  const Launch run{"\"/home/ana maria/Windows/tuneup.exe\"", "/home/ana maria/Windows/", 5};
+  const Launch run{'"' + lumaro::testing::nativePath("/home/ana maria/Windows/tuneup.exe") + '"',
+                   lumaro::testing::nativePath("/home/ana maria/Windows/"), 5};
   EXPECT_THAT(m.fakes.launcher.launches, ElementsAre(run, run));
   EXPECT_TRUE(m.messages().empty());
   EXPECT_FALSE(w.SystemConfigChanged);

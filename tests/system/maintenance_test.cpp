@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "native_path.h"
 #include "platform/fake/fake_process_launcher.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
@@ -11,6 +12,8 @@
 
 namespace lumaro::system {
 namespace {
+
+using lumaro::testing::nativePath;
 
 using ::testing::ElementsAre;
 using Launch = platform::fake::FakeProcessLauncher::Launch;
@@ -22,9 +25,22 @@ TEST(Maintenance, TheProgramPathIsQuotedAndItsFolderIsTheCurrentDirectory) {
   EXPECT_TRUE(RunAndWait(launcher, maintenanceProgram(files), "", kShowNormal));
   launcher.canStart = false;
   EXPECT_FALSE(RunAndWait(launcher, "/opt/x/y.exe", " -a", 0));  // parameters follow without a blank
-  EXPECT_THAT(launcher.launches, ElementsAre(Launch{"\"/home/ana maria/Windows dir/tuneup.exe\"",
-                                                    "/home/ana maria/Windows dir/", 5},
-                                             Launch{"\"/opt/x/y.exe\" -a", "/opt/x/", 0}));
+  EXPECT_THAT(launcher.launches,
+              ElementsAre(Launch{'"' + nativePath("/home/ana maria/Windows dir/tuneup.exe") + '"',
+                                 nativePath("/home/ana maria/Windows dir/"), 5},
+                          Launch{"\"/opt/x/y.exe\" -a", "/opt/x/", 0}));
+}
+
+TEST(Maintenance, ADriveFolderIsSplitAtItsOwnSeparator) {
+  platform::fake::FakeFiles files;
+  files.windowsDir = nativePath("C:\\WINDOWS");
+  EXPECT_EQ(maintenanceProgram(files), nativePath("C:\\WINDOWS\\tuneup.exe"));
+  platform::fake::FakeProcessLauncher launcher;
+  RunAndWait(launcher, maintenanceProgram(files), "", kShowNormal);
+  RunAndWait(launcher, "tuneup.exe", "", kShowNormal);  // no folder: the launcher keeps its own
+  EXPECT_THAT(launcher.launches, ElementsAre(Launch{'"' + nativePath("C:\\WINDOWS\\tuneup.exe") + '"',
+                                                    nativePath("C:\\WINDOWS\\"), 5},
+                                             Launch{"\"tuneup.exe\"", "", 5}));
 }
 
 TEST(Maintenance, TheIdleSwitchWritesOneOrZeroAndReportsARefusal) {

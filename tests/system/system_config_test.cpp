@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "native_path.h"
 #include "platform/fake/fake_file_store.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/system_info.h"
@@ -14,8 +15,8 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr const char* kWindows = "/home/user/.local/share/lumaro/windows";
-constexpr const char* kIni = "/home/user/.local/share/lumaro/windows/system.ini";
+const std::string kWindows = lumaro::testing::nativePath("/home/user/.local/share/lumaro/windows");
+const std::string kIni = lumaro::testing::nativePath("/home/user/.local/share/lumaro/windows/system.ini");
 constexpr const char* kPaging =
     "System\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\DisablePagingExecutive";
 
@@ -86,7 +87,7 @@ TEST_F(SystemConfigTest, DefaultsOnAMachineWithoutSystemIniCreateNoFile) {
 
 TEST_F(SystemConfigTest, AFailureStopsAtItsRowWithTheEarlierRowsDone) {
   store.readOnlyFolders.insert(kWindows);
-  EXPECT_EQ(errorOf(platform::kFamilyNt, tuned), std::string("Unable to write to ") + kIni);
+  EXPECT_EQ(errorOf(platform::kFamilyNt, tuned), "Unable to write to " + kIni);
   EXPECT_THAT(registry.writes, IsEmpty());  // the registry row comes after the file's rows
 
   store.readOnlyFolders.clear();
@@ -96,8 +97,17 @@ TEST_F(SystemConfigTest, AFailureStopsAtItsRowWithTheEarlierRowsDone) {
 
   // A file that exists but cannot be read is never replaced.
   store.unreadable.insert(kIni);
-  EXPECT_EQ(errorOf(platform::kFamily9x, tuned), std::string("Unable to read ") + kIni);
+  EXPECT_EQ(errorOf(platform::kFamily9x, tuned), "Unable to read " + kIni);
   EXPECT_EQ(ini(), "[386enh]\r\nPageBuffers=128\r\nDMABufferSize=64\r\n");
+}
+
+TEST_F(SystemConfigTest, SystemIniGoesIntoADriveFolderThroughTheIniCode) {
+  using lumaro::testing::nativePath;
+  const std::string windows = nativePath("C:\\WINDOWS");
+  store.files[nativePath("C:\\WINDOWS\\system.ini")] = "[386enh]\r\nkeep=1\r\n";
+  WriteSystemConfig(store, registry, windows, platform::kFamilyNt, tuned);
+  EXPECT_EQ(store.files[nativePath("C:\\WINDOWS\\system.ini")],
+            "[386enh]\r\nkeep=1\r\nPageBuffers=128\r\nDMABufferSize=64\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/fake/fake_file_store.h"
 
+#include "platform/utf8_path.h"
+
 namespace lumaro::platform::fake {
 
 FileStore::Content FakeFileStore::read(const std::string& path) {
@@ -10,7 +12,7 @@ FileStore::Content FakeFileStore::read(const std::string& path) {
 }
 
 bool FakeFileStore::write(const std::string& path, std::string_view bytes) {
-  if (!canCreateIn(path.substr(0, path.rfind('/')))) return false;
+  if (!canCreateIn(utf8Of(pathFromUtf8(path).parent_path()))) return false;
   if (writesBeforeFailure == 0) return false;
   if (writesBeforeFailure > 0) --writesBeforeFailure;
   ++writes;

@@ -10,6 +10,7 @@
 #include "platform/instance_guard.h"
 #include "platform/message_notice.h"
 #include "platform/system_info.h"
+#include "platform/utf8_path.h"
 
 namespace lumaro::platform::fake {
 
@@ -25,15 +26,23 @@ class FakeSystemInfo : public SystemInfo {
 class FakeFiles : public Files {
  public:
   // The running executable is there, as it is for the real service.
-  bool fileExists(const std::string& path) override { return path == executable || existing.contains(path); }
-  std::string executablePath() override { return executable; }
-  std::string windowsDirectory() override { return windowsDir; }
-  std::string configDirectory() override { return configDir; }
+  bool fileExists(const std::string& path) override {
+    return path == executablePath() || existing.contains(path);
+  }
+  // In the system's own form, as a real backend hands them out ('\\' on Windows).
+  std::string executablePath() override { return nativeForm(executable); }
+  std::string windowsDirectory() override { return nativeForm(windowsDir); }
+  std::string configDirectory() override { return nativeForm(configDir); }
 
   std::set<std::string> existing;
   std::string executable = "/opt/lumaro/lumaro";
   std::string windowsDir = "/home/user/.local/share/lumaro/windows";
   std::string configDir = "/home/user/.config/lumaro";
+
+ private:
+  static std::string nativeForm(const std::string& path) {
+    return utf8Of(pathFromUtf8(path).make_preferred());
+  }
 };
 
 // Records every message shown and noted; `onShow` runs while the box is "open", as a modal box lets

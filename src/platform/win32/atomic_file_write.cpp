@@ -1,0 +1,104 @@
+#include "platform/win32/atomic_file_write.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+
+namespace lumaro::platform::win32 {
+
+namespace {
+
+std::wstring temporaryPrefix(const std::filesystem::path& target) {
+  return L"." + target.filename().wstring() + L".";
+}
+
+std::filesystem::path temporaryPath(const std::filesystem::path& target) {
+  static std::atomic<unsigned> counter{0};
+  return target.parent_path() / (temporaryPrefix(target) + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                                 std::to_wstring(counter++) + L".tmp");
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+// The temporary file of one write; removed again unless it was moved over the target.
+class TempFile {
+ public:
+  explicit TempFile(const std::filesystem::path& target) {
+    for (int attempt = 0; attempt < 100 && file_ == INVALID_HANDLE_VALUE; ++attempt) {
+      path_ = temporaryPath(target);
+      file_ =
+          ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (file_ == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  ~TempFile() {
+    close();
+    if (!moved_) ::DeleteFileW(path_.c_str());
+  }
+
+  bool write(std::string_view bytes) {
+    return file_ != INVALID_HANDLE_VALUE && writeAll(file_, bytes) && ::FlushFileBuffers(file_) && close();
+  }
+
+  bool moveOver(const std::filesystem::path& target) {
+    // A hidden or system settings file stays so; the read-only one never gets here.
+    const DWORD old = ::GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesW(path_.c_str(), old & ~FILE_ATTRIBUTE_READONLY);
+    moved_ = ::MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved_;
+  }
+
+ private:
+  bool close() {
+    if (file_ == INVALID_HANDLE_VALUE) return true;
+    const bool closed = ::CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+  std::filesystem::path path_;
+  HANDLE file_ = INVALID_HANDLE_VALUE;
+  bool moved_ = false;
+};
+
+bool isReadOnly(const std::filesystem::path& target) {
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  std::error_code error;
+  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+  if (error || isReadOnly(target)) return false;
+  TempFile temp(target);
+  return temp.write(bytes) && temp.moveOver(target);
+}
+
+void removeStaleTemporaryFiles(const std::filesystem::path& target) {
+  const std::wstring pattern = (target.parent_path() / (temporaryPrefix(target) + L"*.tmp")).wstring();
+  WIN32_FIND_DATAW found;
+  const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    // One that a live write holds open fails with a sharing violation and stays.
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+      ::DeleteFileW((target.parent_path() / found.cFileName).c_str());
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+}
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,31 @@
+#include "platform/win32/win32_memory.h"
+
+#include <windows.h>
+
+#include "platform/win32/commit_reserve.h"
+
+namespace lumaro::platform::win32 {
+
+MemoryStatus Win32Memory::status() {
+  MEMORYSTATUSEX record{};
+  record.dwLength = sizeof record;
+  if (!::GlobalMemoryStatusEx(&record)) return {};
+  return MemoryStatus{.memoryLoad = record.dwMemoryLoad,
+                      .totalPhysical = record.ullTotalPhys,
+                      .availablePhysical = record.ullAvailPhys,
+                      .totalPageFile = record.ullTotalPageFile,
+                      .availablePageFile = record.ullAvailPageFile,
+                      .totalVirtual = record.ullTotalVirtual,
+                      .availableVirtual = record.ullAvailVirtual};
+}
+
+void* Win32Memory::commitBlock() {
+  if (blocksAboveReserve(status()) == 0) return nullptr;
+  return ::VirtualAlloc(nullptr, kBlockSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void Win32Memory::releaseBlock(void* base) {
+  ::VirtualFree(base, 0, MEM_RELEASE);
+}
+
+}  // namespace lumaro::platform::win32

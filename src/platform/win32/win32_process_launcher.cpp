@@ -1,0 +1,28 @@
+#include "platform/win32/win32_process_launcher.h"
+
+#include <windows.h>
+
+#include "platform/win32/unicode.h"
+
+namespace lumaro::platform::win32 {
+
+bool Win32ProcessLauncher::runAndWait(const std::string& commandLine, const std::string& currentDirectory,
+                                      int showMode) {
+  // CreateProcessW may write into the command line: it needs a buffer of its own.
+  std::wstring command = widen(commandLine);
+  const std::wstring folder = widen(currentDirectory);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showMode);
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    return false;
+  ::CloseHandle(process.hThread);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hProcess);
+  return true;
+}
+
+}  // namespace lumaro::platform::win32

@@ -1,0 +1,239 @@
+// The system services of the Win32 backend held to the platform contracts, under Wine in our tests.
+// Ending the session is left out: it would end every program of the Wine prefix.
+#include <windows.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "platform/contract/autostart_contract.h"
+#include "platform/contract/desktop_contract.h"
+#include "platform/contract/file_store_contract.h"
+#include "platform/contract/files_contract.h"
+#include "platform/contract/instance_contract.h"
+#include "platform/contract/memory_contract.h"
+#include "platform/contract/process_launcher_contract.h"
+#include "platform/contract/processor_contract.h"
+#include "platform/contract/registry_contract.h"
+#include "platform/contract/system_contract.h"
+#include "platform/win32/mutex_instance_guard.h"
+#include "platform/win32/nt_family_statistics.h"
+#include "platform/win32/run_key_autostart.h"
+#include "platform/win32/temp_folder.h"
+#include "platform/win32/unicode.h"
+#include "platform/win32/win32_file_store.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_memory.h"
+#include "platform/win32/win32_process_launcher.h"
+#include "platform/win32/win32_processor.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_session.h"
+#include "platform/win32/win32_system_info.h"
+
+namespace lumaro::platform::win32 {
+namespace {
+
+using namespace contract;
+using testing::TempFolder;
+
+std::string testKey(const std::string& what) {
+  return "Software\\Lumaro tests\\" + what + ' ' + std::to_string(::GetCurrentProcessId());
+}
+
+// The machine as the service sees it, with the commit room nearly gone.
+struct ScarceMemory : Win32Memory {
+  MemoryStatus status() override {
+    MemoryStatus status = Win32Memory::status();
+    status.availablePageFile = 64u << 20;
+    return status;
+  }
+};
+
+struct Win32MemorySubject : MemorySubject {
+  Memory& memory() override { return *real; }
+  bool makeScarce() override {
+    real = std::make_unique<ScarceMemory>();
+    return true;
+  }
+  std::unique_ptr<Win32Memory> real = std::make_unique<Win32Memory>();
+};
+LUMARO_CONTRACT(MemoryContract, Win32, [] { return std::make_unique<Win32MemorySubject>(); });
+
+struct Win32ProcessorSubject : ProcessorSubject {
+  ProcessorPerformance& processor() override { return real; }
+  DynamicStatistics& dynamicStatistics() override { return statistics; }
+  void letTimePass() override { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
+  Win32ProcessorPerformance real;
+  NtDynamicStatistics statistics;
+};
+LUMARO_CONTRACT(ProcessorContract, Win32, [] { return std::make_unique<Win32ProcessorSubject>(); });
+
+struct Win32SystemSubject : SystemSubject {
+  SystemInfo& systemInfo() override { return info; }
+  SystemResources& systemResources() override { return resources; }
+  Win32SystemInfo info;
+  NtSystemResources resources;
+};
+LUMARO_CONTRACT(SystemContract, Win32, [] { return std::make_unique<Win32SystemSubject>(); });
+
+struct Win32FilesSubject : FilesSubject {
+  Win32FilesSubject() { folder.write(L"notes.txt", "text"); }
+  Files& files() override { return real; }
+  std::string existingFolder() override { return folder.path(); }
+  std::string existingFile() override { return folder.path(L"notes.txt"); }
+  std::string absentPathIn(const std::string& in) override { return in + "\\absent"; }
+  TempFolder folder;
+  Win32Files real;
+};
+LUMARO_CONTRACT(FilesContract, Win32, [] { return std::make_unique<Win32FilesSubject>(); });
+
+struct MutexInstanceGuardSubject : InstanceGuardSubject {
+  InstanceGuard& guard() override { return real; }
+  std::string freeName() override { return "LUMARO2 contract " + std::to_string(::GetCurrentProcessId()); }
+  bool otherCopyClaims(const std::string& name) override {
+    other = std::make_unique<MutexInstanceGuard>();
+    return other->claim(name);
+  }
+  void otherCopyEnds() override { other.reset(); }
+  MutexInstanceGuard real;
+  std::unique_ptr<MutexInstanceGuard> other;
+};
+LUMARO_CONTRACT(InstanceGuardContract, Win32, [] { return std::make_unique<MutexInstanceGuardSubject>(); });
+
+struct Win32FileStoreSubject : FileStoreSubject {
+  FileStore& store() override { return real; }
+  std::string folder() override { return temp.path(); }
+  std::string pathOf(const std::string& relative) override {
+    return narrow((temp.folder() / widen(relative)).make_preferred().wstring());
+  }
+  bool makeReadOnly(const std::string& path) override {
+    return ::SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+  // A folder in the file's place is what no one reads as a file.
+  bool makeUnreadable(const std::string& path) override {
+    return ::DeleteFileW(widen(path).c_str()) && ::CreateDirectoryW(widen(path).c_str(), nullptr);
+  }
+  TempFolder temp;
+  Win32FileStore real;
+};
+LUMARO_CONTRACT(FileStoreContract, Win32, [] { return std::make_unique<Win32FileStoreSubject>(); });
+
+// Below HKEY_LOCAL_MACHINE itself (Wine lets anyone write there), in a key of this test's own that the
+// service takes as its root. Wine grants every access a standard user would be refused: closing that
+// root is what makes the service's every change fail.
+struct Win32RegistrySubject : RegistrySubject {
+  Win32RegistrySubject() {
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, widen(base).c_str());
+    for (HKEY* key : {&root, &reader})
+      ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, widen(base).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key,
+                        nullptr);
+    real.emplace(root);
+  }
+  ~Win32RegistrySubject() override {
+    if (root != nullptr) ::RegCloseKey(root);
+    ::RegCloseKey(reader);
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, widen(base).c_str());
+  }
+  Registry& registry() override { return *real; }
+  std::string freshKey() override { return "control\\CPUIdle " + std::to_string(++keys); }
+  std::optional<std::uint32_t> valueOf(const std::string& key, const std::string& name) override {
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    if (::RegGetValueW(reader, widen(key).c_str(), widen(name).c_str(), RRF_RT_REG_DWORD, nullptr, &data,
+                       &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    return data;
+  }
+  bool makeUnwritable() override {
+    ::RegCloseKey(root);
+    root = nullptr;
+    return true;
+  }
+  std::string base = testKey("registry");
+  int keys = 0;
+  HKEY root = nullptr;
+  HKEY reader = nullptr;
+  std::optional<Win32Registry> real;
+};
+LUMARO_CONTRACT(RegistryContract, Win32, [] { return std::make_unique<Win32RegistrySubject>(); });
+
+struct RunKeyAutostartSubject : AutostartSubject {
+  RunKeyAutostartSubject() { remove(); }
+  ~RunKeyAutostartSubject() override { remove(); }
+  Autostart& autostart() override { return *real; }
+  std::optional<std::string> startedBy(const std::string& name) override {
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data;
+    if (::RegGetValueW(HKEY_CURRENT_USER, widen(key).c_str(), widen(name).c_str(), RRF_RT_REG_SZ, nullptr,
+                       data, &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    return narrow(data);
+  }
+  bool makeUnwritable() override {
+    HKEY closed = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &closed) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(closed);
+    real = std::make_unique<RunKeyAutostart>(closed, key);
+    return true;
+  }
+  void remove() { ::RegDeleteTreeW(HKEY_CURRENT_USER, widen(key).c_str()); }
+  std::string key = testKey("Run");
+  std::unique_ptr<RunKeyAutostart> real = std::make_unique<RunKeyAutostart>(HKEY_CURRENT_USER, key);
+};
+LUMARO_CONTRACT(AutostartContract, Win32, [] { return std::make_unique<RunKeyAutostartSubject>(); });
+
+struct Win32ProcessLauncherSubject : ProcessLauncherSubject {
+  Win32ProcessLauncherSubject() { std::filesystem::create_directories(temp.folder() / L"Windows dir"); }
+  ProcessLauncher& launcher() override { return real; }
+  std::string folder() override { return temp.path(L"Windows dir"); }
+  // The command processor, with a pause first, as a maintenance program that takes a moment.
+  std::string commandCreating(const std::string& name) override {
+    return '"' + Win32Files().windowsDirectory() +
+           "\\system32\\cmd.exe\" /c ping -n 2 127.0.0.1 >nul & echo x> \"" + name + '"';
+  }
+  std::string missingProgram() override { return '"' + folder() + "\\absent.exe\""; }
+  bool created(const std::string& name) override {
+    return std::filesystem::exists(temp.folder() / L"Windows dir" / widen(name));
+  }
+  TempFolder temp;
+  Win32ProcessLauncher real;
+};
+LUMARO_CONTRACT(ProcessLauncherContract, Win32,
+                [] { return std::make_unique<Win32ProcessLauncherSubject>(); });
+
+struct Win32ClipboardSubject : ClipboardSubject {
+  Clipboard& clipboard() override { return real; }
+  void put(const std::string& text) override {
+    const std::wstring wide = widen(text);
+    if (!::OpenClipboard(nullptr)) return;
+    ::EmptyClipboard();
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    std::memcpy(::GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    ::CloseClipboard();
+  }
+  std::string text() override {
+    if (!::OpenClipboard(nullptr)) return "(clipboard unavailable)";
+    std::string text;
+    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+      text = narrow(static_cast<const wchar_t*>(::GlobalLock(data)));
+      ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+  }
+  Win32Clipboard real;
+};
+LUMARO_CONTRACT(ClipboardContract, Win32, [] { return std::make_unique<Win32ClipboardSubject>(); });
+
+struct Win32KeyEventsSubject : KeyEventsSubject {
+  KeyEvents& keyEvents() override { return real; }
+  Win32KeyEvents real;
+};
+LUMARO_CONTRACT(KeyEventsContract, Win32, [] { return std::make_unique<Win32KeyEventsSubject>(); });
+
+}  // namespace
+}  // namespace lumaro::platform::win32
