@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
@@ -31,7 +31,7 @@ HFONT GdiTextService::fontFor(const TextFont& font) {
   const HFONT made = CreateFontW(
       -std::max(font.pixelHeight, 1), 0, font.angle * 10, font.angle * 10, font.bold ? FW_BOLD : FW_NORMAL,
       font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-      NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(font.family).c_str());
+      NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen(font.family).c_str());
   fonts_.emplace(std::move(key), made);
   return made;
 }
@@ -43,7 +43,7 @@ TextExtent GdiTextService::textExtent(const TextFont& font, std::string_view tex
   SelectObject(dc_, fontFor(level));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc_, &metrics);
-  const std::wstring wide = toWide(text);
+  const std::wstring wide = widen(text);
   SIZE size{};
   GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return {static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
@@ -95,7 +95,7 @@ void GdiTextService::drawText(PixelTarget target, PixelRect clip, int x, int y, 
   SelectObject(dc_, fontFor(font));
   // Ours is 0x00RRGGBB, GDI's COLORREF 0x00BBGGRR.
   SetTextColor(dc_, RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-  const std::wstring wide = toWide(text);
+  const std::wstring wide = widen(text);
   ExtTextOutW(dc_, x - left, y - top, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
   GdiFlush();
   for (int row = 0; row < height; ++row) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/ui/tray_icon_image.h"
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
@@ -70,7 +70,7 @@ bool ShellTray::notify(DWORD action, Entry& entry, const TrayImage* image, const
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon;
   // The tip holds 127 characters and the terminator.
-  const std::wstring wide = toWide(tip).substr(0, std::size(data.szTip) - 1);
+  const std::wstring wide = widen(tip).substr(0, std::size(data.szTip) - 1);
   std::copy(wide.begin(), wide.end(), data.szTip);
   bool done = Shell_NotifyIconW(action, &data) != FALSE;
   // An icon the shell already shows (added again after a restart that did not lose it) is replaced.

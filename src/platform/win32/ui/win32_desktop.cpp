@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
@@ -27,7 +27,7 @@ void Win32Desktop::beep() {
 }
 
 bool Win32Desktop::openDocument(const std::string& path) {
-  const std::wstring file = toWide(path);
+  const std::wstring file = widen(path);
   SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof request;
   request.fMask = SEE_MASK_NOASYNC;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
@@ -56,7 +56,7 @@ std::string Win32GlobalHotkeys::keyName(std::uint32_t virtualKey) {
   if (scanCode == 0) return {};
   wchar_t name[64] = {};
   const int length = GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, 64);
-  return toUtf8({name, static_cast<std::size_t>(std::max(length, 0))});
+  return narrow({name, static_cast<std::size_t>(std::max(length, 0))});
 }
 
 }  // namespace lumaro::platform::win32

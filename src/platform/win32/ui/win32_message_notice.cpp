@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
 std::wstring boxText(const std::string& text) {
-  std::wstring wide = toWide(text);
+  std::wstring wide = widen(text);
   std::wstring shown;
   shown.reserve(wide.size());
   for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -33,7 +33,7 @@ void Win32MessageNotice::show(const std::string& caption, const std::string& tex
   note(caption, text);
   if (dismissed_) return;
   ++open_;
-  MessageBoxW(nullptr, boxText(text).c_str(), toWide(caption).c_str(),
+  MessageBoxW(nullptr, boxText(text).c_str(), widen(caption).c_str(),
               MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
   --open_;
 }

@@ -2,13 +2,13 @@
 
 #include <stdexcept>
 
-#include "platform/win32/ui/wide_text.h"
+#include "platform/win32/unicode.h"
 
 namespace lumaro::platform::win32 {
 
 bool WindowRestoreChannel::listen(const std::string& name, std::function<void()> onRequest) {
   onRequest_ = std::move(onRequest);
-  const std::wstring className = toWide(name);
+  const std::wstring className = widen(name);
   try {
     window_ = std::make_unique<OwnWindow>(
         OwnWindow::Shape{.className = className.c_str(), .parent = nullptr, .style = WS_POPUP},
@@ -24,7 +24,7 @@ bool WindowRestoreChannel::listen(const std::string& name, std::function<void()>
 }
 
 bool WindowRestoreChannel::send(const std::string& name) {
-  const HWND listener = FindWindowW(toWide(name).c_str(), nullptr);
+  const HWND listener = FindWindowW(widen(name).c_str(), nullptr);
   return listener != nullptr && PostMessageW(listener, kRestoreMessage, 0, 0) != FALSE;
 }
 

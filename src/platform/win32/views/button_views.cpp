@@ -1,7 +1,7 @@
 #include "platform/win32/views/button_views.h"
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 
 namespace lumaro::platform::win32 {
 
@@ -24,7 +24,7 @@ class ButtonView : public ControlView {
   }
 
  protected:
-  void apply() override { SetWindowTextW(window(), toWide(model_.caption()).c_str()); }
+  void apply() override { SetWindowTextW(window(), widen(model_.caption()).c_str()); }
 
  private:
   toolkit::Control& model_;

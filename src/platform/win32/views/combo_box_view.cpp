@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 
 namespace lumaro::platform::win32 {
 
@@ -81,7 +81,7 @@ class ComboBoxView : public ControlView {
         SendMessageW(window(), CB_GETCOUNT, 0, 0) != std::ssize(model_.items())) {
       SendMessageW(window(), CB_RESETCONTENT, 0, 0);
       for (const std::string& item : model_.items()) {
-        SendMessageW(window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+        SendMessageW(window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
       }
       shownItems_ = model_.items();
     }
@@ -91,7 +91,7 @@ class ComboBoxView : public ControlView {
     // Re-showing the model's text must not move the caret or the selection of the text being edited:
     // what already agrees is left alone.
     if (style_ == toolkit::ComboStyle::DropDown && textOf(window()) != model_.text())
-      SetWindowTextW(window(), toWide(model_.text()).c_str());
+      SetWindowTextW(window(), widen(model_.text()).c_str());
   }
 
   void applyPlacement() override {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/own_window_view.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 
 namespace lumaro::platform::win32 {
 
@@ -63,7 +63,13 @@ class PageControlView : public ControlView {
         model_(model) {}
 
   std::optional<LRESULT> message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_SIZE && window == this->window()) showPages();
+    if (message == WM_SIZE && window == this->window()) {
+      // The tab control lays its rows out for the new width first; the pages then go below them.
+      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      ControlView::message(window, message, wParam, lParam);
+      showPages();
+      return result;
+    }
     return ControlView::message(window, message, wParam, lParam);
   }
 
@@ -88,7 +94,7 @@ class PageControlView : public ControlView {
     if (tabs != tabs_ || captions != captions_) {
       SendMessageW(window(), TCM_DELETEALLITEMS, 0, 0);
       for (std::size_t i = 0; i < tabs.size(); ++i) {
-        std::wstring text = toWide(captions[i]);
+        std::wstring text = widen(captions[i]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
@@ -116,6 +122,12 @@ class PageControlView : public ControlView {
     if (model_.multiLine()) wanted |= TCS_MULTILINE;
     if (style != wanted) SetWindowLongPtrW(window(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
     syncTabs();
+  }
+
+  // The tabs' rows follow the new width: the pages go below them.
+  void applyPlacement() override {
+    ControlView::applyPlacement();
+    showPages();
   }
 
  private:

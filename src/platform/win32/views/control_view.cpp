@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 #include "toolkit/form.h"
 
 namespace lumaro::platform::win32 {
@@ -205,7 +205,7 @@ std::optional<LRESULT> ControlView::notification(UINT message, WPARAM wParam, LP
       ScreenToClient(window_, &at);
       const std::string text = hintAt(at);
       const auto hint = text.empty() ? std::nullopt : app_.hintToShow(text);
-      hintShown_ = hint ? toWide(hint->text) : std::wstring();
+      hintShown_ = hint ? widen(hint->text) : std::wstring();
       request.lpszText = hintShown_.data();
       return 0;
     }

@@ -1,7 +1,7 @@
 #include "platform/win32/views/form_window_view.h"
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 #include "toolkit/painted_control.h"
 
 namespace lumaro::platform::win32 {
@@ -48,7 +48,7 @@ FormWindowView::~FormWindowView() {
 }
 
 void FormWindowView::apply() {
-  SetWindowTextW(window(), toWide(form_.caption()).c_str());
+  SetWindowTextW(window(), widen(form_.caption()).c_str());
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
   const DWORD wanted = (style & ~kFrameStyles) | frameStyleOf(form_.borderStyle());
   if (style != wanted) {

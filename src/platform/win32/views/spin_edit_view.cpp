@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/own_window_view.h"
 #include "platform/win32/views/view_window.h"
-#include "platform/win32/views/wide_text.h"
 
 namespace lumaro::platform::win32 {
 
@@ -86,7 +86,7 @@ class SpinEditView : public OwnWindowView {
     if (numberIn(textOf(editor_)) == model_.value()) return;
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimalsOf(model_.increment()), model_.value());
-    SetWindowTextW(editor_, toWide(text).c_str());
+    SetWindowTextW(editor_, widen(text).c_str());
   }
 
  private:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/win32/views/wide_text.h"
+#include "platform/win32/unicode.h"
 #include "toolkit/access_key.h"
 #include "toolkit/system_colors.h"
 
@@ -23,13 +23,13 @@ GdiObject<HFONT> createFont(const toolkit::Font& font) {
   description.lfEscapement = description.lfOrientation = font.angle * 10;
   description.lfCharSet = DEFAULT_CHARSET;
   description.lfQuality = DEFAULT_QUALITY;
-  const std::wstring name = toWide(font.name).substr(0, LF_FACESIZE - 1);
+  const std::wstring name = widen(font.name).substr(0, LF_FACESIZE - 1);
   name.copy(description.lfFaceName, name.size());
   return GdiObject<HFONT>(CreateFontIndirectW(&description));
 }
 
 std::wstring shownCaption(const std::string& caption) {
-  return toWide(toolkit::parseAccessKey(caption).text);
+  return widen(toolkit::parseAccessKey(caption).text);
 }
 
 namespace {

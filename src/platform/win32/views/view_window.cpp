@@ -5,9 +5,9 @@
 #include <optional>
 #include <set>
 
+#include "platform/win32/unicode.h"
 #include "platform/win32/views/control_view.h"
 #include "platform/win32/views/form_window_view.h"
-#include "platform/win32/views/wide_text.h"
 
 namespace lumaro::platform::win32 {
 
@@ -130,7 +130,7 @@ HWND createOwnWindow(HWND parent, DWORD style) {
 }
 
 HWND createTopLevelWindow(const std::string& className, DWORD style, DWORD exStyle) {
-  const std::wstring name = toWide(className);
+  const std::wstring name = widen(className);
   ensureClass(name);
   return CreateWindowExW(exStyle | WS_EX_CONTROLPARENT, name.c_str(), L"", style | WS_CLIPCHILDREN,
                          CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance(), nullptr);
@@ -145,7 +145,7 @@ HWND createSystemWindow(const wchar_t* className, HWND parent, DWORD style, DWOR
 std::string textOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return toUtf8(text);
+  return narrow(text);
 }
 
 HWND createTooltip(HWND owner) {

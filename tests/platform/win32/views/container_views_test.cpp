@@ -77,6 +77,29 @@ TEST_F(ContainerViewsTest, PagesFollowTheModelAndTheUsersChoice) {
   EXPECT_EQ(changes, 1);
 }
 
+TEST_F(ContainerViewsTest, PagesStartBelowTheTabRowsOfTheControlsCurrentWidth) {
+  // Made narrow, every tab takes a row of its own; widened, they share one and the page moves up.
+  auto& pages = add<toolkit::PageControl>("pcMain");
+  pages.setMultiLine(true);
+  pages.setTabStyle(toolkit::TabStyle::FlatButtons);
+  pages.setBounds({0, 0, 40, 180});
+  for (const char* name : {"tsRam", "tsSettings", "tsFine", "tsCache"}) {
+    add<toolkit::TabSheet>(name, &pages).setCaption("Tab");
+  }
+  showForm();
+  pages.setBounds({0, 0, 280, 180});
+  HWND tabs = window("pcMain");
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0), 1);
+  RECT display{};
+  GetClientRect(tabs, &display);
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  RECT page{};
+  GetWindowRect(window("tsRam"), &page);
+  MapWindowPoints(HWND_DESKTOP, tabs, reinterpret_cast<POINT*>(&page), 2);
+  EXPECT_EQ(page.top, display.top);
+  EXPECT_LT(page.top, 40);
+}
+
 TEST_F(ContainerViewsTest, PressesAndClicksOnPassiveControlsReachTheModel) {
   auto& panel = add<toolkit::Panel>("pnlStatus");
   panel.setBounds({0, 0, 200, 100});
