@@ -1,6 +1,7 @@
 # Sourced: start_virtual_desktop <log folder> starts Xvfb on a free display, a window manager (openbox)
 # and a tray host on it, then exports DISPLAY and sets XVFB_PID, OPENBOX_PID and TRAYER_PID (no tray host
-# with TRAY_HOST=none). SCREEN_SIZE sets the screen's size (1024x768 by default).
+# with TRAY_HOST=none). SCREEN_SIZE sets the screen's size (1024x768 by default), TRAY_WIDTH a fixed
+# width in pixels for the tray host's panel (by default it grows with every icon).
 
 start_virtual_desktop() {
   local logs=$1 n i display=""
@@ -58,8 +59,9 @@ start_virtual_desktop() {
 # start_tray_host <log file>: starts trayer (an XEmbed tray host) on $DISPLAY, sets TRAYER_PID, and
 # returns once it owns the system tray selection.
 start_tray_host() {
-  local i
-  trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+  local i width=(--widthtype request)
+  [[ -n "${TRAY_WIDTH:-}" ]] && width=(--widthtype pixel --width "$TRAY_WIDTH")
+  trayer --edge bottom --align right "${width[@]}" --height 24 --SetDockType true \
     --transparent false --tint 0x404040 >"$1" 2>&1 &
   TRAYER_PID=$!
   for i in $(seq 1 50); do

@@ -16,7 +16,11 @@ wineserver -k 2>/dev/null
 [[ -f "$WINEPREFIX/system.reg" ]] || DISPLAY= wine wineboot --init >"$logs/wineboot.log" 2>&1 </dev/null
 wineserver -k 2>/dev/null
 wineserver -w
-start_virtual_desktop "$logs" || exit 1
+# The tray host's panel keeps one width. One that grows when an icon docks can do so while Wine is
+# still taking its measure: Wine then keeps the old width (the window manager's report, which it
+# ignores for other programs' windows, replaces the real one), and its own hit test sends every click
+# on the icon to the tray host's window instead.
+TRAY_WIDTH=48 start_virtual_desktop "$logs" || exit 1
 # Wine's own services started by the first program would otherwise hold the caller's output open.
 wineserver -p
 "$@"
