@@ -19,11 +19,15 @@ std::optional<TrayMouse> trayMouseOf(UINT mouseMessage) {
       return TrayMouse::LeftUp;
     case WM_LBUTTONDBLCLK:
       return TrayMouse::LeftDoubleClick;
+    // The icon's window takes double clicks: the second press of a quick pair comes as one. Only the
+    // left button has a double click of its own; for the others it is a press like the first.
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
       return TrayMouse::RightDown;
     case WM_RBUTTONUP:
       return TrayMouse::RightUp;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
       return TrayMouse::MiddleDown;
     case WM_MBUTTONUP:
       return TrayMouse::MiddleUp;

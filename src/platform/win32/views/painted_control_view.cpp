@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <memory>
+
+#include "platform/win32/ui/drawn_menu_window.h"
 #include "platform/win32/views/own_window_view.h"
 #include "platform/win32/views/view_window.h"
 
@@ -10,7 +13,8 @@ namespace lumaro::platform::win32 {
 namespace {
 
 // The picture is the window's background: children without one of their own show it. Moves reach
-// the model, and the tooltip follows the mouse when its text changes with the point.
+// the model, the tooltip follows the mouse when its text changes with the point, and a right click
+// opens the control's own menu.
 class PaintedControlView : public OwnWindowView {
  public:
   PaintedControlView(toolkit::PaintedControl& model, ControlView& parent, toolkit::Application& app)
@@ -30,6 +34,8 @@ class PaintedControlView : public OwnWindowView {
         updateHint();
       }
     }
+    // The system turns a right button's release (or the menu key) into this request.
+    if (message == WM_CONTEXTMENU && openMenu(lParam)) return 0;
     return OwnWindowView::message(window, message, wParam, lParam);
   }
 
@@ -41,8 +47,26 @@ class PaintedControlView : public OwnWindowView {
   std::string hintAt(POINT at) const override { return model_.hintAt(at.x, at.y); }
 
  private:
+  // At the mouse's screen point, or the control's corner when the request came from the keyboard.
+  bool openMenu(LPARAM lParam) {
+    toolkit::DrawnMenu* menu = model_.contextMenu();
+    if (menu == nullptr || !model_.enabled()) return false;
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1) {
+      at = {0, 0};
+      ClientToScreen(window(), &at);
+    }
+    // The request never comes from inside the last menu's own handler: that menu may go.
+    menu_ = std::make_unique<DrawnMenuWindow>(
+        *menu, model_.textService(),
+        [this, menu](int index) { app().guarded([&] { menu->clickItem(index); }); }, nullptr);
+    menu_->popup(at.x, at.y);
+    return true;
+  }
+
   toolkit::PaintedControl& model_;
   std::string lastHint_;
+  std::unique_ptr<DrawnMenuWindow> menu_;
 };
 
 }  // namespace

@@ -54,7 +54,9 @@ TEST(ShellTrayTest, CallbackMessagesBecomeMouseReportsOfTheirIcon) {
   // The shell identifies icons by the identifiers handed out in order: 1 for 70, 2 for 90.
   for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
     SendMessageW(tray.window(), ShellTray::kCallbackMessage, 1, mouse);
-  SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, WM_RBUTTONDOWN);
+  // A quick second right or middle press comes as a double click: it is a press all the same.
+  for (UINT mouse : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK})
+    SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, mouse);
   SendMessageW(tray.window(), ShellTray::kCallbackMessage, 2, WM_CONTEXTMENU);  // not a classic report
   SendMessageW(tray.window(), ShellTray::kCallbackMessage, 9, WM_LBUTTONDOWN);  // no such icon
   tray.remove(90);
@@ -64,7 +66,10 @@ TEST(ShellTrayTest, CallbackMessagesBecomeMouseReportsOfTheirIcon) {
                                                                       {70, TrayMouse::LeftUp},
                                                                       {70, TrayMouse::LeftDoubleClick},
                                                                       {70, TrayMouse::LeftUp},
-                                                                      {90, TrayMouse::RightDown}}));
+                                                                      {90, TrayMouse::RightDown},
+                                                                      {90, TrayMouse::RightUp},
+                                                                      {90, TrayMouse::RightDown},
+                                                                      {90, TrayMouse::MiddleDown}}));
 }
 
 TEST(ShellTrayTest, TheTaskbarCreatedBroadcastReportsARestartedHost) {

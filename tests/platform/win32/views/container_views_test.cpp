@@ -7,6 +7,7 @@
 #include "platform/fake/fake_text_service.h"
 #include "platform/win32/views/view_fixture.h"
 #include "toolkit/check_box.h"
+#include "toolkit/drawn_menu.h"
 #include "toolkit/page_control.h"
 #include "toolkit/painted_control.h"
 #include "toolkit/simple_controls.h"
@@ -193,6 +194,53 @@ TEST_F(ContainerViewsTest, APaintedControlShowsItsPictureAlsoBehindItsLabels) {
   SendMessageW(shown, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
   ASSERT_EQ(probe.moves.size(), 1u);
   EXPECT_EQ(probe.moves[0], std::make_pair(5, 6));
+}
+
+// A painted control with a menu of its own, two items, that records the chosen one.
+class ProbeWithMenu : public Probe, private toolkit::DrawnMenu {
+ public:
+  using Probe::Probe;
+  std::vector<int> chosen;
+  toolkit::DrawnMenu* contextMenu() override { return this; }
+
+ private:
+  int itemCount() const override { return 2; }
+  toolkit::Size measureItem(toolkit::Canvas&, int, toolkit::Size standard) override {
+    return {60, standard.height};
+  }
+  void drawItem(toolkit::Canvas&, int, const toolkit::Rect&, bool) override {}
+  void clickItem(int index) override { chosen.push_back(index); }
+};
+
+// The release of the right button opens the control's menu at the mouse, and a choice there reaches
+// the control; a disabled control opens none.
+TEST_F(ContainerViewsTest, ARightClickOpensAPaintedControlsOwnMenu) {
+  fake::FakeTextService text;
+  auto& probe = add<ProbeWithMenu>("probe", nullptr, text);
+  probe.setBounds({10, 10, 100, 60});
+  showForm();
+  HWND shown = window("probe");
+
+  SendMessageW(shown, WM_RBUTTONUP, 0, MAKELPARAM(5, 6));
+  HWND menu = FindWindowW(L"LumaroDrawnMenu", nullptr);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(IsWindowVisible(menu));
+  POINT mouse{5, 6};
+  ClientToScreen(shown, &mouse);
+  RECT frame{};
+  GetWindowRect(menu, &frame);
+  EXPECT_EQ(frame.left, mouse.x);
+  EXPECT_EQ(frame.top, mouse.y);
+
+  constexpr int kSecondItemY = toolkit::MenuPicture::kFrame + toolkit::MenuPicture::kStandardItemHeight + 2;
+  SendMessageW(menu, WM_LBUTTONUP, 0, MAKELPARAM(10, kSecondItemY));
+  EXPECT_EQ(probe.chosen, std::vector<int>{1});
+  EXPECT_FALSE(IsWindowVisible(menu));
+
+  probe.setEnabled(false);
+  SendMessageW(shown, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(shown), MAKELPARAM(mouse.x, mouse.y));
+  HWND again = FindWindowW(L"LumaroDrawnMenu", nullptr);
+  EXPECT_TRUE(again == nullptr || !IsWindowVisible(again));
 }
 
 }  // namespace
