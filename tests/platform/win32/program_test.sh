@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program under Wine on a virtual X display with a tray host (run by on_wine_desktop.sh):
-# resident start with its icon in the tray, the second copy's message, a double click on the icon,
-# the end of the Windows session, and what it wrote into Wine's registry.
+# resident start with its icon in the tray, the second copy's message, the tray menu, a double click
+# on the icon, the chart's menu, the end of the Windows session, and what it wrote into Wine's
+# registry.
 # Usage: program_test.sh <path to lumaro.exe> <folder for screenshots and logs>
 set -uo pipefail
 built=$1
@@ -58,19 +59,54 @@ check "the second copy ends with exit code 0" exits_with 0 "$second" 20
 second=
 check "the first copy is not disturbed" kill -0 "$first"
 
+# A shown window of the program other than the given one: our popup menus have no name.
+other_window() { xdotool search --onlyvisible --class '^lumaro\.exe$' 2>/dev/null | grep -vx "${1:-}" | head -n 1 | grep .; }
+gone() { ! xdotool search --onlyvisible --class '^lumaro\.exe$' 2>/dev/null | grep -qx "$1"; }
+# open_menu <window or ""> <name> <click...>: the clicks open a menu of the program (a window other
+# than the given one), saved as <name>.png; `menu` holds its id.
+open_menu() {
+  local shown=$1 name=$2
+  shift 2
+  menu=
+  "$@"
+  wait_until 10 other_window "$shown" >/dev/null || return 1
+  menu=$(other_window "$shown")
+  wait_until 10 drawn "$menu"
+  screenshot "$out/$name.png"
+}
+# Keys go to the window with the X focus, which the window manager does not hand to a popup.
+closes_with_escape() {
+  [[ -n "$1" ]] || return 1
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool key Escape
+  wait_until 10 gone "$1"
+}
+# Mapped comes before painted: a picture waits for more colours than a blank window has.
+drawn() { (($(import -window "$1" -format %k info: 2>/dev/null || echo 0) > 16)); }
+
 # Wine's icon takes the clicks sent to its window (those XTest makes at the pointer do not reach it),
 # and places them where the pointer is: the pointer goes over it first. Wine reports them in the
 # classic order: down, up, double click, up.
 if [[ -n "$icon" ]]; then
   xdotool mousemove --sync --window "$((icon))" 8 8
+  check "a right click on the icon opens the tray menu" open_menu "" tray-menu xdotool click --window "$((icon))" 3
+  check "Escape closes the tray menu" closes_with_escape "$menu"
+  # xdotool's clicks carry no time, so Wine takes this press for the second half of a double click.
+  check "a second right click opens it again" open_menu "" tray-menu-again xdotool click --window "$((icon))" 3
+  check "Escape closes it again" closes_with_escape "$menu"
   xdotool click --window "$((icon))" --repeat 2 --delay 80 1
 fi
 main=$(wait_for_window '^Lumaro\.$' 20)
 check "a double click on the icon shows the main window" test -n "$main"
-# Mapped comes before painted: the picture waits for more colours than a blank window has.
-drawn() { (($(import -window "$1" -format %k info: 2>/dev/null || echo 0) > 16)); }
-[[ -n "$main" ]] && check "the main window is drawn" wait_until 10 drawn "$main"
-screenshot "$out/main-window.png"
+if [[ -n "$main" ]]; then
+  check "the main window is drawn" wait_until 10 drawn "$main"
+  screenshot "$out/main-window.png"
+  # The chart of free memory on the "RAM" page, 180 and 200 pixels into the window.
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  check "a right click on the chart opens its menu of series" open_menu "$main" chart-menu \
+    xdotool mousemove --sync $((X + 180)) $((Y + 200)) click 3
+  check "Escape closes the chart's menu" closes_with_escape "$menu"
+fi
 
 # The user's own Run key, or the machine's.
 run_value() { in_registry "HKCU\\$run_key" Lumaro "$1" || in_registry "HKLM\\$run_key" Lumaro "$1"; }
