@@ -11,8 +11,9 @@ DrawnPopupMenuView::~DrawnPopupMenuView() {
 }
 
 void DrawnPopupMenuView::open(int x, int y) {
-  // A second request while the menu is open starts it afresh, measured again.
-  delete popup_.data();
+  // A second request while the menu is open starts it afresh, measured again. The request may come
+  // from the open popup's own choice: that popup goes once its event is over, not under its feet.
+  if (popup_) popup_->close();
   popup_ = new DrawnMenuPopup(link_.drawing(), text_, nullptr, [this](int index) { link_.choose(index); });
   popup_->popup({x, y});
 }
