@@ -33,12 +33,14 @@ void TfrmPrincipal::monitorTick() {
   ProgressBarCPUusage->setPosition(monitor::loadPercent(cpuSampler_.CpuLoad(0)));
   LEDDisplayCPU->setValue(ProgressBarCPUusage->Position());
 
-  const std::int64_t freeMB = monitor::megabytes(MM->FreeMemory());
+  // One reading serves the whole tick: the free figure and the texts agree, and the kernel builds its
+  // memory report once instead of twice.
+  const platform::MemoryStatus status = services_.memory.status();
+  const std::int64_t freeMB = monitor::megabytes(status.availablePhysical);
   const std::int64_t totalMB = TotalMB();
   const int targetMB = captionInteger(*txtMemoriaAlvo);
   const int criticalMB = captionInteger(*txtAutoRecover);
 
-  const platform::MemoryStatus status = services_.memory.status();
   // Figures that cannot be right end the tick as an unreadable source would, before any is shown.
   if (!monitor::plausible(status) || freeMB > totalMB) throw Error(kGarbledMemoryFigures);
   txtMemoryLoad->setCaption(monitor::memoryLoadText(status));
