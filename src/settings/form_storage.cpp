@@ -93,7 +93,8 @@ void TFormStorage::ReleaseHeldBack(const std::function<bool(const Component&)>& 
   for (Entry& entry : entries_) {
     if (!entry.heldBack) continue;
     entry.heldBack = false;
-    if (applies && apply(*entry.component)) form_.application().guarded([&] { loadEntry(ini, section, entry); });
+    if (applies && apply(*entry.component))
+      form_.application().guarded([&] { loadEntry(ini, section, entry); });
   }
 }
 
