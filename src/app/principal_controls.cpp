@@ -197,9 +197,10 @@ class Builder {
 }  // namespace
 
 void TfrmPrincipal::fitMemoryReadOuts(std::int64_t totalMB) {
-  const int width = readOutWidth(readOutDigits(totalMB));
+  const int digits = readOutDigits(totalMB);
+  const int width = readOutWidth(digits);
   for (widgets::TLEDDisplay* display : {LEDDisplayMax, LEDDisplay1, LEDDisplayMin}) {
-    display->setNumDigits(readOutDigits(totalMB));
+    display->setNumDigits(digits);
     const Bounds at = display->bounds();
     display->setBounds({at.left, at.top, width, at.height});
   }
