@@ -74,6 +74,10 @@ TEST_F(MonitoringTest, TickRefreshesEveryFigure) {
   EXPECT_EQ(w.HeartMachine1->values(1).back(), 205);
   EXPECT_EQ(w.HeartMachine1->values(2).back(), 300);
   EXPECT_TRUE(progress.empty());
+  // Reading the memory is most of a tick's cost: one reading serves every figure.
+  const int before = fakes.memory.statusReads();
+  tick();
+  EXPECT_EQ(fakes.memory.statusReads() - before, 1);
 }
 
 TEST_F(MonitoringTest, ASeriesHiddenFromTheChartsMenuIsGoneAtTheNextTick) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace lumaro::monitor {
 namespace {
 
@@ -10,6 +12,9 @@ constexpr std::uint64_t kMiB = 1024 * 1024;
 TEST(MemoryFigures, MegabyteFiguresTruncate) {
   EXPECT_EQ(megabytes(512 * kMiB - 1), 511);
   EXPECT_EQ(megabytes(16ll << 30), 16384);  // far above 32 bits
+  EXPECT_EQ(megabytes(std::uint64_t{16} << 30), 16384);
+  // A count beyond the signed range saturates instead of turning negative.
+  EXPECT_EQ(megabytes(std::numeric_limits<std::uint64_t>::max()), kMaxMegabytes);
   EXPECT_EQ(shareOf(512, 80), 409);
   EXPECT_EQ(shareOf(512, 25), 128);
   EXPECT_EQ(shareOf(512, 5), 25);
@@ -17,6 +22,12 @@ TEST(MemoryFigures, MegabyteFiguresTruncate) {
   EXPECT_EQ(shareOf(512, 30), 153);
   EXPECT_EQ(freePercent(187, 512), 36);
   EXPECT_EQ(freePercent(5, 0), 0);
+}
+
+TEST(MemoryFigures, AReadingBelowOneMegabyteOfMemoryCannotBeRight) {
+  EXPECT_TRUE(plausible({.totalPhysical = kMiB, .availablePhysical = kMiB}));
+  EXPECT_FALSE(plausible({.totalPhysical = kMiB - 1}));  // it would make every memory range empty
+  EXPECT_FALSE(plausible({}));
 }
 
 TEST(MemoryFigures, TextsUseTheLocaleSeparator) {

@@ -1,5 +1,7 @@
 // Access keys in captions, and finding one's way through a drawn menu by keys.
 #include <array>
+#include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,12 +9,14 @@
 #include "platform/fake/fake_text_service.h"
 #include "toolkit/access_key.h"
 #include "toolkit/drawn_menu.h"
+#include "toolkit/drawn_menu_tracker.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::toolkit {
 namespace {
 
 using test::colorAt;
+using ::testing::ElementsAre;
 
 TEST(AccessKey, TheCharacterAfterAnAmpersandIsTheKeyAndADoubleAmpersandIsPlain) {
   const AccessKeyCaption open = parseAccessKey("&Fechar Otimizador");
@@ -90,6 +94,67 @@ TEST(MenuPicture, ABarTakesTheLeftSideAndKeysMoveOverSelectableItemsOnly) {
   EXPECT_EQ(picture.itemWithKey('b', 0, unique), 3);
   EXPECT_TRUE(unique);  // the hidden one does not count
   EXPECT_EQ(picture.itemWithKey('z', 0, unique), -1);
+}
+
+MenuReaction chose(int item) {
+  return {MenuReaction::Kind::Choose, item};
+}
+constexpr MenuReaction kRepaint{MenuReaction::Kind::Repaint};
+constexpr MenuReaction kNothing{};
+
+TEST(DrawnMenuTracker, TheMouseHighlightsAndChoosesSelectableItemsOnly) {
+  platform::fake::FakeTextService text;
+  Keys menu;
+  DrawnMenuTracker tracker(menu, text);
+  const auto middleOf = [&](int item) {
+    const Rect r = MenuPicture(menu, text).itemRect(item);
+    return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  };
+  EXPECT_EQ(tracker.mouseMoved(middleOf(3)), kRepaint);
+  EXPECT_EQ(tracker.selected(), 3);
+  EXPECT_EQ(tracker.mouseMoved(middleOf(3)), kNothing);  // no repaint for the same item
+  EXPECT_EQ(tracker.mouseMoved(middleOf(1)), kRepaint);  // a separator is no highlight
+  EXPECT_EQ(tracker.selected(), -1);
+  EXPECT_EQ(tracker.mouseReleased(middleOf(1)), kNothing);
+  EXPECT_EQ(tracker.mouseReleased({1, 1}), kNothing);  // the frame
+  EXPECT_EQ(tracker.mouseReleased(middleOf(4)), chose(4));
+}
+
+TEST(DrawnMenuTracker, KeysMoveTheHighlightAndChooseOrClose) {
+  platform::fake::FakeTextService text;
+  Keys menu;
+  DrawnMenuTracker tracker(menu, text);
+  EXPECT_EQ(tracker.key(MenuKey::Enter), kNothing);  // nothing highlighted yet
+  EXPECT_EQ(tracker.key(MenuKey::Up), kRepaint);
+  EXPECT_EQ(tracker.selected(), 4);
+  EXPECT_EQ(tracker.key(MenuKey::Down), kRepaint);
+  EXPECT_EQ(tracker.selected(), 0);
+  EXPECT_EQ(tracker.key(MenuKey::Enter), chose(0));
+
+  // A key several items share moves among them; one only one item has chooses it at once.
+  EXPECT_EQ(tracker.typed(U'A'), kRepaint);
+  EXPECT_EQ(tracker.selected(), 4);
+  EXPECT_EQ(tracker.typed(U'b'), chose(3));
+  EXPECT_EQ(tracker.typed(U'z'), kNothing);
+  EXPECT_EQ(tracker.typed(U'\u00e1'), kNothing);  // beyond ASCII no key matches, not even by its low byte
+  EXPECT_EQ(tracker.typed(U'\u0161'), kNothing);
+  EXPECT_EQ(tracker.key(MenuKey::Escape), MenuReaction{MenuReaction::Kind::Close});
+}
+
+// Records what the reactions ask of it.
+class RecordingWindow : public MenuWindow {
+ public:
+  std::vector<std::string> calls;
+  void highlightChanged() override { calls.push_back("highlight"); }
+  void dismiss() override { calls.push_back("dismiss"); }
+  void choose(int item) override { calls.push_back("choose " + std::to_string(item)); }
+};
+
+TEST(DrawnMenuTracker, EachReactionReachesTheWindowsMatchingCall) {
+  RecordingWindow window;
+  for (const MenuReaction reaction : {kNothing, kRepaint, MenuReaction{MenuReaction::Kind::Close}, chose(2)})
+    react(window, reaction);
+  EXPECT_THAT(window.calls, ElementsAre("highlight", "dismiss", "choose 2"));
 }
 
 }  // namespace

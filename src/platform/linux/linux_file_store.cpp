@@ -5,49 +5,54 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 
 #include "platform/linux/file_writing.h"
 #include "platform/linux/paths.h"
 
 namespace lumaro::platform::linuxos {
 
-void LinuxFileStore::tidyOnce(const std::string& path) {
-  if (tidied_.insert(path).second) removeStaleTemporaryFiles(path);
-}
+namespace {
 
-FileStore::Content LinuxFileStore::read(const std::string& path) {
-  tidyOnce(path);
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    const bool missing = errno == ENOENT || errno == ENOTDIR;
-    return Content{missing ? ReadStatus::Missing : ReadStatus::Failed, {}};
+class DescriptorFile : public WholeFileStore::OpenFile {
+ public:
+  explicit DescriptorFile(int fd) : fd_(fd) {}
+  ~DescriptorFile() override { ::close(fd_); }
+  DescriptorFile(const DescriptorFile&) = delete;
+  DescriptorFile& operator=(const DescriptorFile&) = delete;
+
+  std::optional<std::uint64_t> size() override {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
   }
-  Content content{ReadStatus::Read, {}};
-  struct stat info {};
-  // A file known to be too large is refused before a byte of it is read.
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<std::uint64_t>(info.st_size) > kMaxFileSize)
-    content.status = ReadStatus::Failed;
-  char buffer[65536];
-  while (content.status == ReadStatus::Read) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) break;
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0 || content.bytes.size() + static_cast<std::size_t>(got) > kMaxFileSize) {
-      content.status = ReadStatus::Failed;
-    } else {
-      content.bytes.append(buffer, static_cast<std::size_t>(got));
+
+  std::optional<std::size_t> readSome(char* buffer, std::size_t room) override {
+    for (;;) {
+      const ssize_t got = ::read(fd_, buffer, room);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) return std::nullopt;
     }
   }
-  ::close(fd);
-  if (content.status != ReadStatus::Read) content.bytes.clear();
-  return content;
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+WholeFileStore::Opened LinuxFileStore::open(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return Opened{errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed, {}};
+  return Opened{ReadStatus::Read, std::make_unique<DescriptorFile>(fd)};
 }
 
-bool LinuxFileStore::write(const std::string& path, std::string_view bytes) {
-  tidyOnce(path);
+bool LinuxFileStore::replace(const std::string& path, std::string_view bytes) {
   return writeFileAtomically(path, bytes);
+}
+
+void LinuxFileStore::removeLeftovers(const std::string& path) {
+  removeStaleTemporaryFiles(path);
 }
 
 bool LinuxFileStore::canCreateIn(const std::string& directory) {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/win32/atomic_file_write.h"
 #include "platform/win32/unicode.h"
 
@@ -13,14 +16,33 @@ std::filesystem::path nativePath(const std::string& path) {
   return std::filesystem::path(widen(path));
 }
 
+class HandleFile : public WholeFileStore::OpenFile {
+ public:
+  explicit HandleFile(HANDLE file) : file_(file) {}
+  ~HandleFile() override { ::CloseHandle(file_); }
+  HandleFile(const HandleFile&) = delete;
+  HandleFile& operator=(const HandleFile&) = delete;
+
+  std::optional<std::uint64_t> size() override {
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file_, &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+
+  std::optional<std::size_t> readSome(char* buffer, std::size_t room) override {
+    DWORD got = 0;
+    const auto asked = static_cast<DWORD>(std::min<std::size_t>(room, std::numeric_limits<DWORD>::max()));
+    if (!::ReadFile(file_, buffer, asked, &got, nullptr)) return std::nullopt;
+    return got;
+  }
+
+ private:
+  HANDLE file_;
+};
+
 }  // namespace
 
-void Win32FileStore::tidyOnce(const std::string& path) {
-  if (tidied_.insert(path).second) removeStaleTemporaryFiles(nativePath(path));
-}
-
-FileStore::Content Win32FileStore::read(const std::string& path) {
-  tidyOnce(path);
+WholeFileStore::Opened Win32FileStore::open(const std::string& path) {
   // Shared every way: an editor that holds the file open must not make it read as missing.
   const HANDLE file = ::CreateFileW(nativePath(path).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -28,33 +50,17 @@ FileStore::Content Win32FileStore::read(const std::string& path) {
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return Content{missing ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    return Opened{missing ? ReadStatus::Missing : ReadStatus::Failed, {}};
   }
-  Content content{ReadStatus::Read, {}};
-  LARGE_INTEGER size{};
-  // A file known to be too large is refused before a byte of it is read.
-  if (!::GetFileSizeEx(file, &size) || static_cast<std::uint64_t>(size.QuadPart) > kMaxFileSize)
-    content.status = ReadStatus::Failed;
-  char buffer[65536];
-  while (content.status == ReadStatus::Read) {
-    DWORD got = 0;
-    if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr) ||
-        content.bytes.size() + got > kMaxFileSize) {
-      content.status = ReadStatus::Failed;
-    } else if (got == 0) {
-      break;
-    } else {
-      content.bytes.append(buffer, got);
-    }
-  }
-  ::CloseHandle(file);
-  if (content.status != ReadStatus::Read) content.bytes.clear();
-  return content;
+  return Opened{ReadStatus::Read, std::make_unique<HandleFile>(file)};
 }
 
-bool Win32FileStore::write(const std::string& path, std::string_view bytes) {
-  tidyOnce(path);
+bool Win32FileStore::replace(const std::string& path, std::string_view bytes) {
   return writeFileAtomically(nativePath(path), bytes);
+}
+
+void Win32FileStore::removeLeftovers(const std::string& path) {
+  removeStaleTemporaryFiles(nativePath(path));
 }
 
 bool Win32FileStore::canCreateIn(const std::string& directory) {

@@ -5,21 +5,41 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <optional>
 
 #include "platform/linux/views/view_convert.h"
 
 namespace lumaro::platform::qt {
 
+namespace {
+
+std::optional<toolkit::MenuKey> menuKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Escape:
+      return toolkit::MenuKey::Escape;
+    case Qt::Key_Down:
+      return toolkit::MenuKey::Down;
+    case Qt::Key_Up:
+      return toolkit::MenuKey::Up;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return toolkit::MenuKey::Enter;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 DrawnMenuPopup::DrawnMenuPopup(toolkit::DrawnMenu& menu, platform::TextService& text, QWidget* parent,
                                Choice onChoice)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint),
-      menu_(menu),
-      picture_(menu, text),
+      tracker_(menu, text),
       onChoice_(std::move(onChoice)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  const toolkit::Size size = picture_.size();
+  const toolkit::Size size = tracker_.size();
   setFixedSize(size.width, size.height);
 }
 
@@ -35,13 +55,15 @@ void DrawnMenuPopup::popup(const QPoint& at) {
 }
 
 void DrawnMenuPopup::paintEvent(QPaintEvent*) {
-  QPainter(this).drawImage(0, 0, toSharpQImage(picture_.paint(selected_), devicePixelRatioF()));
+  QPainter(this).drawImage(0, 0, toSharpQImage(tracker_.paint(), devicePixelRatioF()));
 }
 
-void DrawnMenuPopup::select(int index) {
-  if (index == selected_) return;
-  selected_ = index;
+void DrawnMenuPopup::highlightChanged() {
   update();
+}
+
+void DrawnMenuPopup::dismiss() {
+  close();
 }
 
 void DrawnMenuPopup::choose(int index) {
@@ -53,44 +75,18 @@ void DrawnMenuPopup::choose(int index) {
 
 void DrawnMenuPopup::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
-  const int index = picture_.itemAt({at.x(), at.y()});
-  select(index >= 0 && menu_.selectable(index) ? index : -1);
+  toolkit::react(*this, tracker_.mouseMoved({at.x(), at.y()}));
 }
 
 void DrawnMenuPopup::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
-  const int chosen = picture_.itemAt({at.x(), at.y()});
-  if (chosen >= 0 && menu_.selectable(chosen)) choose(chosen);
+  toolkit::react(*this, tracker_.mouseReleased({at.x(), at.y()}));
 }
 
 void DrawnMenuPopup::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      close();
-      return;
-    case Qt::Key_Down:
-      select(picture_.nextSelectable(selected_, 1));
-      return;
-    case Qt::Key_Up:
-      select(picture_.nextSelectable(selected_, -1));
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (selected_ >= 0) choose(selected_);
-      return;
-    default:
-      break;
-  }
+  if (const auto key = menuKeyOf(event->key())) return toolkit::react(*this, tracker_.key(*key));
   const QString typed = event->text();
-  if (typed.size() != 1 || typed[0].unicode() > 0x7F) return;
-  bool unique = false;
-  const int found = picture_.itemWithKey(typed[0].toLower().toLatin1(), selected_, unique);
-  if (found < 0) return;
-  if (unique) {
-    choose(found);
-  } else {
-    select(found);
-  }
+  if (typed.size() == 1) toolkit::react(*this, tracker_.typed(typed[0].unicode()));
 }
 
 }  // namespace lumaro::platform::qt

@@ -2,15 +2,14 @@
 #include <QWidget>
 #include <functional>
 
-#include "toolkit/drawn_menu.h"
+#include "toolkit/drawn_menu_tracker.h"
 
 namespace lumaro::platform::qt {
 
-// A drawn menu on screen: a popup window showing the menu's picture, with the item under the mouse
-// highlighted. Releasing the mouse over an item, Enter on the highlighted one, or an item's access key
-// (when no other item has it) closes the popup and then reports the item; the arrow keys move the
-// highlight. A press outside or Escape closes it without a choice. It deletes itself when closed.
-class DrawnMenuPopup : public QWidget {
+// A drawn menu on screen: a popup window showing the menu's picture and answering the mouse and keys as
+// toolkit::DrawnMenuTracker says; a choice closes the popup and then reports the item. A press outside
+// closes it without a choice. It deletes itself when closed.
+class DrawnMenuPopup : public QWidget, private toolkit::MenuWindow {
  public:
   using Choice = std::function<void(int index)>;
 
@@ -27,13 +26,12 @@ class DrawnMenuPopup : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void select(int index);
-  void choose(int index);
+  void highlightChanged() override;
+  void dismiss() override;
+  void choose(int index) override;
 
-  toolkit::DrawnMenu& menu_;
-  toolkit::MenuPicture picture_;
+  toolkit::DrawnMenuTracker tracker_;
   Choice onChoice_;
-  int selected_ = -1;
 };
 
 }  // namespace lumaro::platform::qt

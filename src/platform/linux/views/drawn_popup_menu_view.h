@@ -2,14 +2,12 @@
 #include <QPointer>
 
 #include "platform/linux/views/drawn_menu_popup.h"
-#include "toolkit/application.h"
-#include "toolkit/menu.h"
+#include "toolkit/drawn_popup_menu_link.h"
 
 namespace lumaro::platform::qt {
 
 // A popup menu that draws itself, on screen: each popup request of the model opens the drawing as a
-// popup window at the requested point, and the user's choice reaches the drawing inside the
-// application's guard. Destroy the view before the menu.
+// popup window at the requested point. Destroy the view before the menu.
 class DrawnPopupMenuView {
  public:
   DrawnPopupMenuView(toolkit::PopupMenu& menu, toolkit::DrawnMenu& drawing, platform::TextService& text,
@@ -24,11 +22,9 @@ class DrawnPopupMenuView {
  private:
   void open(int x, int y);
 
-  toolkit::PopupMenu& menu_;
-  toolkit::DrawnMenu& drawing_;
   platform::TextService& text_;
-  toolkit::Application& app_;
   QPointer<DrawnMenuPopup> popup_;
+  toolkit::DrawnPopupMenuLink link_;
 };
 
 }  // namespace lumaro::platform::qt

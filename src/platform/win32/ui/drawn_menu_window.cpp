@@ -3,14 +3,33 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cctype>
+#include <optional>
 #include <utility>
 
 namespace lumaro::platform::win32 {
 
+namespace {
+
+std::optional<toolkit::MenuKey> menuKeyOf(WPARAM key) {
+  switch (key) {
+    case VK_ESCAPE:
+      return toolkit::MenuKey::Escape;
+    case VK_DOWN:
+      return toolkit::MenuKey::Down;
+    case VK_UP:
+      return toolkit::MenuKey::Up;
+    case VK_RETURN:
+      return toolkit::MenuKey::Enter;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 DrawnMenuWindow::DrawnMenuWindow(toolkit::DrawnMenu& menu, platform::TextService& text, Choice onChoice,
                                  std::function<void()> onClosed)
-    : menu_(menu), picture_(menu, text), onChoice_(std::move(onChoice)), onClosed_(std::move(onClosed)) {
+    : tracker_(menu, text), onChoice_(std::move(onChoice)), onClosed_(std::move(onClosed)) {
   window_ = std::make_unique<OwnWindow>(
       OwnWindow::Shape{.className = L"LumaroDrawnMenu",
                        .parent = nullptr,
@@ -27,7 +46,7 @@ DrawnMenuWindow::~DrawnMenuWindow() {
 }
 
 void DrawnMenuWindow::popup(int x, int y) {
-  const toolkit::Size size = picture_.size();
+  const toolkit::Size size = tracker_.size();
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor)) {
@@ -48,7 +67,7 @@ void DrawnMenuWindow::popup(int x, int y) {
 void DrawnMenuWindow::paint() {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(window_->handle(), &paint);
-  const toolkit::Bitmap& bitmap = picture_.paint(selected_);
+  const toolkit::Bitmap& bitmap = tracker_.paint();
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = bitmap.width();
@@ -62,13 +81,11 @@ void DrawnMenuWindow::paint() {
   EndPaint(window_->handle(), &paint);
 }
 
-void DrawnMenuWindow::select(int index) {
-  if (index == selected_) return;
-  selected_ = index;
+void DrawnMenuWindow::highlightChanged() {
   InvalidateRect(window_->handle(), nullptr, FALSE);
 }
 
-void DrawnMenuWindow::close() {
+void DrawnMenuWindow::dismiss() {
   if (!open_ || closing_) return;
   closing_ = true;
   open_ = false;
@@ -82,50 +99,15 @@ void DrawnMenuWindow::choose(int index) {
   // The choice runs after the popup is gone, as a menu's command does. The owner may destroy this
   // window when told it closed: keep what the choice needs.
   Choice onChoice = onChoice_;
-  close();
+  dismiss();
   onChoice(index);
-}
-
-void DrawnMenuWindow::typed(wchar_t key) {
-  if (key > 0x7F) return;
-  bool unique = false;
-  const int found = picture_.itemWithKey(static_cast<char>(std::tolower(static_cast<unsigned char>(key))),
-                                         selected_, unique);
-  if (found < 0) return;
-  if (unique) {
-    choose(found);
-  } else {
-    select(found);
-  }
-}
-
-bool DrawnMenuWindow::onKey(WPARAM key) {
-  switch (key) {
-    case VK_ESCAPE:
-      close();
-      return true;
-    case VK_DOWN:
-      select(picture_.nextSelectable(selected_, 1));
-      return true;
-    case VK_UP:
-      select(picture_.nextSelectable(selected_, -1));
-      return true;
-    case VK_RETURN:
-      if (selected_ >= 0) choose(selected_);
-      return true;
-    default:
-      return false;
-  }
 }
 
 std::optional<LRESULT> DrawnMenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   // Messages of the window's creation come before the window is ours.
   if (!window_) return std::nullopt;
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const auto itemAt = [this](POINT point) {
-    const int index = picture_.itemAt({static_cast<int>(point.x), static_cast<int>(point.y)});
-    return index >= 0 && menu_.selectable(index) ? index : -1;
-  };
+  const toolkit::Point point{static_cast<int>(at.x), static_cast<int>(at.y)};
   switch (message) {
     case WM_PAINT:
       paint();
@@ -133,7 +115,7 @@ std::optional<LRESULT> DrawnMenuWindow::handle(UINT message, WPARAM wParam, LPAR
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_MOUSEMOVE:
-      select(itemAt(at));
+      toolkit::react(*this, tracker_.mouseMoved(point));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -141,27 +123,30 @@ std::optional<LRESULT> DrawnMenuWindow::handle(UINT message, WPARAM wParam, LPAR
       // With the capture, a press anywhere else on the screen comes here too.
       RECT client{};
       GetClientRect(window_->handle(), &client);
-      if (!PtInRect(&client, at)) close();
+      if (!PtInRect(&client, at)) dismiss();
       return 0;
     }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
       bool& ignore = message == WM_LBUTTONUP ? ignoreLeftUp_ : ignoreRightUp_;
       if (std::exchange(ignore, false)) return 0;
-      if (const int chosen = itemAt(at); chosen >= 0) choose(chosen);
+      toolkit::react(*this, tracker_.mouseReleased(point));
       return 0;
     }
     case WM_KEYDOWN:
-      if (onKey(wParam)) return 0;
+      if (const auto key = menuKeyOf(wParam)) {
+        toolkit::react(*this, tracker_.key(*key));
+        return 0;
+      }
       return std::nullopt;
     case WM_CHAR:
-      typed(static_cast<wchar_t>(wParam));
+      toolkit::react(*this, tracker_.typed(static_cast<char32_t>(wParam)));
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) close();
+      if (LOWORD(wParam) == WA_INACTIVE) dismiss();
       return std::nullopt;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != window_->handle()) close();
+      if (reinterpret_cast<HWND>(lParam) != window_->handle()) dismiss();
       return 0;
     default:
       return std::nullopt;

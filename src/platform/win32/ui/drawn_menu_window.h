@@ -3,17 +3,16 @@
 #include <memory>
 
 #include "platform/win32/ui/own_window.h"
-#include "toolkit/drawn_menu.h"
+#include "toolkit/drawn_menu_tracker.h"
 
 namespace lumaro::platform::win32 {
 
-// A drawn menu on screen: a topmost popup window showing the menu's picture, with the item under the
-// mouse highlighted. It holds the mouse capture, so that a press outside closes it. Releasing a button
-// over an item (but not the release of the button that was down when it opened), Enter on the
-// highlighted item, or an item's access key (when no other item has it) closes the popup and then
-// reports the item; the arrow keys move the highlight. Escape, a press outside, or losing the
-// activation or the capture closes it without a choice; then `onClosed` runs.
-class DrawnMenuWindow {
+// A drawn menu on screen: a topmost popup window showing the menu's picture and answering the mouse and
+// keys as toolkit::DrawnMenuTracker says, but for the release of a button that was down when it opened.
+// It holds the mouse capture, so that a press outside closes it. A choice closes the popup and then
+// reports the item. Escape, a press outside, or losing the activation or the capture closes it without
+// a choice; then `onClosed` runs.
+class DrawnMenuWindow : private toolkit::MenuWindow {
  public:
   using Choice = std::function<void(int index)>;
 
@@ -28,22 +27,18 @@ class DrawnMenuWindow {
   void popup(int x, int y);
 
   HWND window() const { return window_->handle(); }
-  int selected() const { return selected_; }
+  int selected() const { return tracker_.selected(); }
 
  private:
   std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
-  void select(int index);
-  void choose(int index);
-  void close();
-  void typed(wchar_t key);
-  bool onKey(WPARAM key);
+  void highlightChanged() override;
+  void dismiss() override;
+  void choose(int index) override;
 
-  toolkit::DrawnMenu& menu_;
-  toolkit::MenuPicture picture_;
+  toolkit::DrawnMenuTracker tracker_;
   Choice onChoice_;
   std::function<void()> onClosed_;
-  int selected_ = -1;
   bool open_ = false;
   bool closing_ = false;
   // Buttons held when the popup opened: their release is the end of the click that opened it.

@@ -7,28 +7,49 @@
 #include "platform/win32/views/spin_edit_view.h"
 #include "platform/win32/views/static_views.h"
 #include "platform/win32/views/track_bar_view.h"
+#include "toolkit/control_visitor.h"
 
 namespace lumaro::platform::win32 {
 
+namespace {
+
+using namespace toolkit;
+using View = std::unique_ptr<ControlView>;
+
+// The view of each kind of control, its window a child of `parent`'s.
+class ViewCreator final : public ControlVisitor<View> {
+ public:
+  ViewCreator(ControlView& parent, Application& app) : parent_(parent), app_(app) {}
+
+  View visit(CheckBox& model) override { return makeCheckBoxView(model, parent_, app_); }
+  View visit(RadioButton& model) override { return makeRadioButtonView(model, parent_, app_); }
+  View visit(Button& model) override { return makeButtonView(model, parent_, app_); }
+  View visit(TrackBar& model) override { return makeTrackBarView(model, parent_, app_); }
+  View visit(SpinEdit& model) override { return makeSpinEditView(model, parent_, app_); }
+  View visit(ComboBox& model) override { return makeComboBoxView(model, parent_, app_); }
+  View visit(Label& model) override { return makeLabelView(model, parent_, app_); }
+  View visit(Image& model) override { return makeImageView(model, parent_, app_); }
+  View visit(Panel& model) override { return makePanelView(model, parent_, app_); }
+  View visit(PaintedControl& model) override { return makePaintedControlView(model, parent_, app_); }
+  View visit(PageControl& model) override { return makePageControlView(model, parent_, app_); }
+  // A page is a page of its page control's view; a sheet anywhere else is a plain container.
+  View visit(TabSheet& model) override {
+    if (auto view = makeTabSheetView(model, parent_, app_)) return view;
+    return other(model);
+  }
+  View other(Control& model) override { return makePlainView(model, parent_, app_); }
+
+ private:
+  ControlView& parent_;
+  Application& app_;
+};
+
+}  // namespace
+
 std::unique_ptr<ControlView> createView(toolkit::Control& control, ControlView& parent,
                                         toolkit::Application& app) {
-  using namespace toolkit;
-  if (auto* box = dynamic_cast<CheckBox*>(&control)) return makeCheckBoxView(*box, parent, app);
-  if (auto* radio = dynamic_cast<RadioButton*>(&control)) return makeRadioButtonView(*radio, parent, app);
-  if (auto* button = dynamic_cast<Button*>(&control)) return makeButtonView(*button, parent, app);
-  if (auto* bar = dynamic_cast<TrackBar*>(&control)) return makeTrackBarView(*bar, parent, app);
-  if (auto* spin = dynamic_cast<SpinEdit*>(&control)) return makeSpinEditView(*spin, parent, app);
-  if (auto* combo = dynamic_cast<ComboBox*>(&control)) return makeComboBoxView(*combo, parent, app);
-  if (auto* label = dynamic_cast<Label*>(&control)) return makeLabelView(*label, parent, app);
-  if (auto* image = dynamic_cast<Image*>(&control)) return makeImageView(*image, parent, app);
-  if (auto* panel = dynamic_cast<Panel*>(&control)) return makePanelView(*panel, parent, app);
-  if (auto* painted = dynamic_cast<PaintedControl*>(&control))
-    return makePaintedControlView(*painted, parent, app);
-  if (auto* pages = dynamic_cast<PageControl*>(&control)) return makePageControlView(*pages, parent, app);
-  if (auto* sheet = dynamic_cast<TabSheet*>(&control)) {
-    if (auto view = makeTabSheetView(*sheet, parent, app)) return view;
-  }
-  return makePlainView(control, parent, app);
+  ViewCreator creator(parent, app);
+  return visitControl(control, creator);
 }
 
 }  // namespace lumaro::platform::win32

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "platform/linux/qt/qt_text_service.h"
@@ -19,6 +21,7 @@ class KeyedMenu : public toolkit::PopupMenu, public toolkit::DrawnMenu {
   using PopupMenu::PopupMenu;
 
   std::vector<int> chosen;
+  std::function<void()> reopen;
 
   int itemCount() const override { return 5; }
   toolkit::Size measureItem(toolkit::Canvas&, int, toolkit::Size standard) override {
@@ -30,6 +33,7 @@ class KeyedMenu : public toolkit::PopupMenu, public toolkit::DrawnMenu {
   }
   void clickItem(int index) override {
     chosen.push_back(index);
+    if (reopen) reopen();
     if (index == 4) fail();
   }
   bool selectable(int index) const override { return index != 1; }
@@ -111,6 +115,23 @@ TEST_F(DrawnPopupMenuViewTest, ReleasingOverASeparatorKeepsTheMenuOpen) {
   EXPECT_EQ(QApplication::activePopupWidget(), popup);
   release(popup, {20, 3 + 2 * 18 + 5});
   EXPECT_EQ(menu_.chosen, std::vector<int>{2});
+}
+
+TEST_F(DrawnPopupMenuViewTest, AChoiceThatOpensTheMenuAgainGetsAFreshPopupAndTheOldGoesAfterItsEvent) {
+  const QPointer<QWidget> first = open();
+  menu_.reopen = [&] { menu_.popup(30, 40); };
+  QTest::keyClick(first.data(), 'a');
+  EXPECT_EQ(menu_.chosen, std::vector<int>{0});
+  QWidget* second = QApplication::activePopupWidget();
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first.data());
+  EXPECT_EQ(second, view_.popup());
+  EXPECT_EQ(second->pos(), QPoint(30, 40));
+  // Deleting the first popup while its own key press was still running would pull it from under Qt.
+  ASSERT_FALSE(first.isNull());
+  EXPECT_FALSE(first->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull());
 }
 
 }  // namespace

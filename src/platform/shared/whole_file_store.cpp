@@ -1,0 +1,38 @@
+#include "platform/shared/whole_file_store.h"
+
+namespace lumaro::platform {
+
+void WholeFileStore::tidyOnce(const std::string& path) {
+  if (tidied_.insert(path).second) removeLeftovers(path);
+}
+
+FileStore::Content WholeFileStore::read(const std::string& path) {
+  tidyOnce(path);
+  Opened opened = open(path);
+  if (!opened.file) return Content{opened.status, {}};
+  Content content{ReadStatus::Read, {}};
+  // A file known to be too large is refused before a byte of it is read.
+  const std::optional<std::uint64_t> size = opened.file->size();
+  if (!size || *size > kMaxFileSize) content.status = ReadStatus::Failed;
+  char buffer[65536];
+  while (content.status == ReadStatus::Read) {
+    const std::optional<std::size_t> got = opened.file->readSome(buffer, sizeof buffer);
+    // One that grows while it is read is refused as well.
+    if (!got || content.bytes.size() + *got > kMaxFileSize) {
+      content.status = ReadStatus::Failed;
+    } else if (*got == 0) {
+      break;
+    } else {
+      content.bytes.append(buffer, *got);
+    }
+  }
+  if (content.status != ReadStatus::Read) content.bytes.clear();
+  return content;
+}
+
+bool WholeFileStore::write(const std::string& path, std::string_view bytes) {
+  tidyOnce(path);
+  return replace(path, bytes);
+}
+
+}  // namespace lumaro::platform
