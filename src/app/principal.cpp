@@ -108,35 +108,18 @@ void TfrmPrincipal::FormCreate() {
   QuitAllowed = true;
 
   // Ranges and read-outs derived from the machine's memory, set before any stored position applies.
-  const std::int64_t totalMB = TotalMB();
-  const auto criticalMax = static_cast<int>(monitor::shareOf(totalMB, 25));
-  captionQuickRunItems(totalMB);
-  TrkBarMinCache->setMax(static_cast<int>(totalMB));
-  TrkBarMaxCache->setMax(static_cast<int>(totalMB));
-  txtMinCache2->setCaption(intToStr(totalMB));
-  txtMaxCache2->setCaption(intToStr(totalMB));
-
+  deriveFromMemoryTotal();
   refreshTuningLabels();
   // The cache sliders start disabled and reset unless the stored settings check the box.
   chkboxCacheClick();
 
-  const auto targetMax = static_cast<int>(monitor::shareOf(totalMB, 80));
-  txtMemoriaAlvo->setCaption(intToStr(targetMax));
-  txtAutoRecover->setCaption(intToStr(criticalMax));
-  TrkBarLiberar->setMax(targetMax);
-  trkbarAutoLiberar->setMax(criticalMax);
-
-  // The chart's scale and its first points, which create the critical and target series.
-  HeartMachine1->Max = static_cast<int>(totalMB);
-  HeartMachine1->AddPoint(0, targetMax, "Auto Liberar");
+  // The chart's first points, which create the critical and target series.
+  HeartMachine1->AddPoint(0, TrkBarLiberar->max(), "Auto Liberar");
   HeartMachine1->AddPoint(1, TrkBarLiberar->position(), "Memória Alvo");
-  LEDDisplayMax->setValue(totalMB);
-  LEDDisplayMin->setValue(0);
 
   // First-start defaults; stored settings override them.
   if (chkboxFirstStart->checked()) {
-    TrkBarLiberar->setPosition(TrkBarLiberar->max() / 2);
-    trkbarAutoLiberar->setPosition(trkbarAutoLiberar->max() - 1);
+    placeMemorySlidersAtFirstStart();
     chkboxFirstStart->setChecked(false);
     cbHotKey->setText("Ctrl+Alt+M");
   }

@@ -292,6 +292,18 @@ class TfrmPrincipal : public toolkit::Form {
   // FormCreate's tray steps.
   void detachMenuDrawingOnLowColour();
   void captionQuickRunItems(std::int64_t totalMB);
+  // Everything that follows from the machine's memory total: the quick-run captions, the memory
+  // sliders' ranges and read-outs, the chart's scale and the digits of the memory read-outs. The
+  // start-up runs it before any stored position applies, the tick again when the total changes.
+  void deriveFromMemoryTotal();
+  // A plausible reading's total becomes the engine's; when that changes TotalMB, everything is derived
+  // from it again, and the memory sliders held back at start-up take their stored positions.
+  void takeUpMemoryTotal(const platform::MemoryStatus& reading);
+  // The target and critical sliders where a first start puts them: the target at half its range, the
+  // critical level at 1 MB.
+  void placeMemorySlidersAtFirstStart();
+  // The memory read-outs as wide as the total has digits, the chart beside them.
+  void fitMemoryReadOuts(std::int64_t totalMB);
   // The animated icon out of the tray, still and deaf, as between runs.
   void setAnimationIdle();
   // The five value labels of the tuning sliders.

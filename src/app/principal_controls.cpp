@@ -17,6 +17,10 @@ constexpr Color kNavy = clNavy;
 constexpr int kPageWidth = 405;
 constexpr int kPageHeight = 355;
 
+// The memory read-outs' left edge and the chart's right edge on the RAM page.
+constexpr int kReadOutLeft = 14;
+constexpr int kChartRight = 289;
+
 // What a check box or radio button needs left of its caption: the box and the gap after it.
 constexpr int kIndicatorWidth = 20;
 
@@ -154,8 +158,9 @@ class Builder {
     return panel;
   }
 
-  // A read-out of the RAM page with `digits` digits of 10 × 18 pixels.
-  widgets::TLEDDisplay* readOut(WinControl* parent, const char* name, Point at, Color led, int digits = 3) {
+  // A read-out of the RAM page with three digits of 10 × 18 pixels.
+  widgets::TLEDDisplay* readOut(WinControl* parent, const char* name, Point at, Color led) {
+    constexpr int digits = 3;
     const Bounds bounds{at.x, at.y, readOutWidth(digits), 22};
     auto* display = make<widgets::TLEDDisplay>(parent, name, bounds, {}, text_);
     display->setBorderStyle(widgets::TBorderStyle::bsNone);
@@ -190,6 +195,20 @@ class Builder {
 };
 
 }  // namespace
+
+void TfrmPrincipal::fitMemoryReadOuts(std::int64_t totalMB) {
+  const int digits = readOutDigits(totalMB);
+  const int width = readOutWidth(digits);
+  for (widgets::TLEDDisplay* display : {LEDDisplayMax, LEDDisplay1, LEDDisplayMin}) {
+    display->setNumDigits(digits);
+    const Bounds at = display->bounds();
+    display->setBounds({at.left, at.top, width, at.height});
+  }
+  const int chartLeft = kReadOutLeft + width + 3;
+  const Bounds chart = Panel1->bounds();
+  Panel1->setBounds({chartLeft, chart.top, kChartRight - chartLeft, chart.height});
+  HeartMachine1->setBounds({1, 1, kChartRight - chartLeft - 2, chart.height - 2});
+}
 
 std::vector<std::string> hotKeyChoices() {
   std::vector<std::string> endings;
@@ -244,9 +263,8 @@ void TfrmPrincipal::createControls() {
   PageControl1->setTabStyle(TabStyle::FlatButtons);
   PageControl1->setMultiLine(true);
 
-  // The memory read-outs take as many digits as the machine's total has; the chart gives way to them.
-  const int digits = readOutDigits(TotalMB());
-  const int chartLeft = 14 + readOutWidth(digits) + 3;
+  // The chart and the memory read-outs left of it share the row as the total's digits ask
+  // (fitMemoryReadOuts).
   const int chartTop = 68;
   const int chartHeight = 177;
   const int chartBottom = chartTop + chartHeight;
@@ -261,22 +279,22 @@ void TfrmPrincipal::createControls() {
   btnFechar = b.make<Button>(ScrewPanel1, "btnFechar", {290, 41, 104, 25}, "&Desligar Lumaro");
   Label1 = b.heading(ScrewPanel1, "Label1", {14, 50}, "Memória RAM Livre", clBlack);
   // The chart inside a one-pixel green border.
-  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {chartLeft, chartTop, 289 - chartLeft, chartHeight});
+  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {0, chartTop, 0, chartHeight});
   Panel1->setColor(clGreen);
   Panel1->setBevelOuter(Bevel::None);
-  HeartMachine1 =
-      b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 289 - chartLeft - 2, chartHeight - 2},
-                                     {}, services_.text, application());
+  HeartMachine1 = b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 0, chartHeight - 2}, {},
+                                                 services_.text, application());
   HeartMachine1->setAlign(Align::None);
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);
   HeartMachine1->Min = 0;
   Label6 = b.label(ScrewPanel1, "Label6", {14, chartTop}, "Max");
-  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, chartTop + 14}, clAqua, digits);
+  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, chartTop + 14}, clAqua);
   Label8 = b.label(ScrewPanel1, "Label8", {14, chartTop + 68}, "Livre");
-  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, chartTop + 82}, clYellow, digits);
+  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, chartTop + 82}, clYellow);
   Label7 = b.label(ScrewPanel1, "Label7", {14, chartBottom - 36}, "Min");
-  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, chartBottom - 22}, clAqua, digits);
+  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, chartBottom - 22}, clAqua);
+  fitMemoryReadOuts(TotalMB());
   TrkBarLiberar = b.slider(ScrewPanel1, "TrkBarLiberar", {300, chartTop, 30, chartHeight}, 0, 100, 0, 1,
                            Orientation::Vertical);
   trkbarAutoLiberar = b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, chartTop, 30, chartHeight}, 0, 100, 0,

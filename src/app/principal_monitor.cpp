@@ -34,15 +34,18 @@ void TfrmPrincipal::monitorTick() {
   LEDDisplayCPU->setValue(ProgressBarCPUusage->Position());
 
   // One reading serves the whole tick: the free figure and the texts agree, and the kernel builds its
-  // memory report once instead of twice.
+  // memory report once instead of twice. Figures that cannot be right end the tick as an unreadable
+  // source would, before any is shown.
   const platform::MemoryStatus status = services_.memory.status();
+  if (!monitor::plausible(status)) throw Error(kGarbledMemoryFigures);
+  // A start on a source that could not be read, or memory added or removed since, gives a new total,
+  // so that the free figure never exceeds the total.
+  takeUpMemoryTotal(status);
   const std::int64_t freeMB = monitor::megabytes(status.availablePhysical);
   const std::int64_t totalMB = TotalMB();
   const int targetMB = captionInteger(*txtMemoriaAlvo);
   const int criticalMB = captionInteger(*txtAutoRecover);
 
-  // Figures that cannot be right end the tick as an unreadable source would, before any is shown.
-  if (!monitor::plausible(status) || freeMB > totalMB) throw Error(kGarbledMemoryFigures);
   txtMemoryLoad->setCaption(monitor::memoryLoadText(status));
   txtFreePhysical->setCaption(
       monitor::freeAmountText(status.availablePhysical, status.totalPhysical, decimalSeparator_));

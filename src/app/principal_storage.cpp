@@ -19,15 +19,13 @@ void TfrmPrincipal::createStorage() {
       "TrkBarLiberar.Position",      "trkbarAutoLiberar.Position",    "TrkBarDMABuffers.Position",
       "TrkBarPageBuffers.Position",  "TrkBarMaxCache.Position",       "TrkBarMinCache.Position",
       "TrkBarBlockCache.Position",   "chkboxAntiCrash.Checked",       "RxSpinAntiCrash.Value"};
-  // Without a total the memory sliders have no range and would come back at 0: their stored positions
-  // are then neither loaded nor saved, so that a start on a garbled source leaves them as they were.
-  if (TotalMB() == 0) {
-    std::erase_if(FormStorage1->StoredProps, [](const std::string& prop) {
-      return prop == "TrkBarLiberar.Position" || prop == "trkbarAutoLiberar.Position" ||
-             prop == "TrkBarMaxCache.Position" || prop == "TrkBarMinCache.Position";
-    });
-  }
   FormStorage1->Loaded();
+  // Without a total the memory sliders have no range and would come back at 0: their stored positions
+  // wait in the file until the figures give a total (takeUpMemoryTotal).
+  if (TotalMB() == 0) {
+    FormStorage1->HoldBack({"TrkBarLiberar.Position", "trkbarAutoLiberar.Position", "TrkBarMaxCache.Position",
+                            "TrkBarMinCache.Position"});
+  }
 }
 
 }  // namespace lumaro::app

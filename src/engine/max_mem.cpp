@@ -18,6 +18,10 @@ std::int64_t signedBytes(std::uint64_t bytes) {
 TMaxMem::TMaxMem(toolkit::Component* owner, platform::Memory& memory)
     : Component(owner), memory_(memory), totalMemory_(signedBytes(memory.status().totalPhysical)) {}
 
+void TMaxMem::TakeTotalMemory(const platform::MemoryStatus& reading) {
+  totalMemory_ = signedBytes(reading.totalPhysical);
+}
+
 std::int64_t TMaxMem::FreeMemory() const {
   return signedBytes(memory_.status().availablePhysical);
 }

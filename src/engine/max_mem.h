@@ -18,8 +18,10 @@ class TMaxMem : public toolkit::Component {
 
   TMaxMem(toolkit::Component* owner, platform::Memory& memory);
 
-  // Total physical memory in bytes, read once at creation.
+  // Total physical memory in bytes: read at creation, and taken again from a later reading the caller
+  // found plausible (a source that could not be read at creation, memory added or removed since).
   std::int64_t TotalMemory() const { return totalMemory_; }
+  void TakeTotalMemory(const platform::MemoryStatus& reading);
   // Available physical memory in bytes, read fresh at every call.
   std::int64_t FreeMemory() const;
 

@@ -4,8 +4,12 @@
 
 namespace lumaro::monitor {
 
+namespace {
+constexpr std::uint64_t kMiB = 1024 * 1024;
+}  // namespace
+
 bool plausible(const platform::MemoryStatus& status) {
-  return status.totalPhysical > 0 && status.availablePhysical <= status.totalPhysical &&
+  return status.totalPhysical >= kMiB && status.availablePhysical <= status.totalPhysical &&
          status.availablePageFile <= status.totalPageFile && status.memoryLoad <= 100;
 }
 
@@ -14,8 +18,6 @@ std::string memoryLoadText(const platform::MemoryStatus& status) {
 }
 
 namespace {
-
-constexpr std::uint64_t kMiB = 1024 * 1024;
 
 // Bytes as mebibytes with two decimals, an exact half rounded away from zero as everyday rounding
 // does (x.125 shows x.13). Whole integers: a byte count is an exact binary fraction of a mebibyte.

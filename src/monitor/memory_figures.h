@@ -36,8 +36,9 @@ constexpr std::int64_t freePercent(std::int64_t freeMB, std::int64_t totalMB) {
   return totalMB == 0 ? 0 : freeMB * 100 / totalMB;
 }
 
-// Whether a reading can be right: some physical memory, no more of it available than there is, no
-// more page file available than there is, a load of at most 100 %. Anything else is a garbled source.
+// Whether a reading can be right: at least a megabyte of physical memory (no machine that runs this
+// program has less), no more of it available than there is, no more page file available than there
+// is, a load of at most 100 %. Anything else is a garbled source.
 bool plausible(const platform::MemoryStatus& status);
 
 // The memory load followed by "%".

@@ -1,5 +1,7 @@
 #include "settings/form_storage.h"
 
+#include <algorithm>
+
 #include "settings/published_property.h"
 #include "settings/value_text.h"
 #include "toolkit/application.h"
@@ -37,7 +39,7 @@ void TFormStorage::Loaded() {
     const std::string property = trimText(std::string_view(item).substr(dot + 1));
     Component* component = componentName.empty() ? nullptr : form_.findComponent(componentName);
     if (component == nullptr || property.empty()) continue;
-    entries_.push_back(Entry{component, property});
+    entries_.push_back(Entry{component, property, false});
     resolved.push_back(item);
   }
   StoredProps = std::move(resolved);
@@ -74,17 +76,42 @@ void TFormStorage::WriteSetting(const std::string& ident, const std::string& val
   file().writeString(section(), ident, quotedForStore(trimText(value)));
 }
 
+void TFormStorage::HoldBack(const std::vector<std::string>& props) {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (std::ranges::find(props, StoredProps[i]) != props.end()) entries_[i].heldBack = true;
+  }
+}
+
+bool TFormStorage::HoldsBack() const {
+  return std::ranges::any_of(entries_, &Entry::heldBack);
+}
+
+void TFormStorage::ReleaseHeldBack(const std::function<bool(const Component&)>& apply) {
+  const IniFile ini = file();
+  const std::string section = this->section();
+  const bool applies = restored_ && appliesStoredValues(ini, section);
+  for (Entry& entry : entries_) {
+    if (!entry.heldBack) continue;
+    entry.heldBack = false;
+    if (applies && apply(*entry.component))
+      form_.application().guarded([&] { loadEntry(ini, section, entry); });
+  }
+}
+
+bool TFormStorage::appliesStoredValues(const IniFile& ini, const std::string& section) const {
+  return ini.readInteger(section, kVersionKey, 0) >= Version;
+}
+
 void TFormStorage::LoadStoredSettings() {
   savedSinceLoad_ = false;
   const IniFile ini = file();
   const std::string section = this->section();
-  const int storedVersion = ini.readInteger(section, kVersionKey, 0);
   // Restored even when the stored version is too old, so that the next save replaces it.
   restored_ = true;
-  if (storedVersion < Version) return;
+  if (!appliesStoredValues(ini, section)) return;
   // One entry's failure (a handler that raised) is reported and does not keep the others from loading.
   for (const Entry& entry : entries_) {
-    form_.application().guarded([&] { loadEntry(ini, section, entry); });
+    if (!entry.heldBack) form_.application().guarded([&] { loadEntry(ini, section, entry); });
   }
   if (Options & fpActiveControl) restoreActiveControl(ini, section);
 }
@@ -111,6 +138,7 @@ void TFormStorage::SaveStoredSettings() {
     values.emplace_back(kActiveControlKey, form_.activeControl()->name());
   }
   for (const Entry& entry : entries_) {
+    if (entry.heldBack) continue;
     const auto property = PublishedProperty::find(*entry.component, entry.property, decimalSeparator_);
     if (!property) continue;
     const std::string text = trimText(property->text());

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,14 @@ class TFormStorage : public toolkit::Component {
   // Writes a value of the store's section at once, trimmed and quoted so that it reads back unchanged.
   void WriteSetting(const std::string& ident, const std::string& value) const;
 
+  // Leaves these entries of StoredProps out of loads and saves until ReleaseHeldBack: values the form
+  // cannot take yet. Their keys in the file stay as they are meanwhile.
+  void HoldBack(const std::vector<std::string>& props);
+  bool HoldsBack() const;
+  // Applies the stored value of each held-back entry that `apply` accepts, as a load would (nothing
+  // when no load has taken place), and saves every held-back entry again from now on.
+  void ReleaseHeldBack(const std::function<bool(const toolkit::Component&)>& apply);
+
   void LoadStoredSettings();
   // Does nothing while Active when nothing was ever loaded, so that a store that never read the file
   // cannot overwrite it with design-time values.
@@ -52,10 +61,13 @@ class TFormStorage : public toolkit::Component {
   struct Entry {
     toolkit::Component* component;
     std::string property;
+    bool heldBack = false;
   };
 
   IniFile file() const { return IniFile(files_, IniFileName); }
   std::string section() const;
+  // Whether the stored version lets a load apply anything.
+  bool appliesStoredValues(const IniFile& ini, const std::string& section) const;
   void loadEntry(const IniFile& ini, const std::string& section, const Entry& entry) const;
   void restoreActiveControl(const IniFile& ini, const std::string& section) const;
   void chainNotifications();

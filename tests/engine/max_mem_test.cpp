@@ -173,7 +173,7 @@ TEST_F(MaxMemTest, FailingHandlerLeavesNothingHeldAndTheEngineIdle) {
   EXPECT_THAT(rec.events, ElementsAre("before", "after"));
 }
 
-TEST_F(MaxMemTest, TotalIsFixedAtCreationAndFreeIsFresh) {
+TEST_F(MaxMemTest, TotalStaysUntilTakenFromAReadingAndFreeIsFresh) {
   TMaxMem mm(nullptr, memory);
   memory.setStatus({.totalPhysical = 1ull << 30, .availablePhysical = 100ull << 20});
   EXPECT_EQ(mm.TotalMemory(), 512ll << 20);
@@ -181,6 +181,10 @@ TEST_F(MaxMemTest, TotalIsFixedAtCreationAndFreeIsFresh) {
   memory.setStatus({.totalPhysical = 1ull << 30, .availablePhysical = 6ull << 30});
   // Above 4 GiB the byte counts do not wrap.
   EXPECT_EQ(mm.FreeMemory(), 6ll << 30);
+  const int reads = memory.statusReads();
+  mm.TakeTotalMemory({.totalPhysical = 8ull << 30});
+  EXPECT_EQ(mm.TotalMemory(), 8ll << 30);
+  EXPECT_EQ(memory.statusReads(), reads);  // the caller's reading, not a new one
 }
 
 TEST(ProgressPercent, HalvesRoundToEven) {

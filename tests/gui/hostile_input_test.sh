@@ -69,14 +69,21 @@ check "and makes its own folder, mode 0700" test "$(stat -c %a "$sandbox/lumaro-
 check "which ends on SIGTERM" ends_at_once
 
 # --- Broken /proc files -----------------------------------------------------------------------------
-mkdir -p "$sandbox/proc-missing"
 for proc in garbled empty truncated zero-total available-above-total huge-numbers missing; do
-  folder=$fixtures/$proc
-  [[ $proc == missing ]] && folder=$sandbox/proc-missing
+  folder=$sandbox/proc-$proc
+  if [[ $proc == missing ]]; then mkdir -p "$folder"; else cp -r "$fixtures/$proc" "$folder"; fi
   rm -f "$ini"
-  LUMARO_PROC_DIR=$folder "$lumaro" >>"$log" 2>&1 &
+  LUMARO_PROC_DIR=$folder "$lumaro" >"$out/proc-$proc.log" 2>&1 &
   running=$!
-  started && sleep 1  # a few ticks over the broken files
+  if [[ $proc == huge-numbers ]]; then
+    # Figures beyond every limit count as the largest the program holds: nothing to report.
+    started
+    check "/proc $proc: the ticks read the figures" read_again "$folder/meminfo" 10
+    check "/proc $proc: and report nothing" bash -c "! grep -q '^Lumaro: ' '$out/proc-$proc.log'"
+  else
+    # The first tick reports the broken files, then holds the program in the error pause.
+    check "/proc $proc: the first tick reports the files" wait_until 20 grep -q '^Lumaro: ' "$out/proc-$proc.log"
+  fi
   check "/proc $proc: the program keeps running" kill -0 "$running"
   check "/proc $proc: SIGTERM ends it with exit code 0 at once" ends_at_once
   check "/proc $proc: the settings were saved" holds "$ini" 'FormVersion=0'
@@ -102,13 +109,47 @@ check "later requests are answered at once" wait_for_window '^Lumaro\.$' 5
 check "and the error is reported once only" test "$(grep -cF "$report" "$out/garbled.log")" -eq 1
 check "and ends on SIGTERM" ends_at_once
 
+# --- Garbled at start-up, good later ---------------------------------------------------------------
+# The first good tick derives every range from the total and applies the memory sliders' stored
+# positions, which the next save stores again: the cache's 99999999 within 64239 MB.
+recovering=$sandbox/proc-recovering
+mkdir -p "$recovering"
+cp "$fixtures/workstation-64g-8cpu/stat" "$recovering/stat"
+cp "$fixtures/garbled/meminfo" "$recovering/meminfo"
+printf '%s\r\n' '[TfrmPrincipal]' chkboxAutoRecover_Checked=False chkboxCache_Checked=True \
+  TrkBarLiberar_Position=1000 trkbarAutoLiberar_Position=50 TrkBarMaxCache_Position=99999999 \
+  TrkBarMinCache_Position=2048 >"$ini"
+report='Lumaro: Garbled memory figures'
+LUMARO_PROC_DIR=$recovering "$lumaro" >"$out/recovering.log" 2>&1 &
+running=$!
+check "garbled at start-up: the first tick reports it" wait_until 20 grep -qF "$report" "$out/recovering.log"
+icon=$(wait_for_tray_icon 10)
+check "the tray icon is there" test -n "$icon"
+before=$(picture_of "$icon")
+cp "$fixtures/workstation-64g-8cpu/meminfo" "$recovering/meminfo.new"
+mv "$recovering/meminfo.new" "$recovering/meminfo"
+# The error pause ends 15 s after the report; the next tick finds the good files.
+check "good files again: the tray shows the free memory" wait_until 30 shows_other_than "$icon" "$before"
+request_restore
+main=$(wait_for_window '^Lumaro\.$' 10)
+check "the window comes up" test -n "$main"
+screenshot "$out/recovered.png"
+check "nothing is reported again" test "$(grep -c '^Lumaro: ' "$out/recovering.log")" -eq 1
+check "SIGTERM ends it" ends_at_once
+check "the stored positions were applied and saved again" \
+  holds "$ini" 'TrkBarLiberar_Position=1000'
+check "within the ranges of the new total" holds "$ini" 'TrkBarMaxCache_Position=64239'
+check "all four of them" holds "$ini" 'TrkBarMinCache_Position=2048'
+
 # --- Petabytes of memory ----------------------------------------------------------------------------
+petabytes=$sandbox/proc-petabytes
+cp -r "$fixtures/petabytes-4p" "$petabytes"
 rm -f "$ini"
 printf '[TfrmPrincipal]\r\nchkboxVisualBar_Checked=True\r\n' >"$ini"
-LUMARO_PROC_DIR=$fixtures/petabytes-4p "$lumaro" >>"$log" 2>&1 &
+LUMARO_PROC_DIR=$petabytes "$lumaro" >>"$log" 2>&1 &
 running=$!
 wait_until 10 grep -qs '^ICONE=' "$ini"
-sleep 1
+check "4 PiB of memory: the ticks read the figures" read_again "$petabytes/meminfo" 10
 check "4 PiB of memory: SIGTERM ends the program with exit code 0" ends_at_once
 check "the start-up ran to its end: every setting was saved" holds "$ini" 'RxSpinAntiCrash_Value=15'
 check "with the stored one applied" holds "$ini" 'chkboxVisualBar_Checked=True'

@@ -55,20 +55,20 @@ screenshot "$out/tray-menu.png"
 xdotool key Escape
 check "Escape closes the menu" wait_until 3 not_shown "$menu"
 check "the program keeps running" kill -0 "$program"
-answers  # the closed menu's last events have been served
+
+# Closed and opened again at once, twice: a right press within the double-click time of the last one
+# is a double click to the toolkit, and must open the menu all the same.
+right_click "$icon"
+menu=$(wait_for_menu 5)
+check "a right click right after Escape opens the menu again" test -n "$menu"
+xdotool key Escape
+wait_until 3 not_shown "$menu"
+right_click "$icon"
+menu=$(wait_for_menu 5)
+check "and so does the next one" test -n "$menu"
 
 # "&Configurar Lumaro" by the mouse: its middle is 76 pixels above the menu's bottom edge (frame 3,
 # separator 9, "&Fechar Otimizador" 22, separator 9, "&Ajuda on-line" 22, half of its own 22).
-right_click "$icon"
-menu=$(wait_for_menu 3)
-# Known fault, cause not yet found: a right click moments after Escape closed the menu is sometimes
-# ignored. A second click shows the rest of the menu's behaviour is sound.
-if [[ -z "$menu" ]]; then
-  echo "note - the first right click after Escape was ignored; clicking again"
-  right_click "$icon"
-  menu=$(wait_for_menu 5)
-fi
-check "the menu opens again" test -n "$menu"
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   check "the item under the mouse is highlighted" wait_until 5 hover $((X + WIDTH / 2)) $((Y + HEIGHT - 76)) $((X + 60))

@@ -24,6 +24,12 @@ TEST(MemoryFigures, MegabyteFiguresTruncate) {
   EXPECT_EQ(freePercent(5, 0), 0);
 }
 
+TEST(MemoryFigures, AReadingBelowOneMegabyteOfMemoryCannotBeRight) {
+  EXPECT_TRUE(plausible({.totalPhysical = kMiB, .availablePhysical = kMiB}));
+  EXPECT_FALSE(plausible({.totalPhysical = kMiB - 1}));  // it would make every memory range empty
+  EXPECT_FALSE(plausible({}));
+}
+
 TEST(MemoryFigures, TextsUseTheLocaleSeparator) {
   const auto mib123456 = static_cast<std::uint64_t>(123.456 * kMiB);
   EXPECT_EQ(freeAmountText(mib123456, 512 * kMiB, ","), "123,46M (24%)");

@@ -154,6 +154,43 @@ TEST_F(FormStorageTest, ANeverLoadedStoreSavesNothingWhileActive) {
   EXPECT_THAT(bytes(), HasSubstr("FormVersion=0"));
 }
 
+TEST_F(FormStorageTest, HeldBackEntriesWaitInTheFileUntilReleasedAndAreThenAppliedAndSaved) {
+  given(
+      "[TfrmTest]\r\nchkboxCache_Checked=True\r\nTrkBarPageBuffers_Position=7\r\n"
+      "RxSpinAutoRecoverTime_Value=2.5\r\n");
+  storage.HoldBack({"TrkBarPageBuffers.Position", "RxSpinAutoRecoverTime.Value"});
+  EXPECT_TRUE(storage.HoldsBack());
+  storage.LoadStoredSettings();
+  EXPECT_THAT(events, ElementsAre("cache 1"));
+  storage.SaveStoredSettings();
+  // Their keys stay where they were, with what they held.
+  EXPECT_THAT(bytes(), StartsWith("[TfrmTest]\r\nchkboxCache_Checked=True\r\nTrkBarPageBuffers_Position=7\r\n"
+                                  "RxSpinAutoRecoverTime_Value=2.5\r\nFormVersion=0\r\n"));
+
+  // Released: the accepted one is loaded through its setter, the other keeps its value; both are saved.
+  events.clear();
+  storage.ReleaseHeldBack([this](const Component& held) { return &held == &pages; });
+  EXPECT_FALSE(storage.HoldsBack());
+  EXPECT_THAT(events, ElementsAre("pages 7"));
+  EXPECT_EQ(period.value(), 90);
+  storage.SaveStoredSettings();
+  EXPECT_THAT(bytes(), HasSubstr("TrkBarPageBuffers_Position=7\r\nRxSpinAutoRecoverTime_Value=90\r\n"));
+}
+
+TEST_F(FormStorageTest, ReleasedEntriesApplyNothingWithoutALoadOrUnderAnOlderVersion) {
+  given("[TfrmTest]\r\nTrkBarPageBuffers_Position=7\r\n");
+  storage.HoldBack({"TrkBarPageBuffers.Position"});
+  storage.ReleaseHeldBack([](const Component&) { return true; });
+  EXPECT_EQ(pages.position(), 1);
+
+  given("[TfrmTest]\r\nFormVersion=-1\r\nTrkBarPageBuffers_Position=7\r\n");
+  storage.HoldBack({"TrkBarPageBuffers.Position"});
+  storage.LoadStoredSettings();
+  storage.ReleaseHeldBack([](const Component&) { return true; });
+  EXPECT_EQ(pages.position(), 1);
+  EXPECT_TRUE(events.empty());
+}
+
 TEST_F(FormStorageTest, EntriesThatNameNoComponentAreDropped) {
   TFormStorage& other = form.create<TFormStorage>(files, ",");
   other.IniFileName = "/opt/lumaro/other.ini";

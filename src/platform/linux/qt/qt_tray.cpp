@@ -24,7 +24,9 @@ QImage toQImage(const TrayImage& image) {
 
 }  // namespace
 
-QtTray::QtTray() : hosts_(std::make_unique<TrayHostWatcher>([this] { hostsChanged(); })) {}
+QtTray::QtTray() : hosts_(std::make_unique<TrayHostWatcher>([this] { hostsChanged(); })) {
+  QCoreApplication::instance()->installEventFilter(&repeatedPresses_);
+}
 
 QtTray::~QtTray() = default;
 
@@ -126,6 +128,19 @@ void QtTray::activated(IconId id, QSystemTrayIcon::ActivationReason reason) {
       break;
     case QSystemTrayIcon::Unknown:
       break;
+  }
+}
+
+// A quick second right or middle click on an XEmbed icon, which Qt reported as a double click and
+// its icon dropped. The press is reported once the double click has been delivered: the report may
+// remove the icon, and with it the window that is still to receive the event.
+void QtTray::repeatedPress(const QRect& window, Qt::MouseButton button) {
+  const auto reason = button == Qt::RightButton ? QSystemTrayIcon::Context : QSystemTrayIcon::MiddleClick;
+  for (const auto& [id, entry] : icons_) {
+    if (!entry.icon || entry.icon->geometry() != window) continue;
+    QMetaObject::invokeMethod(
+        &context_, [this, id = id, reason] { activated(id, reason); }, Qt::QueuedConnection);
+    return;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/linux/qt/repeated_press_filter.h"
 #include "platform/linux/qt/status_notifier_item.h"
 #include "platform/linux/qt/tray_host_watcher.h"
 #include "platform/tray.h"
@@ -44,6 +45,7 @@ class QtTray : public Tray {
   bool showInHost(IconId id, Entry& entry);
   void hostsChanged();
   void activated(IconId id, QSystemTrayIcon::ActivationReason reason);
+  void repeatedPress(const QRect& window, Qt::MouseButton button);
   void itemActivated(IconId id);
   void itemContextMenu(IconId id, int x, int y);
   void report(IconId id, std::initializer_list<TrayMouse> messages);
@@ -56,6 +58,8 @@ class QtTray : public Tray {
   // Where the host said its menu request happened, while that request is being reported.
   std::optional<ScreenPoint> requestedAt_;
   std::unique_ptr<TrayHostWatcher> hosts_;
+  RepeatedPressFilter repeatedPresses_{
+      [this](const QRect& window, Qt::MouseButton button) { repeatedPress(window, button); }};
 };
 
 }  // namespace lumaro::platform::qt
