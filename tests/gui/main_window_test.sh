@@ -108,8 +108,16 @@ check "restored from the tray, it is raised and has the keyboard focus" wait_unt
 shown=$(picture_of "$main")
 click_at "$main" "${tabs[1]}" 34
 wait_until 5 shows_other_than "$main" "$shown"
+# The list is a window of its own: a key or click sent before it is mapped, or while it is still up,
+# would go to the wrong place.
+windows_of_program() { xdotool search --onlyvisible --pid "$running" 2>/dev/null | wc -l; }
+more_windows_than() { (($(windows_of_program) > $1)); }
+no_more_windows_than() { (($(windows_of_program) <= $1)); }
+windows=$(windows_of_program)
 click_at "$main" 150 296 # the icon colour list opens...
-xdotool key Escape     # ...and closes, keeping the focus
+wait_until 5 more_windows_than "$windows"
+xdotool key Escape # ...and closes, keeping the focus
+wait_until 5 no_more_windows_than "$windows"
 xdotool type --delay 20 "p"
 click_at "$main" 300 336 # into the hotkey text
 xdotool key ctrl+a
