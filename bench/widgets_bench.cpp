@@ -32,9 +32,10 @@ int main() {
           sink += floor.pixel(0, 0);
         },
         [&] {
-          // repaint() only marks the picture stale; asking for it paints.
+          // invalidate() marks the picture stale (repaint() would not: nothing changed); asking for it
+          // paints.
           for (int i = 0; i < kPaintsPerRound; ++i) {
-            widget->repaint();
+            widget->invalidate();
             sink += widget->picture().pixel(0, 0);
           }
         });
