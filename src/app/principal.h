@@ -17,6 +17,7 @@
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
+#include "toolkit/paced_messages.h"
 #include "toolkit/page_control.h"
 #include "toolkit/simple_controls.h"
 #include "toolkit/spin_edit.h"
@@ -335,6 +336,9 @@ class TfrmPrincipal : public toolkit::Form {
   // The last report the progress window was given in this run.
   static constexpr int kNothingShown = -1;
   int lastShownProgress_ = kNothingShown;
+  // A run's turns of the message loop: 30 a second, not one per block.
+  static constexpr std::uint32_t kRunMessagesMs = 33;
+  toolkit::PacedMessages runMessages_{application(), kRunMessagesMs};
 };
 
 // The share in MB that a quick-run caption names between its ":" and "MB", if any.

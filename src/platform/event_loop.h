@@ -27,6 +27,9 @@ class EventLoop {
   // Blocks the thread for `ms` milliseconds; nothing runs meanwhile.
   virtual void pause(std::uint32_t ms) = 0;
 
+  // Milliseconds on a monotonic clock from an arbitrary start, for pacing work; never a time of day.
+  virtual std::uint64_t now() const = 0;
+
   // Runs until quit; returns the exit code given to quit.
   virtual int run() = 0;
   virtual void quit(int exitCode) = 0;

@@ -209,6 +209,35 @@ TEST_F(MonitoringTest, CancelStopsTheRunAndMonitoringResumesAtTheNewInterval) {
   EXPECT_EQ(w.Timer1->interval(), 150u);
 }
 
+TEST_F(MonitoringTest, ARunLetsMessagesRunAtItsFirstReportThenThirtyTimesASecond) {
+  TfrmPrincipal& w = started();
+  w.trkbarAutoLiberar->setPosition(w.trkbarAutoLiberar->max());  // no automatic run
+  w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 98);     // 100 blocks: 200 reports
+  std::vector<int> passesBefore;                                 // the loop's passes before each report
+  onProgress = [&](int) {
+    passesBefore.push_back(fakes.loop.processPendingCalls());
+    fakes.loop.pause(1);  // each block takes a millisecond
+  };
+  w.btnDefrag->click();
+  passesBefore.push_back(fakes.loop.processPendingCalls());
+  std::vector<std::size_t> passedAt;
+  for (std::size_t i = 0; i + 1 < passesBefore.size(); ++i) {
+    if (passesBefore[i + 1] > passesBefore[i]) passedAt.push_back(i);
+  }
+  EXPECT_THAT(passedAt, ElementsAre(0, 33, 66, 99, 132, 165, 198));
+
+  // A stop click waits for the next pass, never longer than its interval.
+  progress.clear();
+  onProgress = [&](int) {
+    if (progress.size() == 40) program.application().post([&] { w.CancelRequest = true; });
+    fakes.loop.pause(1);
+  };
+  w.btnDefrag->click();
+  EXPECT_LE(progress.size(), 40u + 33u);
+  EXPECT_GE(progress.size(), 40u);
+  EXPECT_EQ(fakes.memory.held(), 0u);
+}
+
 TEST_F(MonitoringTest, AnEndOfTheSessionStopsARunAtItsNextReport) {
   TfrmPrincipal& w = started();
   onProgress = [&](int p) {

@@ -25,7 +25,7 @@ class FakeEventLoop : public EventLoop {
   // Moves the clock forward by `ms`, running posted messages and every timer that falls due.
   void advance(std::uint64_t ms);
 
-  std::uint64_t now() const { return now_; }
+  std::uint64_t now() const override { return now_; }
   const std::vector<std::uint32_t>& pauses() const { return pauses_; }
   std::size_t pendingMessageCount() const { return posted_.size(); }
   std::size_t activeTimerCount() const { return timers_.size(); }

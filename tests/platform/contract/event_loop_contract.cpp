@@ -96,5 +96,15 @@ TEST_P(EventLoopContract, APauseRunsNothingAndTheTimersItOutlastedFireOnceAfter)
   EXPECT_EQ(ticks, 1);
 }
 
+TEST_P(EventLoopContract, TheClockNeverGoesBackAndCountsAPauseInFull) {
+  EventLoop& loop = subject().loop();
+  const std::uint64_t start = loop.now();
+  loop.pause(30);
+  const std::uint64_t afterPause = loop.now();
+  EXPECT_GE(afterPause - start, 30u);
+  loop.processPending();
+  EXPECT_GE(loop.now(), afterPause);
+}
+
 }  // namespace
 }  // namespace lumaro::platform::contract

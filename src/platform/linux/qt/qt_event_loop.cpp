@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <chrono>
 
+#include "platform/shared/steady_milliseconds.h"
+
 namespace lumaro::platform::qt {
 
 EventLoop::TimerId QtEventLoop::startTimer(std::uint32_t intervalMs, Callback onTick) {
@@ -48,6 +50,10 @@ void QtEventLoop::pause(std::uint32_t ms) {
     pollfd breaker{pauseBreaker_, POLLIN, 0};
     if (::poll(&breaker, 1, static_cast<int>(left.count())) > 0) return;
   }
+}
+
+std::uint64_t QtEventLoop::now() const {
+  return steadyMilliseconds();
 }
 
 int QtEventLoop::run() {

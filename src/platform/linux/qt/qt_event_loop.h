@@ -24,6 +24,7 @@ class QtEventLoop : public EventLoop {
   void pause(std::uint32_t ms) override;
   // A descriptor that is readable while a close request waits (-1: none).
   void setPauseBreaker(int fd) { pauseBreaker_ = fd; }
+  std::uint64_t now() const override;
   // Returns at once when quit was asked for before the loop started.
   int run() override;
   void quit(int exitCode) override;

@@ -42,17 +42,24 @@ ControlView::~ControlView() {
 
 void ControlView::refresh() {
   const QSignalBlocker blocker(&widget_);
-  widget_.setObjectName(toQString(control_.name()));
-  widget_.setToolTip(toQString(control_.hint()));
-  widget_.setFont(toQFont(control_.font()));
-  if (control_.cursor() == toolkit::Cursor::HandPoint) {
+  applyLook();
+  apply();
+  applyPlacement();
+}
+
+void ControlView::applyLook() {
+  Look look{control_.name(), control_.hint(), control_.font(), control_.cursor(), control_.color()};
+  if (look == shownLook_) return;
+  widget_.setObjectName(toQString(look.name));
+  widget_.setToolTip(toQString(look.hint));
+  widget_.setFont(toQFont(look.font));
+  if (look.cursor == toolkit::Cursor::HandPoint) {
     widget_.setCursor(Qt::PointingHandCursor);
   } else {
     widget_.unsetCursor();
   }
+  shownLook_ = std::move(look);
   applyColors();
-  apply();
-  applyPlacement();
 }
 
 void ControlView::applyPlacement() {

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "toolkit/application.h"
@@ -46,7 +47,21 @@ class ControlView {
   QObject& context() { return context_; }
 
  private:
+  // What every kind of widget takes from the model besides its own properties.
+  struct Look {
+    std::string name;
+    std::string hint;
+    toolkit::Font font;
+    toolkit::Cursor cursor;
+    toolkit::Color color;
+    bool operator==(const Look&) const = default;
+  };
+
   QRect placedRect() const;
+  // Gives the widget the model's look when it differs from the one last given: a meter's position or a
+  // label's text changes hundreds of times a second during a run, and rebuilding a font, a palette and
+  // a tooltip at each change costs more than the change itself.
+  void applyLook();
   void applyColors();
   bool mouseEvent(QEvent& event);
   // Shows the tooltip for a point of the widget as the application's show-hint handler has it, and
@@ -57,6 +72,7 @@ class ControlView {
   QWidget& widget_;
   toolkit::Application& app_;
   QObject context_;
+  std::optional<Look> shownLook_;
 };
 
 }  // namespace lumaro::platform::qt

@@ -1,6 +1,9 @@
 #include "platform/win32/ui/win32_event_loop.h"
 
+#include <algorithm>
 #include <limits>
+
+#include "platform/shared/steady_milliseconds.h"
 
 namespace lumaro::platform::win32 {
 
@@ -80,16 +83,20 @@ void Win32EventLoop::processPending() {
 }
 
 void Win32EventLoop::pause(std::uint32_t ms) {
-  const ULONGLONG end = GetTickCount64() + ms;
+  const std::uint64_t end = now() + ms;
   for (;;) {
     if (pauseBreaker_ && pauseBreaker_()) return;
-    const ULONGLONG now = GetTickCount64();
-    if (now >= end) return;
+    const std::uint64_t left = end - std::min(end, now());
+    if (left == 0) return;
     // Wakes for sent messages only; PM_QS_SENDMESSAGE delivers those and leaves the queue alone.
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left), QS_SENDMESSAGE, 0);
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
+}
+
+std::uint64_t Win32EventLoop::now() const {
+  return steadyMilliseconds();
 }
 
 int Win32EventLoop::run() {

@@ -31,6 +31,7 @@ class Win32EventLoop : public EventLoop {
   // that way), and ends early once the pause breaker answers true.
   void pause(std::uint32_t ms) override;
   void setPauseBreaker(std::function<bool()> closeRequested) { pauseBreaker_ = std::move(closeRequested); }
+  std::uint64_t now() const override;
   // Returns at once when quit was asked for before the loop started.
   int run() override;
   void quit(int exitCode) override;
