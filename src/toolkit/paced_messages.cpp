@@ -2,13 +2,12 @@
 
 namespace lumaro::toolkit {
 
-bool PacedMessages::processIfDue() {
+void PacedMessages::processIfDue() {
   const std::uint64_t now = application_.loop().now();
-  if (lastPass_ && now - *lastPass_ < intervalMs_) return false;
+  if (lastPass_ && now - *lastPass_ < intervalMs_) return;
   application_.processMessages();
   // Timed from the end of the pass: a slow pass (a long handler) still leaves the work its interval.
   lastPass_ = application_.loop().now();
-  return true;
 }
 
 }  // namespace lumaro::toolkit

@@ -17,8 +17,8 @@ class PacedMessages {
 
   // The next report lets pending messages run whatever the time.
   void restart() { lastPass_.reset(); }
-  // Lets pending messages run when they are due; true when they ran.
-  bool processIfDue();
+  // Lets pending messages run when they are due.
+  void processIfDue();
 
  private:
   Application& application_;
