@@ -42,9 +42,11 @@ void TfrmPrincipal::refreshTuningLabels() {
 
 void TfrmPrincipal::TrkBarMinCacheChange() {
   SystemConfigChanged = true;
-  // A maximum of 0 is not set and does not limit the minimum.
-  const int maximum = TrkBarMaxCache->position();
-  if (maximum > 0 && maximum < TrkBarMinCache->position()) TrkBarMinCache->setPosition(maximum);
+  // A maximum of 0 is not set and does not limit the minimum. The choices are compared, and the
+  // minimum takes the maximum's whole, so that a range that hides and gives back both positions never
+  // pulls the minimum down.
+  const int maximum = TrkBarMaxCache->chosenPosition();
+  if (maximum > 0 && maximum < TrkBarMinCache->chosenPosition()) TrkBarMinCache->restorePosition(maximum);
   refreshTuningLabels();
 }
 
@@ -65,7 +67,7 @@ void TfrmPrincipal::btnCacheBestClick() {
   const system::CachePositions best = system::bestCache(TotalMB());
   TrkBarBlockCache->setPosition(best.block);
   // An old maximum below the new minimum would pull the minimum down to it: the maximum goes first then.
-  const int oldMaximum = TrkBarMaxCache->position();
+  const int oldMaximum = TrkBarMaxCache->chosenPosition();
   if (oldMaximum > 0 && oldMaximum < best.minimum) TrkBarMaxCache->setPosition(best.maximum);
   TrkBarMinCache->setPosition(best.minimum);
   TrkBarMaxCache->setPosition(best.maximum);

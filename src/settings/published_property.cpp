@@ -28,9 +28,10 @@ std::optional<PublishedProperty> PublishedProperty::find(Component& component, s
     if (auto* radio = dynamic_cast<RadioButton*>(&component)) return checkedOf(*radio);
   }
   if (auto* bar = dynamic_cast<TrackBar*>(&component); bar && sameText(name, "Position")) {
+    // The choice is stored, not what the range of the moment shows of it, and read back whole.
     return PublishedProperty(
-        Type::Integer, "Position", [bar] { return intToStr(bar->position()); },
-        [bar](std::string_view text) { bar->setPosition(parseInteger(text).value_or(0)); });
+        Type::Integer, "Position", [bar] { return intToStr(bar->chosenPosition()); },
+        [bar](std::string_view text) { bar->restorePosition(parseInteger(text).value_or(0)); });
   }
   if (auto* spin = dynamic_cast<SpinEdit*>(&component); spin && sameText(name, "Value")) {
     return PublishedProperty(

@@ -5,17 +5,25 @@
 namespace lumaro::toolkit {
 
 void TrackBar::setMin(int min) {
-  applyRange(min, std::max(min, max_), position_);
+  applyRange(min, std::max(min, max_));
 }
 void TrackBar::setMax(int max) {
-  applyRange(std::min(min_, max), max, position_);
+  applyRange(std::min(min_, max), max);
 }
 void TrackBar::setPosition(int position) {
-  applyRange(min_, max_, position);
+  choose(std::clamp(position, min_, max_));
+}
+void TrackBar::restorePosition(int position) {
+  choose(position);
 }
 
-void TrackBar::applyRange(int min, int max, int position) {
-  position = std::clamp(position, min, max);
+void TrackBar::choose(int position) {
+  chosen_ = position;
+  applyRange(min_, max_);
+}
+
+void TrackBar::applyRange(int min, int max) {
+  const int position = std::clamp(chosenPosition(), min, max);
   const bool rangeChanged = min != min_ || max != max_;
   const bool positionChanged = position != position_;
   min_ = min;

@@ -1,6 +1,7 @@
 // The machine's memory total arriving after a start on figures that could not be read, or changing
 // while the program runs: every range, read-out and caption derived from it follows, and the memory
-// sliders' stored positions are applied then and saved again.
+// sliders' stored positions are applied then and saved again. A narrower range only hides the user's
+// positions: a wider one gives them back, and they are what is saved.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,14 +14,14 @@ namespace lumaro::app {
 namespace {
 
 using ::testing::HasSubstr;
-using ::testing::Not;
 
 constexpr std::uint64_t kMiB = 1024 * 1024;
 const std::string kIni = lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini");
 
-// A machine of `totalMegabytes` with 300 MB free and no page file.
-platform::MemoryStatus machineOf(std::uint64_t totalMegabytes) {
-  return {.memoryLoad = 40, .totalPhysical = totalMegabytes * kMiB, .availablePhysical = 300 * kMiB};
+// A machine of `totalMegabytes` with `freeMegabytes` free and no page file.
+platform::MemoryStatus machineOf(std::uint64_t totalMegabytes, std::uint64_t freeMegabytes = 300) {
+  return {
+      .memoryLoad = 40, .totalPhysical = totalMegabytes * kMiB, .availablePhysical = freeMegabytes * kMiB};
 }
 
 class MemoryTotalTest : public ::testing::Test {
@@ -81,7 +82,7 @@ TEST_F(MemoryTotalTest, GoodFiguresAfterAGarbledStartGiveEveryRangeAndTheStoredP
   for (int i = 0; i < 3; ++i) tick();
   EXPECT_EQ(fakes.loop.pauses().size(), 1u);  // the ticks pass again
   expectDerivedFrom512(w, 409 - 100, 128 - 50);
-  EXPECT_EQ(w.TrkBarMaxCache->position(), 512);  // the stored 900 within this machine's range
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 512);  // what this machine's range shows of the stored 900
   EXPECT_EQ(w.TrkBarMinCache->position(), 200);
   EXPECT_EQ(w.txtMaxCache->caption(), "512 M");
   EXPECT_EQ(w.txtMinCache->caption(), "200 M");
@@ -91,10 +92,10 @@ TEST_F(MemoryTotalTest, GoodFiguresAfterAGarbledStartGiveEveryRangeAndTheStoredP
   EXPECT_EQ(w.LEDDisplay1->Value(), 300);
   EXPECT_FALSE(w.SystemConfigChanged);  // nothing the user did
 
+  // The stored positions are saved again as they were, for a machine with the memory for them.
   endSession();
   EXPECT_THAT(file(), HasSubstr("TrkBarLiberar_Position=100\r\ntrkbarAutoLiberar_Position=50\r\n"));
-  EXPECT_THAT(file(), HasSubstr("TrkBarMaxCache_Position=512\r\nTrkBarMinCache_Position=200\r\n"));
-  EXPECT_THAT(file(), Not(HasSubstr("900")));
+  EXPECT_THAT(file(), HasSubstr("TrkBarMaxCache_Position=900\r\nTrkBarMinCache_Position=200\r\n"));
 }
 
 TEST_F(MemoryTotalTest, AFirstStartOnGarbledFiguresGetsTheFirstStartPositionsOnceTheyAreGood) {
@@ -133,8 +134,8 @@ TEST_F(MemoryTotalTest, AChangedTotalDerivesEverythingAgainAndKeepsThePositionsI
   EXPECT_EQ(w.LEDDisplayMax->NumDigits(), 4);
   ASSERT_EQ(w.TrkBarMaxCache->position(), 900);
 
-  // Memory removed: sliders beyond the new ranges come back to their ends, as a start would put their
-  // stored positions (the first start's target of 409 and critical position of 255 here).
+  // Memory removed: sliders beyond the new ranges show their ends (the first start's target of 409 and
+  // critical position of 255 here).
   fakes.memory.setStatus(machineOf(512));
   tick();
   expectDerivedFrom512(w, 0, 0);
@@ -144,7 +145,8 @@ TEST_F(MemoryTotalTest, AChangedTotalDerivesEverythingAgainAndKeepsThePositionsI
   EXPECT_FALSE(w.SystemConfigChanged);
   EXPECT_EQ(w.HeartMachine1->values(2).back(), 300);
 
-  // Memory added: the read-outs widen to its digits, the chart gives way, the positions stay.
+  // Memory added: the read-outs widen to its digits, the chart gives way, the positions the smaller
+  // range hid come back.
   fakes.memory.setStatus(machineOf(65536));
   tick();
   EXPECT_EQ(w.TrkBarLiberar->max(), 52428);
@@ -158,8 +160,90 @@ TEST_F(MemoryTotalTest, AChangedTotalDerivesEverythingAgainAndKeepsThePositionsI
   EXPECT_EQ(w.Panel1->bounds().left, 14 + 51 + 3);
   EXPECT_EQ(w.Panel1->bounds().left + w.Panel1->bounds().width, 289);
   EXPECT_EQ(w.HeartMachine1->bounds().width, w.Panel1->bounds().width - 2);
-  EXPECT_EQ(w.TrkBarMaxCache->position(), 512);
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 900);
+  EXPECT_EQ(w.TrkBarMinCache->position(), 600);
+  EXPECT_EQ(w.txtAutoRecover->caption(), std::to_string(16384 - 255));
   EXPECT_TRUE(fakes.loop.pauses().empty());
+}
+
+// A 1 GiB machine with the critical level at 1 MB and 100 MB free: no run is due.
+constexpr const char* kOneGigabyteChoices =
+    "chkboxCache_Checked=True\r\nTrkBarLiberar_Position=300\r\ntrkbarAutoLiberar_Position=255\r\n"
+    "TrkBarMaxCache_Position=900\r\nTrkBarMinCache_Position=600\r\n";
+
+TEST_F(MemoryTotalTest, APassingDropOfTheTotalLeavesTheUsersPositionsAndStartsNoRun) {
+  stored(kOneGigabyteChoices);
+  fakes.memory.setStatus(machineOf(1024, 100));
+  TfrmPrincipal& w = started();
+  tick();
+  ASSERT_EQ(w.txtAutoRecover->caption(), "1");
+  ASSERT_EQ(w.txtMemoriaAlvo->caption(), "519");
+
+  // Half the memory for three ticks: the sliders show the ends of the narrower ranges, and the levels
+  // they show are the ones in force, which only fall.
+  fakes.memory.setStatus(machineOf(512, 100));
+  for (int i = 0; i < 3; ++i) tick();
+  EXPECT_EQ(w.trkbarAutoLiberar->position(), 128);
+  EXPECT_EQ(w.txtAutoRecover->caption(), "0");
+  EXPECT_EQ(w.txtMemoriaAlvo->caption(), "109");
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 512);
+  EXPECT_EQ(w.TrkBarMinCache->position(), 512);
+
+  // Back: every position as the user left it, and a critical level of 1 MB again, not 128 MB, which
+  // would start a run at every tick with 100 MB free.
+  fakes.memory.setStatus(machineOf(1024, 100));
+  for (int i = 0; i < 5; ++i) tick();
+  EXPECT_EQ(w.txtAutoRecover->caption(), "1");
+  EXPECT_EQ(w.txtMemoriaAlvo->caption(), "519");
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 900);
+  EXPECT_EQ(w.TrkBarMinCache->position(), 600);
+  EXPECT_EQ(w.txtMinCache->caption(), "600 M");
+  EXPECT_TRUE(fakes.memory.commits().empty());
+  EXPECT_FALSE(w.SystemConfigChanged);
+
+  endSession();
+  EXPECT_THAT(file(), HasSubstr(kOneGigabyteChoices));
+  EXPECT_TRUE(fakes.memory.commits().empty());
+}
+
+TEST_F(MemoryTotalTest, AFirstShowAndAnEndDuringTheDropKeepTheUsersPositionsNotTheShownOnes) {
+  stored(kOneGigabyteChoices);
+  fakes.memory.setStatus(machineOf(1024, 100));
+  TfrmPrincipal& w = started();
+  tick();
+  fakes.memory.setStatus(machineOf(512, 100));
+  tick();
+  w.show();  // the first show loads the stored positions again, into the narrower ranges
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 512);
+  EXPECT_FALSE(w.SystemConfigChanged);
+  endSession();
+  EXPECT_THAT(file(), HasSubstr(kOneGigabyteChoices));
+}
+
+TEST_F(MemoryTotalTest, WhatTheUserMovesDuringTheDropIsKept) {
+  stored(kOneGigabyteChoices);
+  fakes.memory.setStatus(machineOf(1024, 100));
+  TfrmPrincipal& w = started();
+  tick();
+  fakes.memory.setStatus(machineOf(512, 100));
+  tick();
+  w.trkbarAutoLiberar->setPosition(100);  // a critical level of 28 MB of the 128 shown
+  w.TrkBarMaxCache->setPosition(400);     // below the hidden minimum of 600: pulls it down
+  EXPECT_EQ(w.TrkBarMinCache->position(), 400);
+  EXPECT_TRUE(w.SystemConfigChanged);
+
+  fakes.memory.setStatus(machineOf(1024, 100));
+  tick();
+  EXPECT_EQ(w.trkbarAutoLiberar->position(), 100);
+  EXPECT_EQ(w.txtAutoRecover->caption(), "156");
+  EXPECT_EQ(w.TrkBarMaxCache->position(), 400);
+  EXPECT_EQ(w.TrkBarMinCache->position(), 400);
+  EXPECT_EQ(w.txtMemoriaAlvo->caption(), "519");  // the slider nobody moved comes back
+  EXPECT_TRUE(w.SystemConfigChanged);
+
+  endSession();
+  EXPECT_THAT(file(), HasSubstr("TrkBarLiberar_Position=300\r\ntrkbarAutoLiberar_Position=100\r\n"));
+  EXPECT_THAT(file(), HasSubstr("TrkBarMaxCache_Position=400\r\nTrkBarMinCache_Position=400\r\n"));
 }
 
 }  // namespace

@@ -66,6 +66,32 @@ TEST(TrackBar, PositionStaysInRangeAndEveryChangeRunsOnChange) {
   EXPECT_EQ(bar.position(), -10);
 }
 
+TEST(TrackBar, ARangeHidesTheChosenPositionAndGivesItBackWhenItAllowsIt) {
+  TrackBar bar(nullptr);
+  std::vector<int> changes;
+  bar.OnChange = [&](Component&) { changes.push_back(bar.position()); };
+  bar.setMax(100);
+  bar.setPosition(90);
+  bar.setMax(50);
+  EXPECT_EQ(bar.chosenPosition(), 90);
+  bar.setMax(200);
+  EXPECT_EQ(bar.position(), 90);
+  bar.setMax(50);
+  bar.setPosition(50);  // a position set while narrow is the new choice, even where it already stood
+  bar.setMax(200);
+  bar.setMin(60);
+  bar.setPosition(0);  // chosen now: what this range allows of it
+  bar.setMin(0);
+  EXPECT_EQ(bar.chosenPosition(), 60);
+  EXPECT_THAT(changes, ElementsAre(90, 50, 90, 50, 60));
+
+  bar.restorePosition(500);  // chosen before, on a wider range: kept whole
+  EXPECT_EQ(bar.position(), 200);
+  EXPECT_EQ(bar.chosenPosition(), 500);
+  bar.setMax(1000);
+  EXPECT_EQ(bar.position(), 500);
+}
+
 TEST(SpinEdit, ValueIsClampedWhenARangeIsSet) {
   SpinEdit spin(nullptr);
   std::vector<double> changes;

@@ -1,6 +1,7 @@
 // The program: the real platform plugged into the logic.
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/program.h"
@@ -47,8 +48,13 @@ int main(int argc, char** argv) {
     program.endSession();
   });
   desktop.loop.setPauseBreaker(sessionEnd.pendingRequestFd());
-  if (auto exitCode = program.start()) return *exitCode;
-  tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
-  platform::qt::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text, program.application());
-  return program.run();
+  std::optional<int> exitCode = program.start();
+  if (!exitCode) {
+    tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
+    platform::qt::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text, program.application());
+    exitCode = program.run();
+  }
+  // The request that ended the program has been answered; the ones still coming change nothing.
+  sessionEnd.ignoreLaterRequests();
+  return *exitCode;
 }

@@ -56,6 +56,13 @@ SessionEndBridge::~SessionEndBridge() {
   ::close(writeFd_);
 }
 
+void SessionEndBridge::ignoreLaterRequests() {
+  for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+    if (installed_[i]) ::signal(kSignals[i], SIG_IGN);
+    installed_[i] = false;
+  }
+}
+
 void SessionEndBridge::drainAndNotify() {
   char buffer[64];
   while (::read(readFd_, buffer, sizeof buffer) > 0) {

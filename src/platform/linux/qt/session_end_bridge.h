@@ -13,7 +13,8 @@ namespace lumaro::platform::qt {
 // program was started to ignore (nohup, a background job) stays ignored. The signal handler only
 // writes a byte to a pipe, the one thing that is safe there; the loop reads it and runs `onRequest`.
 // Signals that arrive before the loop gets round to it are one request. One bridge at a time: the
-// handlers are process-wide. Needs a QCoreApplication; restores the previous handlers when destroyed.
+// handlers are process-wide. Needs a QCoreApplication; restores the previous handlers when destroyed,
+// unless told to ignore later requests.
 class SessionEndBridge {
  public:
   explicit SessionEndBridge(std::function<void()> onRequest);
@@ -23,6 +24,11 @@ class SessionEndBridge {
 
   // Readable while a request waits for the loop, so that a blocking wait can end early on it.
   int pendingRequestFd() const { return readFd_; }
+
+  // Close signals are ignored from now until the process ends, also after the bridge is gone: the
+  // program is ending with its own exit code, and a request that comes meanwhile (a closing terminal
+  // sends SIGHUP and SIGTERM together) must not end it by the signal instead.
+  void ignoreLaterRequests();
 
  private:
   static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};

@@ -68,5 +68,24 @@ TEST(SessionEndBridgeTest, RestoresThePreviousHandler) {
   sigaction(SIGTERM, &original, nullptr);
 }
 
+TEST(SessionEndBridgeTest, OnceToldRequestsAreIgnoredAlsoAfterTheBridgeIsGone) {
+  struct sigaction originals[3]{};
+  const int closeSignals[] = {SIGTERM, SIGINT, SIGHUP};
+  for (int i = 0; i < 3; ++i) sigaction(closeSignals[i], nullptr, &originals[i]);
+  int calls = 0;
+  {
+    SessionEndBridge bridge([&] { ++calls; });
+    std::raise(SIGHUP);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 1; }, 2000));
+    bridge.ignoreLaterRequests();
+    std::raise(SIGTERM);
+  }
+  // A default action here would end this test program.
+  for (const int signal : closeSignals) std::raise(signal);
+  QTest::qWait(50);
+  EXPECT_EQ(calls, 1);
+  for (int i = 0; i < 3; ++i) sigaction(closeSignals[i], &originals[i], nullptr);
+}
+
 }  // namespace
 }  // namespace lumaro::platform::qt
