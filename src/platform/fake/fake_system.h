@@ -29,11 +29,11 @@ class FakeFiles : public Files {
   bool fileExists(const std::string& path) override {
     return path == executablePath() || existing.contains(path);
   }
-  // In the system's own form, as a real backend hands them out ('\\' on Windows).
   // Private unless the path or its folder is among `shared`.
   bool isPrivatePath(const std::string& path) override {
     return !shared.contains(path) && !shared.contains(utf8Of(pathFromUtf8(path).parent_path()));
   }
+  // In the system's own form, as a real backend hands them out ('\\' on Windows).
   std::string executablePath() override { return nativeForm(executable); }
   std::string windowsDirectory() override { return nativeForm(windowsDir); }
   std::string configDirectory() override { return nativeForm(configDir); }
