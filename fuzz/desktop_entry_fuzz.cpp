@@ -1,6 +1,7 @@
 // The autostart desktop entry on arbitrary names and paths (input: the name, a NUL byte, the path):
 // the entry keeps its fixed lines whatever the texts hold, and a reader that follows the desktop entry
-// format's escaping and quoting rules gets back exactly the name and the one path it was given.
+// format's escaping and quoting rules gets back exactly the name and the one path it was given (a path
+// with a percent sign as the argument of a shell that starts it).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -119,6 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(arguments.has_value());
   if (path.empty()) {
     require(arguments->empty() && lines[5] == "Hidden=true");
+  } else if (path.find('%') != std::string::npos) {
+    require(*arguments == std::vector<std::string>{"/bin/sh", "-c", "exec \"$0\"", path});
   } else {
     require(arguments->size() == 1 && arguments->front() == path);
   }

@@ -13,6 +13,11 @@ class Files {
   // True for an existing regular file.
   virtual bool fileExists(const std::string& path) = 0;
 
+  // Whether only the running user can change what lies at `path`: its folder is theirs and no other
+  // user may write in it, and whatever is at `path` is theirs too (nothing there counts). Only such a
+  // place keeps the program's own files, so that nobody else can plant, swap or link them.
+  virtual bool isPrivatePath(const std::string& path) = 0;
+
   // Full path of the running executable; empty when it cannot be read.
   virtual std::string executablePath() = 0;
   // The folder that holds the running executable, without a trailing separator ("/" at the root);

@@ -18,8 +18,10 @@ bool isInstalled(platform::Files& files, const std::filesystem::path& folder) {
 
 std::string settingsFilePath(platform::Files& files, platform::FileStore& store) {
   const std::filesystem::path folder = platform::pathFromUtf8(files.executableFolder());
-  if (!folder.empty() && !isInstalled(files, folder) && store.canCreateIn(platform::utf8Of(folder)))
-    return platform::utf8Of(folder / kSettingsFileName);
+  if (!folder.empty() && !isInstalled(files, folder)) {
+    const std::string beside = platform::utf8Of(folder / kSettingsFileName);
+    if (files.isPrivatePath(beside) && store.canCreateIn(platform::utf8Of(folder))) return beside;
+  }
   return platform::utf8Of(platform::pathFromUtf8(files.configDirectory()) / kSettingsFileName);
 }
 

@@ -2,7 +2,9 @@
 # The real program and its settings file on a real X server: the first start writes the section with
 # the icon colour, the end of the session (SIGTERM) saves the version and the 27 keys in order, a
 # stored value reaches its control at the next start and runs its handler, and the autostart entry
-# follows the auto-run box. The program runs as a copy in a sandbox, so its settings file lands there.
+# follows the auto-run box. The program runs as a copy in a sandbox, so its settings file lands there;
+# a copy in a folder others may write, beside another user's file or in a read-only folder keeps them
+# in the user's folder.
 # Usage: settings_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
@@ -76,6 +78,34 @@ check "a copy started from another folder rewrites the entry with its own path" 
   wait_until 10 entry_runs "$sandbox/moved/lumaro"
 check "the copy keeps its own settings beside it" wait_until 10 test -s "$sandbox/moved/Lumaro.ini"
 check "the end of the session ends the copy with exit code 0" end_session
+
+# A program folder that other users may write, or another user's file in place of the settings: the
+# settings go to the user's folder, and what lies beside the program stays as it was.
+home_ini=$XDG_CONFIG_HOME/lumaro/Lumaro.ini
+mkdir -p "$sandbox/shared"
+chmod 1777 "$sandbox/shared"
+cp "$lumaro" "$sandbox/shared/lumaro"
+start "$sandbox/shared/lumaro"
+check "a program folder others may write keeps the settings in the user's folder" \
+  wait_until 10 test -s "$home_ini"
+check "the end of the session ends that copy with exit code 0" end_session
+check "nothing was written beside it" test ! -e "$sandbox/shared/Lumaro.ini"
+if [[ $EUID -eq 0 ]]; then
+  rm -f "$home_ini"
+  planted=$sandbox/moved/Lumaro.ini
+  printf '#!/bin/sh\necho planted\n' >"$planted"
+  cp "$planted" "$out/planted.ini"
+  chown 65534:65534 "$planted"
+  chmod 4777 "$planted"
+  start "$sandbox/moved/lumaro"
+  check "another user's settings file beside the program sends the settings to the user's folder" \
+    wait_until 10 test -s "$home_ini"
+  check "the end of the session ends that copy with exit code 0" end_session
+  check "that file keeps its bytes" cmp -s "$planted" "$out/planted.ini"
+  check "that file keeps its owner and mode" test "$(stat -c '%u %a' "$planted")" = "65534 4777"
+else
+  echo "skipped - another user's settings file needs root to plant"
+fi
 
 # A program folder that cannot take the file: the settings go to the user's folder. Root writes into
 # any folder, so as root this copy runs as "nobody", with a home of its own.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real program and the system configuration on a real X server. A tuning value changed while the
 # program runs (the settings file reloaded when the window is first shown) reaches "system.ini" and the
-# registry file in the Windows directory at the end of the session. With a Windows directory that can
-# never be written, the end of the session still ends the program with exit code 0 at once, with the
-# settings saved.
+# registry file in the Windows directory at the end of the session; a Windows directory that other
+# users may write gives way to the user's own. With a Windows directory that can never be written, the
+# end of the session still ends the program with exit code 0 at once, with the settings saved.
 # Usage: tuning_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
@@ -44,6 +44,14 @@ check "system.ini holds the new DMA buffer size" holds "$windows/system.ini" 'DM
 check "the registry file holds the paging switch, off" holds "$windows/registry.reg" '"DisablePagingExecutive"=dword:00000000'
 check "the registry file begins with REGEDIT4" holds "$windows/registry.reg" 'REGEDIT4'
 cp "$windows/system.ini" "$windows/registry.reg" "$out/" 2>/dev/null
+
+# A Windows directory that other users may write is not used: the files go to the user's own.
+shared="$sandbox/shared windows"
+mkdir -p "$shared"
+chmod 1777 "$shared"
+check "a change with a Windows directory others may write" run_changed "$shared"
+check "system.ini goes to the user's data folder" holds "$XDG_DATA_HOME/lumaro/windows/system.ini" 'DMABufferSize=8'
+check "nothing was written into the shared folder" test -z "$(ls -A "$shared")"
 
 # Below a regular file no folder can be made, not even by root.
 touch "$sandbox/file"

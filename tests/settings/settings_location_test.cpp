@@ -25,6 +25,18 @@ TEST(SettingsLocation, BesideTheExecutableWhenThatFolderIsWritableElseInTheUsers
   EXPECT_EQ(settingsFilePath(files, store), nativePath("/home/user/.config/lumaro/Lumaro.ini"));
 }
 
+TEST(SettingsLocation, AFolderOrSettingsFileThatIsNotTheUsersAloneSendsTheSettingsToTheUsersFolder) {
+  platform::fake::FakeFiles files;
+  platform::fake::FakeFileStore store;
+  files.shared.insert(nativePath("/opt/lumaro"));  // another user's, or one others may write
+  EXPECT_EQ(settingsFilePath(files, store), nativePath("/home/user/.config/lumaro/Lumaro.ini"));
+
+  files.shared = {nativePath("/opt/lumaro/Lumaro.ini")};  // planted by another user
+  EXPECT_EQ(settingsFilePath(files, store), nativePath("/home/user/.config/lumaro/Lumaro.ini"));
+  files.shared.clear();
+  EXPECT_EQ(settingsFilePath(files, store), nativePath("/opt/lumaro/Lumaro.ini"));
+}
+
 TEST(SettingsLocation, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenWhereItMayWrite) {
   platform::fake::FakeFiles files;
   platform::fake::FakeFileStore store;

@@ -29,12 +29,18 @@ class FakeFiles : public Files {
   bool fileExists(const std::string& path) override {
     return path == executablePath() || existing.contains(path);
   }
+  // Private unless the path or its folder is among `shared`.
+  bool isPrivatePath(const std::string& path) override {
+    return !shared.contains(path) && !shared.contains(utf8Of(pathFromUtf8(path).parent_path()));
+  }
   // In the system's own form, as a real backend hands them out ('\\' on Windows).
   std::string executablePath() override { return nativeForm(executable); }
   std::string windowsDirectory() override { return nativeForm(windowsDir); }
   std::string configDirectory() override { return nativeForm(configDir); }
 
   std::set<std::string> existing;
+  // Folders another user owns or may write in, and files of another user's.
+  std::set<std::string> shared;
   std::string executable = "/opt/lumaro/lumaro";
   std::string windowsDir = "/home/user/.local/share/lumaro/windows";
   std::string configDir = "/home/user/.config/lumaro";

@@ -30,20 +30,32 @@ std::string stringEscaped(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
-std::string execValue(const std::string& path) {
+// One argument of the Exec key before the string escapes: quoted when it has reserved characters,
+// with a literal percent sign doubled.
+std::string execArgument(std::string_view text) {
   constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
   std::string argument;
-  const bool quoted = path.find_first_of(kReserved) != std::string::npos;
+  const bool quoted = text.find_first_of(kReserved) != std::string_view::npos;
   if (quoted) argument += '"';
-  for (char c : path) {
+  for (char c : text) {
     if (quoted && (c == '"' || c == '`' || c == '$' || c == '\\')) argument += '\\';
     if (c == '%') argument += '%';  // a literal percent sign, not a field code
     argument += c;
   }
   if (quoted) argument += '"';
-  return stringEscaped(argument);
+  return argument;
+}
+
+}  // namespace
+
+std::string execValue(const std::string& path) {
+  // GLib and systemd look the program up by the first word of Exec before they read "%%" as "%", so
+  // they would never find a program whose path holds one: a shell starts it instead, from an
+  // argument, where the doubled sign is read back as it should be.
+  std::string command = execArgument(path);
+  if (path.find('%') != std::string::npos)
+    command = "/bin/sh -c " + execArgument("exec \"$0\"") + ' ' + command;
+  return stringEscaped(command);
 }
 
 std::string autostartDesktopEntry(const std::string& name, const std::string& path) {

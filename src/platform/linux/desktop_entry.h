@@ -8,7 +8,8 @@ namespace lumaro::platform::linuxos {
 std::string autostartDesktopEntry(const std::string& name, const std::string& path);
 
 // A path as the Exec key holds it: quoted when it has reserved characters, with the quoting,
-// field-code and string escapes of the desktop entry format.
+// field-code and string escapes of the desktop entry format. A path with a percent sign is started
+// through the shell, as the command /bin/sh -c 'exec "$0"' <path>.
 std::string execValue(const std::string& path);
 
 }  // namespace lumaro::platform::linuxos

@@ -3,7 +3,10 @@
 #include <limits.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "platform/linux/env.h"
+#include "platform/linux/ownership.h"
 #include "platform/linux/paths.h"
 #include "platform/linux/xdg_dirs.h"
 
@@ -11,6 +14,12 @@ namespace lumaro::platform::linuxos {
 
 bool LinuxFiles::fileExists(const std::string& path) {
   return isRegularFile(path);
+}
+
+bool LinuxFiles::isPrivatePath(const std::string& path) {
+  struct stat status {};
+  return holderOf(std::filesystem::path(path).parent_path(), status) == Holder::User &&
+         isPrivateFolder(status) && holderOf(path, status) != Holder::Other;
 }
 
 std::string LinuxFiles::executablePath() {
@@ -22,7 +31,14 @@ std::string LinuxFiles::executablePath() {
 }
 
 std::string LinuxFiles::windowsDirectory() {
-  if (const char* dir = nonEmptyEnv("LUMARO_WINDOWS_DIR")) return withoutTrailingSeparators(dir);
+  // The chosen folder is trusted as the executable's is: "tuneup.exe" is started from it, and what is
+  // written there must not land in another user's hands.
+  if (const char* chosen = nonEmptyEnv("LUMARO_WINDOWS_DIR")) {
+    const std::string folder = withoutTrailingSeparators(chosen);
+    struct stat status {};
+    const Holder holder = holderOf(folder.empty() ? "/" : folder, status);
+    if (holder == Holder::Nobody || (holder == Holder::User && isPrivateFolder(status))) return folder;
+  }
   return xdgDataHome() + "/lumaro/windows";
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/linux/env.h"
+#include "platform/linux/ownership.h"
 #include "platform/linux/paths.h"
 #include "platform/linux/xdg_dirs.h"
 
@@ -53,8 +54,7 @@ const char* privateXdgRuntimeDir() {
 bool isPrivateFolder(const std::string& path, bool followLinks) {
   struct stat info {};
   const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-  return result == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-         (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+  return result == 0 && isPrivateFolder(info);
 }
 
 std::string runtimeDirectory() {

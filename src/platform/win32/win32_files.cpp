@@ -31,6 +31,10 @@ bool Win32Files::fileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32Files::isPrivatePath(const std::string&) {
+  return true;
+}
+
 std::string Win32Files::executablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

@@ -10,6 +10,11 @@ namespace lumaro::platform::win32 {
 class Win32Files : public Files {
  public:
   bool fileExists(const std::string& path) override;
+  // Always true: the owner says little here. The program always runs elevated (its manifest asks for
+  // it), and what an elevated program creates belongs to the Administrators group, not to the user;
+  // who else may write a folder is its access list's business, and whoever may write the executable's
+  // folder can replace the program itself.
+  bool isPrivatePath(const std::string& path) override;
   // GetModuleFileNameW of the program; empty when it cannot be read.
   std::string executablePath() override;
   // $LUMARO_WINDOWS_DIR when set (a seam for tests), else GetWindowsDirectoryW.

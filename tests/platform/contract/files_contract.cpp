@@ -18,6 +18,31 @@ TEST_P(FilesContract, OnlyExistingRegularFilesExist) {
   EXPECT_FALSE(files.fileExists(subject().absentPathIn(subject().existingFolder())));
 }
 
+TEST_P(FilesContract, TheUsersOwnFilesInTheirOwnFolderArePrivate) {
+  Files& files = subject().files();
+  EXPECT_TRUE(files.isPrivatePath(subject().existingFile()));
+  EXPECT_TRUE(files.isPrivatePath(subject().absentPathIn(subject().existingFolder())));
+}
+
+TEST_P(FilesContract, AnotherUsersFileOrFolderIsNotPrivate) {
+  Files& files = subject().files();
+  const std::string folder = subject().existingFolder();
+  if (!subject().giveAway(subject().existingFile())) GTEST_SKIP() << "files cannot change hands here";
+  EXPECT_FALSE(files.isPrivatePath(subject().existingFile()));
+  EXPECT_TRUE(files.isPrivatePath(subject().absentPathIn(folder)));
+
+  ASSERT_TRUE(subject().giveAway(folder));
+  EXPECT_FALSE(files.isPrivatePath(subject().absentPathIn(folder)));
+}
+
+TEST_P(FilesContract, NothingInAFolderOthersMayWriteIsPrivate) {
+  Files& files = subject().files();
+  const std::string folder = subject().existingFolder();
+  if (!subject().share(folder)) GTEST_SKIP() << "a shared folder cannot be arranged here";
+  EXPECT_FALSE(files.isPrivatePath(subject().existingFile()));
+  EXPECT_FALSE(files.isPrivatePath(subject().absentPathIn(folder)));
+}
+
 TEST_P(FilesContract, TheExecutableIsAnExistingFileInItsFolder) {
   Files& files = subject().files();
   const std::string executable = files.executablePath();

@@ -14,6 +14,10 @@ struct FilesSubject {
   virtual std::string existingFile() = 0;
   // A path below `folder` that does not exist.
   virtual std::string absentPathIn(const std::string& folder) = 0;
+  // Hands what lies at `path` to another user; lets every user add files to `folder`. False when
+  // that cannot be arranged with this backend.
+  virtual bool giveAway(const std::string& path) = 0;
+  virtual bool share(const std::string& folder) = 0;
 };
 
 class FilesContract : public ContractTest<FilesSubject> {};

@@ -80,6 +80,8 @@ struct FakeFilesSubject : FilesSubject {
   std::string existingFolder() override { return "/home/user/Documents"; }
   std::string existingFile() override { return "/home/user/Documents/notes.txt"; }
   std::string absentPathIn(const std::string& folder) override { return folder + "/absent"; }
+  bool giveAway(const std::string& path) override { return fake.shared.insert(path).second; }
+  bool share(const std::string& folder) override { return fake.shared.insert(folder).second; }
   FakeFiles fake;
 };
 LUMARO_CONTRACT(FilesContract, Fake, [] { return std::make_unique<FakeFilesSubject>(); });

@@ -1,5 +1,6 @@
 // The kernel-side services of the Linux backend held to the platform contracts.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -31,6 +32,7 @@
 #include "platform/linux/regedit_registry.h"
 #include "platform/linux/scoped_env.h"
 #include "platform/linux/temp_dir.h"
+#include "platform/linux/unprivileged.h"
 #include "platform/linux/unsupported_dynamic_statistics.h"
 #include "platform/linux/unsupported_system_resources.h"
 #include "platform/linux/xdg_autostart.h"
@@ -39,6 +41,7 @@ namespace lumaro::platform::linuxos {
 namespace {
 
 using namespace contract;
+using testing::kNobody;
 using testing::ScopedEnv;
 using testing::TempDir;
 
@@ -92,6 +95,12 @@ struct LinuxFilesSubject : FilesSubject {
   std::string existingFolder() override { return dir.path(); }
   std::string existingFile() override { return dir.path() + "/notes.txt"; }
   std::string absentPathIn(const std::string& folder) override { return folder + "/absent"; }
+  // Only root can give a file away.
+  bool giveAway(const std::string& path) override {
+    return ::geteuid() == 0 && ::lchown(path.c_str(), kNobody, kNobody) == 0;
+  }
+  // Shared as /tmp is: sticky, so that none may remove another's files, yet open to all.
+  bool share(const std::string& folder) override { return ::chmod(folder.c_str(), 01777) == 0; }
   TempDir dir;
   LinuxFiles real;
 };

@@ -8,14 +8,14 @@
 
 #include "platform/linux/scoped_env.h"
 #include "platform/linux/temp_dir.h"
+#include "platform/linux/unprivileged.h"
 
 namespace lumaro::platform::linuxos {
 namespace {
 
+using testing::kNobody;
 using testing::ScopedEnv;
 using testing::TempDir;
-
-constexpr uid_t kNobody = 65534;
 
 mode_t modeOf(const std::string& path) {
   struct stat info {};

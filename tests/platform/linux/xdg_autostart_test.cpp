@@ -1,11 +1,13 @@
 #include "platform/linux/xdg_autostart.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "platform/linux/desktop_entry.h"
 #include "platform/linux/scoped_env.h"
@@ -61,13 +63,45 @@ TEST_F(XdgAutostartTest, ADisabledEntryStaysWithAnEmptyExecAndHidden) {
 
 TEST_F(XdgAutostartTest, PathsWithReservedCharactersAreQuotedAndEscaped) {
   EXPECT_EQ(execValue("/home/ana/my apps/lumaro"), "\"/home/ana/my apps/lumaro\"");
-  // Quoting escapes $ " ` \ with a backslash, a percent sign is doubled, then the string escapes
-  // double every backslash.
-  EXPECT_EQ(execValue("/a b/$x\"y\\z`%"), "\"/a b/\\\\$x\\\\\"y\\\\\\\\z\\\\`%%\"");
-  EXPECT_EQ(execValue("/opt/100%/lumaro"), "/opt/100%%/lumaro");
+  // Quoting escapes $ " ` \ with a backslash, then the string escapes double every backslash.
+  EXPECT_EQ(execValue("/a b/$x\"y\\z`"), R"("/a b/\\$x\\"y\\\\z\\`")");
   EXPECT_EQ(execValue("/new\nline"), "\"/new\\nline\"");
-  ASSERT_EQ(autostart.writeEntry("Lumaro", "/a b/$x\"y\\z`%"), Result::Written);
-  expectValid(entry());
+}
+
+TEST_F(XdgAutostartTest, APathWithAPercentSignIsDoubledAndStartedThroughTheShell) {
+  EXPECT_EQ(execValue("/opt/100%/lumaro"), R"(/bin/sh -c "exec \\"\\$0\\"" /opt/100%%/lumaro)");
+  EXPECT_EQ(execValue("/opt/100% sure/lumaro"), R"(/bin/sh -c "exec \\"\\$0\\"" "/opt/100%% sure/lumaro")");
+}
+
+// How desktops built on GLib start the entries (each quoted for the shell): 0 when every program ended
+// with 0, 77 when GLib's Python bindings are not installed.
+int launchedByGLib(const std::string& entries) {
+  const int status = std::system(("/usr/bin/python3 '" LUMARO_GLIB_LAUNCH "'" + entries).c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(XdgAutostartTest, DesktopsBuiltOnGLibStartTheProgramWhateverItsPathHolds) {
+  const std::vector<std::string> folders = {"my apps",           "100%",           "50% off", "%u",
+                                            "say \"hi\"",        "back\\slash",    "$HOME",   "`id`",
+                                            "it's ~#;&|*?()<>=", "tab\tand\nline", "ação"};
+  std::string entries;
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    const std::string program = dir.path() + '/' + folders[i] + "/lumaro";
+    std::filesystem::create_directory(dir.path() + '/' + folders[i]);
+    std::ofstream(program) << "#!/bin/sh\nprintf '%s' \"$0\" >'" << dir.path() << "/started-" << i << "'\n";
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    ASSERT_EQ(autostart.writeEntry("Lumaro", program), Result::Written);
+    expectValid(entry());
+    const std::string copy = dir.path() + "/entry-" + std::to_string(i) + ".desktop";
+    std::filesystem::copy_file(entry(), copy);
+    entries += " '" + copy + "'";
+  }
+  const int launched = launchedByGLib(entries);
+  if (launched == 77) GTEST_SKIP() << "GLib's Python bindings are not installed";
+  EXPECT_EQ(launched, 0);
+  for (std::size_t i = 0; i < folders.size(); ++i)
+    EXPECT_EQ(contentOf(dir.path() + "/started-" + std::to_string(i)),
+              dir.path() + '/' + folders[i] + "/lumaro");
 }
 
 TEST_F(XdgAutostartTest, FailuresTellTheFolderFromTheEntry) {

@@ -84,6 +84,9 @@ struct Win32FilesSubject : FilesSubject {
   std::string existingFolder() override { return folder.path(); }
   std::string existingFile() override { return folder.path(L"notes.txt"); }
   std::string absentPathIn(const std::string& in) override { return in + "\\absent"; }
+  // Every place counts as the user's here (see Win32Files::isPrivatePath).
+  bool giveAway(const std::string&) override { return false; }
+  bool share(const std::string&) override { return false; }
   TempFolder folder;
   Win32Files real;
 };
