@@ -46,9 +46,11 @@ IniDocument::IniDocument(std::string bytes) : text_(std::move(bytes)) {}
 template <class Visit>
 void IniDocument::forEachLine(Visit visit) const {
   for (std::size_t start = 0; start < text_.size();) {
-    const std::size_t end = std::min(text_.find_first_of("\r\n", start), text_.size());
+    std::size_t end = start;
+    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
     std::size_t next = end;
-    if (end < text_.size()) next += text_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+    if (end < text_.size())
+      next += text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1;
     if (!visit(Line{start, end - start, next})) return;
     start = next;
   }
