@@ -41,47 +41,47 @@ std::string withoutLineBreaks(std::string_view text) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view bytes) : text_(bytes) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines_.push_back(Line{start, i - start});
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
+IniDocument::IniDocument(std::string bytes) : text_(std::move(bytes)) {}
+
+template <class Visit>
+void IniDocument::forEachLine(Visit visit) const {
+  for (std::size_t start = 0; start < text_.size();) {
+    std::size_t end = start;
+    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+    std::size_t next = end;
+    if (end < text_.size())
+      next += text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1;
+    if (!visit(Line{start, end - start, next})) return;
+    start = next;
   }
-  if (start < bytes.size()) lines_.push_back(Line{start, bytes.size() - start});
 }
 
-std::string_view IniDocument::line(std::size_t index) const {
-  return std::string_view(text_).substr(lines_[index].start, lines_[index].size);
-}
-
-IniDocument::Line IniDocument::stored(std::string_view text) {
-  const Line added{text_.size(), text.size()};
-  text_ += text;
-  return added;
+std::string_view IniDocument::text(const Line& line) const {
+  return std::string_view(text_).substr(line.start, line.size);
 }
 
 IniDocument::Place IniDocument::find(std::string_view section, std::string_view key) const {
   Place place;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
+  forEachLine([&](const Line& line) {
     std::string_view name;
-    const std::string_view text = line(i);
-    if (sectionHeader(text, name)) {
+    const std::string_view lineText = text(line);
+    if (sectionHeader(lineText, name)) {
       // Only the first section of that name counts.
-      if (place.section) break;
+      if (place.section) return false;
       if (toolkit::sameText(name, section)) {
-        place.section = i;
-        place.sectionEnd = i + 1;
+        place.section = line;
+        place.last = line;
       }
-      continue;
+      return true;
     }
-    if (!place.section) continue;
-    if (!trimBlanks(text).empty()) place.sectionEnd = i + 1;
+    if (!place.section) return true;
+    if (!trimBlanks(lineText).empty()) place.last = line;
     std::string_view lineKey;
     std::string_view lineValue;
-    if (!place.key && keyLine(text, lineKey, lineValue) && toolkit::sameText(lineKey, key)) place.key = i;
-  }
+    if (!place.key && keyLine(lineText, lineKey, lineValue) && toolkit::sameText(lineKey, key))
+      place.key = line;
+    return true;
+  });
   return place;
 }
 
@@ -89,12 +89,12 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
   const Place place = find(section, key);
   if (!place.key) return std::nullopt;
   std::string_view lineKey;
-  std::string_view text;
-  keyLine(line(*place.key), lineKey, text);
-  if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-    text = text.substr(1, text.size() - 2);
+  std::string_view value;
+  keyLine(text(*place.key), lineKey, value);
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
   }
-  return std::string(text);
+  return std::string(value);
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
@@ -103,35 +103,48 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     // The key keeps the spelling the file gives it.
     std::string_view lineKey;
     std::string_view oldValue;
-    keyLine(line(*place.key), lineKey, oldValue);
-    lines_[*place.key] = stored(std::string(lineKey) + '=' + withoutLineBreaks(value));
+    keyLine(text(*place.key), lineKey, oldValue);
+    text_.replace(place.key->start, place.key->size, std::string(lineKey) + '=' + withoutLineBreaks(value));
     return;
   }
   const std::string entry = withoutLineBreaks(key) + '=' + withoutLineBreaks(value);
   if (place.section) {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), stored(entry));
+    const Line& last = place.last;
+    // After the line's break; the last line of a file may have none.
+    if (last.next > last.start + last.size)
+      text_.insert(last.next, entry + "\r\n");
+    else
+      text_.insert(last.next, "\r\n" + entry);
     return;
   }
-  lines_.push_back(stored('[' + withoutLineBreaks(section) + ']'));
-  lines_.push_back(stored(entry));
+  if (!text_.empty() && text_.back() != '\r' && text_.back() != '\n') text_ += "\r\n";
+  text_ += '[' + withoutLineBreaks(section) + "]\r\n" + entry + "\r\n";
 }
 
 bool IniDocument::remove(std::string_view section, std::string_view key) {
   const Place place = find(section, key);
   if (!place.key) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*place.key));
+  const std::size_t start = place.key->start;
+  text_.erase(start, place.key->next - start);
+  // A lone CR before the line must not pair with an LF after it: the two breaks stay two.
+  if (start > 0 && text_[start - 1] == '\r' && start < text_.size() && text_[start] == '\n')
+    text_.insert(start, 1, '\n');
   return true;
 }
 
 std::string IniDocument::bytes() const {
   std::size_t size = 0;
-  for (const Line& each : lines_) size += each.size + 2;
+  forEachLine([&size](const Line& line) {
+    size += line.size + 2;
+    return true;
+  });
   std::string out;
   out.reserve(size);
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    out += line(i);
+  forEachLine([this, &out](const Line& line) {
+    out += text(line);
     out += "\r\n";
-  }
+    return true;
+  });
   return out;
 }
 

@@ -13,7 +13,7 @@ namespace lumaro::settings {
 class IniDocument {
  public:
   // Lines end with CR LF, LF or a lone CR.
-  explicit IniDocument(std::string_view bytes);
+  explicit IniDocument(std::string bytes);
 
   // The value of `key` in `section` (both matched case-insensitively, the first match counts), with
   // surrounding blanks and one pair of enclosing matching quotes removed. Nothing when absent.
@@ -31,25 +31,26 @@ class IniDocument {
   std::string bytes() const;
 
  private:
-  // Every line is a stretch of one buffer: the file's bytes, then the text of each line a change
-  // wrote. Reading a file costs one copy and no allocation a line, which matters because every read
-  // of a setting parses the whole file again.
+  // The document is the file's bytes, changed in place, with no table of its lines: a file of short
+  // lines costs no more than its size, and every read of a setting parses the whole file again, so
+  // that a read allocates nothing a line.
   struct Line {
     std::size_t start;
     std::size_t size;
+    std::size_t next;  // where the next line starts, after this one's break
   };
   struct Place {
-    std::optional<std::size_t> section;  // the header line
-    std::optional<std::size_t> key;      // the key's line
-    std::size_t sectionEnd = 0;          // after the section's last non-blank line
+    std::optional<Line> section;  // the header line
+    std::optional<Line> key;      // the key's line
+    Line last{};                  // the section's last non-blank line
   };
   Place find(std::string_view section, std::string_view key) const;
-  std::string_view line(std::size_t index) const;
-  // Adds a line's text to the buffer.
-  Line stored(std::string_view text);
+  // Calls `visit` with each line in turn until it returns false.
+  template <class Visit>
+  void forEachLine(Visit visit) const;
+  std::string_view text(const Line& line) const;
 
   std::string text_;
-  std::vector<Line> lines_;
 };
 
 }  // namespace lumaro::settings

@@ -13,9 +13,9 @@ IniFile::IniFile(FileStore& files, std::string path) : files_(files), path_(std:
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-  const FileStore::Content content = files_.read(path_);
+  FileStore::Content content = files_.read(path_);
   if (content.status != FileStore::ReadStatus::Read) return std::string(defaultValue);
-  auto value = IniDocument(content.bytes).value(utf8ToCp1252(section), utf8ToCp1252(key));
+  auto value = IniDocument(std::move(content.bytes)).value(utf8ToCp1252(section), utf8ToCp1252(key));
   if (!value) return std::string(defaultValue);
   if (value->size() > kMaxValueLength) value->resize(kMaxValueLength);
   return cp1252ToUtf8(*value);
@@ -30,18 +30,18 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 }
 
 void IniFile::writeStrings(std::string_view section, const Values& values) const {
-  const FileStore::Content content = files_.read(path_);
+  FileStore::Content content = files_.read(path_);
   if (content.status == FileStore::ReadStatus::Failed) throw toolkit::Error("Unable to read " + path_);
-  IniDocument document(content.bytes);
+  IniDocument document(std::move(content.bytes));
   const std::string fileSection = utf8ToCp1252(section);
   for (const auto& [key, value] : values) document.set(fileSection, utf8ToCp1252(key), utf8ToCp1252(value));
   if (!files_.write(path_, document.bytes())) writeFailed();
 }
 
 void IniFile::deleteKey(std::string_view section, std::string_view key) const {
-  const FileStore::Content content = files_.read(path_);
+  FileStore::Content content = files_.read(path_);
   if (content.status != FileStore::ReadStatus::Read) return;
-  IniDocument document(content.bytes);
+  IniDocument document(std::move(content.bytes));
   if (!document.remove(utf8ToCp1252(section), utf8ToCp1252(key))) return;
   if (!files_.write(path_, document.bytes())) writeFailed();
 }

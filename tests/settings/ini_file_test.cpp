@@ -73,6 +73,16 @@ TEST_F(IniFileTest, LineEndsMayBeLfOrALoneCr) {
   EXPECT_EQ(bytes(), "[S]\r\nA=1\r\nB=two\r\nC=3\r\n\r\nD=4\r\n");
 }
 
+TEST_F(IniFileTest, ChangesKeepEveryOtherLineWhateverItsEnd) {
+  given("[S]\nA=1\rK=2\n\nB=3\r[T]\nX=1");
+  ini.deleteKey("S", "K");         // between a lone CR and a blank line: both lines stay
+  ini.writeString("T", "Y", "2");  // after a last line without an end
+  EXPECT_EQ(bytes(), "[S]\r\nA=1\r\n\r\nB=3\r\n[T]\r\nX=1\r\nY=2\r\n");
+  given("[S]\rA=1");
+  ini.writeString("U", "Z", "3");
+  EXPECT_EQ(bytes(), "[S]\r\nA=1\r\n[U]\r\nZ=3\r\n");
+}
+
 TEST_F(IniFileTest, IntegersAreDecimalOrHexadecimalElseTheDefault) {
   given("[S]\r\nA=-1\r\nB=0x10\r\nC=12abc\r\nD=\r\nE=99999999999\r\n");
   EXPECT_EQ(ini.readInteger("S", "A", 5), -1);

@@ -3,17 +3,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <climits>
 #include <optional>
 
 #include "platform/linux/paths.h"
+#include "platform/linux/trusted_files.h"
 
 namespace lumaro::platform::linuxos {
 
@@ -46,67 +45,59 @@ bool isRunning(pid_t pid) {
   return ::kill(pid, 0) == 0 || errno != ESRCH;
 }
 
-struct FolderAndName {
-  std::string folder;
-  std::string name;
-};
-
-FolderAndName splitPath(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return {".", path};
-  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-// The temporary file of one write: unnamed while it is written, where the file system allows, so that
-// a process killed meanwhile leaves nothing behind; named only for the rename.
+// The temporary file of one write, in the folder of the file it replaces: unnamed while it is written,
+// where the file system allows, so that a process killed meanwhile leaves nothing behind; named only
+// for the rename.
 class TempFile {
  public:
-  TempFile(std::string folder, std::string name) : folder_(std::move(folder)), name_(std::move(name)) {}
+  explicit TempFile(const FilePlace& place) : place_(place) {}
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!namedPath_.empty()) ::unlink(namedPath_.c_str());
+    if (!namedAs_.empty()) ::unlinkat(folder(), namedAs_.c_str(), 0);
   }
 
-  int fd() const { return fd_; }
+  int fd() const { return file_.get(); }
 
-  bool open() {
+  // Created with `mode` less the umask.
+  bool open(mode_t mode) {
     // The unnamed file gets its name through /proc, so without /proc it is no use.
     if (::access("/proc/self/fd", F_OK) == 0)
-      fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd_ >= 0) return true;
+      file_ = FileDescriptor(::openat(folder(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (file_) return true;
     // Otherwise (no unnamed files on this file system, or no /proc): a fresh name, made exclusively.
-    return createNamed([this](const std::string& path) {
-      fd_ = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-      return fd_ >= 0;
+    return createNamed([this, mode](const std::string& name) {
+      file_ = FileDescriptor(::openat(folder(), name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode));
+      return static_cast<bool>(file_);
     });
   }
 
   // Gives the written file the target's name in one step.
-  bool commit(const std::string& target) {
-    if (namedPath_.empty()) {
-      const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-      const bool linked = createNamed([&self](const std::string& path) {
-        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+  bool commit() {
+    if (namedAs_.empty()) {
+      const std::string self = "/proc/self/fd/" + std::to_string(fd());
+      const bool linked = createNamed([this, &self](const std::string& name) {
+        return ::linkat(AT_FDCWD, self.c_str(), folder(), name.c_str(), AT_SYMLINK_FOLLOW) == 0;
       });
       if (!linked) return false;
     }
-    if (::rename(namedPath_.c_str(), target.c_str()) != 0) return false;
-    namedPath_.clear();
+    if (::renameat(folder(), namedAs_.c_str(), folder(), place_.name.c_str()) != 0) return false;
+    namedAs_.clear();
     return true;
   }
 
  private:
+  int folder() const { return place_.folder.get(); }
+
   // Tries fresh names beside the target until `create` succeeds, or fails for another reason than
   // the name being taken.
   template <class Create>
   bool createNamed(Create create) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-      std::string path = folder_ + '/' + temporaryName(name_, counter++);
-      if (create(path)) {
-        namedPath_ = std::move(path);
+      std::string name = temporaryName(place_.name, counter++);
+      if (create(name)) {
+        namedAs_ = std::move(name);
         return true;
       }
       if (errno != EEXIST) return false;
@@ -114,10 +105,9 @@ class TempFile {
     return false;
   }
 
-  std::string folder_;
-  std::string name_;
-  int fd_ = -1;
-  std::string namedPath_;
+  const FilePlace& place_;
+  FileDescriptor file_;
+  std::string namedAs_;
 };
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -130,26 +120,10 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// The old file's permissions, when there is one; a new file keeps what the umask gave it.
-bool keepMode(int fd, const std::string& target) {
-  struct stat old {};
-  if (::stat(target.c_str(), &old) != 0) return true;
-  return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// An existing file that this process may not write, or that nobody may (read-only for root as well),
+// A file nobody may write (made read-only, which holds for root as well), or that its owner may not,
 // keeps its content: replacing it through the folder would defeat the protection.
-bool isProtected(const std::string& target) {
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return false;
-  return (info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
-}
-
-// Where a symbolic link points, so that writing through it keeps the link.
-std::string followLinks(const std::string& path) {
-  char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return path;
-  return resolved;
+bool isProtected(const struct stat& old) {
+  return (old.st_mode & (::geteuid() == 0 ? 0222 : S_IWUSR)) == 0;
 }
 
 }  // namespace
@@ -162,21 +136,35 @@ bool makeDirectories(const std::string& folder) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string target = followLinks(path);
-  const auto [folder, name] = splitPath(target);
-  if (!makeDirectories(folder) || isProtected(target)) return false;
-  TempFile temp(folder, name);
-  return temp.open() && writeAll(temp.fd(), bytes) && keepMode(temp.fd(), target) &&
-         ::fsync(temp.fd()) == 0 && temp.commit(target);
+  if (!makeDirectories(splitPath(path).folder)) return false;
+  const auto place = trustedPlace(path, Access::Replace);
+  if (!place) return false;
+  const auto old = trustedFileStatus(place->folder.get(), place->name, Access::Replace);
+  if (old ? isProtected(*old) : errno != ENOENT) return false;
+  // The old file's permission bits, never more (no set-id or sticky bit); a new file has what the
+  // umask leaves of read and write for all.
+  const mode_t mode = old ? (old->st_mode & 0777) : 0666;
+  TempFile temp(*place);
+  return temp.open(mode) && (!old || ::fchmod(temp.fd(), mode) == 0) && writeAll(temp.fd(), bytes) &&
+         ::fsync(temp.fd()) == 0 && temp.commit();
 }
 
 void removeStaleTemporaryFiles(const std::string& path) {
-  const auto [folder, name] = splitPath(followLinks(path));
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return;
+  const auto place = trustedPlace(path, Access::Replace);
+  if (!place) return;
+  // The listing needs a descriptor that may read the folder; closedir closes it.
+  const int listing = ::openat(place->folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
+  if (dir == nullptr) {
+    if (listing >= 0) ::close(listing);
+    return;
+  }
   while (const dirent* entry = ::readdir(dir)) {
-    const auto owner = temporaryFileOwner(entry->d_name, name);
-    if (owner && *owner != ::getpid() && !isRunning(*owner)) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    const auto owner = temporaryFileOwner(entry->d_name, place->name);
+    if (!owner || *owner == ::getpid() || isRunning(*owner)) continue;
+    // Only a file of ours: whatever else has such a name is not a leftover of a write.
+    if (trustedFileStatus(::dirfd(dir), entry->d_name, Access::Replace))
+      ::unlinkat(::dirfd(dir), entry->d_name, 0);
   }
   ::closedir(dir);
 }

@@ -1,6 +1,5 @@
 #include "platform/linux/linux_file_store.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 
 #include "platform/linux/file_writing.h"
 #include "platform/linux/paths.h"
+#include "platform/linux/trusted_files.h"
 
 namespace lumaro::platform::linuxos {
 
@@ -15,36 +15,32 @@ namespace {
 
 class DescriptorFile : public WholeFileStore::OpenFile {
  public:
-  explicit DescriptorFile(int fd) : fd_(fd) {}
-  ~DescriptorFile() override { ::close(fd_); }
-  DescriptorFile(const DescriptorFile&) = delete;
-  DescriptorFile& operator=(const DescriptorFile&) = delete;
+  explicit DescriptorFile(FileDescriptor fd) : fd_(std::move(fd)) {}
 
   std::optional<std::uint64_t> size() override {
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (::fstat(fd_.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     return static_cast<std::uint64_t>(info.st_size);
   }
 
   std::optional<std::size_t> readSome(char* buffer, std::size_t room) override {
     for (;;) {
-      const ssize_t got = ::read(fd_, buffer, room);
+      const ssize_t got = ::read(fd_.get(), buffer, room);
       if (got >= 0) return static_cast<std::size_t>(got);
       if (errno != EINTR) return std::nullopt;
     }
   }
 
  private:
-  int fd_;
+  FileDescriptor fd_;
 };
 
 }  // namespace
 
 WholeFileStore::Opened LinuxFileStore::open(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0)
-    return Opened{errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed, {}};
-  return Opened{ReadStatus::Read, std::make_unique<DescriptorFile>(fd)};
+  FileDescriptor fd = openTrustedFile(path);
+  if (!fd) return Opened{errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed, {}};
+  return Opened{ReadStatus::Read, std::make_unique<DescriptorFile>(std::move(fd))};
 }
 
 bool LinuxFileStore::replace(const std::string& path, std::string_view bytes) {

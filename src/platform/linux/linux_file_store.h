@@ -4,6 +4,8 @@
 namespace lumaro::platform::linuxos {
 
 // Whole files over open(2) and read(2); written through a temporary file renamed over the old one.
+// Both only where no other user can decide what is read or replaced (see trustedPlace): anything
+// else reads as Failed and is never written.
 class LinuxFileStore : public WholeFileStore {
  public:
   bool canCreateIn(const std::string& directory) override;

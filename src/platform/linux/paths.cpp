@@ -26,4 +26,10 @@ std::string withoutTrailingSeparators(std::string path) {
   return path;
 }
 
+FolderAndName splitPath(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return {".", path};
+  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
 }  // namespace lumaro::platform::linuxos

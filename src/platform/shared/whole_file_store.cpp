@@ -13,7 +13,10 @@ FileStore::Content WholeFileStore::read(const std::string& path) {
   Content content{ReadStatus::Read, {}};
   // A file known to be too large is refused before a byte of it is read.
   const std::optional<std::uint64_t> size = opened.file->size();
-  if (!size || *size > kMaxFileSize) content.status = ReadStatus::Failed;
+  if (!size || *size > kMaxFileSize)
+    content.status = ReadStatus::Failed;
+  else
+    content.bytes.reserve(*size);  // no growth by doubling: a read takes the file's size once
   char buffer[65536];
   while (content.status == ReadStatus::Read) {
     const std::optional<std::size_t> got = opened.file->readSome(buffer, sizeof buffer);
@@ -32,7 +35,8 @@ FileStore::Content WholeFileStore::read(const std::string& path) {
 
 bool WholeFileStore::write(const std::string& path, std::string_view bytes) {
   tidyOnce(path);
-  return replace(path, bytes);
+  // What could not be read back is not written.
+  return bytes.size() <= kMaxFileSize && replace(path, bytes);
 }
 
 }  // namespace lumaro::platform

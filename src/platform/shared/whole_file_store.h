@@ -17,7 +17,8 @@ namespace lumaro::platform {
 // that open, read and replace one file.
 class WholeFileStore : public FileStore {
  public:
-  // Larger files are not settings files: they read as Failed, so that they are never rewritten.
+  // Larger files are not settings files: they read as Failed, so that they are never rewritten, and
+  // are never written either.
   static constexpr std::size_t kMaxFileSize = 64u << 20;
 
   Content read(const std::string& path) final;

@@ -52,10 +52,10 @@ class TempFile {
     return file_ != INVALID_HANDLE_VALUE && writeAll(file_, bytes) && ::FlushFileBuffers(file_) && close();
   }
 
-  bool moveOver(const std::filesystem::path& target) {
+  // `old`: the attributes of the file replaced, INVALID_FILE_ATTRIBUTES for a new one.
+  bool moveOver(const std::filesystem::path& target, DWORD old) {
     // A hidden or system settings file stays so; the read-only one never gets here.
-    const DWORD old = ::GetFileAttributesW(target.c_str());
-    if (old != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesW(path_.c_str(), old & ~FILE_ATTRIBUTE_READONLY);
+    if (old != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesW(path_.c_str(), old);
     moved_ = ::MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     return moved_;
   }
@@ -73,19 +73,21 @@ class TempFile {
   bool moved_ = false;
 };
 
-bool isReadOnly(const std::filesystem::path& target) {
-  const DWORD attributes = ::GetFileAttributesW(target.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
+// What is never replaced: a read-only file, a folder, and a reparse point (a symbolic link or a
+// junction), which is neither followed nor replaced by a file.
+constexpr DWORD kKept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
 
 }  // namespace
 
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
   std::error_code error;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  if (error || isReadOnly(target)) return false;
+  if (error) return false;
+  // The attributes of the name itself: a link's own, not those of what it points to.
+  const DWORD old = ::GetFileAttributesW(target.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & kKept) != 0) return false;
   TempFile temp(target);
-  return temp.write(bytes) && temp.moveOver(target);
+  return temp.write(bytes) && temp.moveOver(target, old);
 }
 
 void removeStaleTemporaryFiles(const std::filesystem::path& target) {
@@ -94,8 +96,9 @@ void removeStaleTemporaryFiles(const std::filesystem::path& target) {
   const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    // One that a live write holds open fails with a sharing violation and stays.
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+    // One that a live write holds open fails with a sharing violation and stays; only plain files
+    // are ours.
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
       ::DeleteFileW((target.parent_path() / found.cFileName).c_str());
   } while (::FindNextFileW(search, &found));
   ::FindClose(search);

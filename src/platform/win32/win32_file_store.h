@@ -5,7 +5,8 @@ namespace lumaro::platform::win32 {
 
 // Whole files over CreateFileW, written atomically: a temporary file in the same folder, flushed,
 // then MoveFileExW over the old one (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH). A read-only
-// file (FILE_ATTRIBUTE_READONLY) is never replaced; the old file's other attributes are kept.
+// file (FILE_ATTRIBUTE_READONLY) and a reparse point are never replaced; the old file's other
+// attributes are kept.
 class Win32FileStore : public WholeFileStore {
  public:
   bool canCreateIn(const std::string& directory) override;

@@ -110,6 +110,7 @@ TEST(LinuxFileStore, AReadOnlyFileInAWritableFolderIsNotReplaced) {
   if (::geteuid() == 0) {
     EXPECT_TRUE(inUnprivilegedChild([&] { return !LinuxFileStore().write(path, "new"); }));
   }
+  ::chmod(dir.path().c_str(), 0700);  // a folder others may write is not read from either
   EXPECT_EQ(store.read(path).bytes, "[S]\r\nK=old\r\n");
   EXPECT_THAT(namesIn(dir.path()), ElementsAre("Lumaro.ini"));
 }

@@ -104,6 +104,17 @@ TEST(WholeFileStore, AFileTooLargeToBeSettingsFailsUnreadAndOneThatGrowsWhileRea
   EXPECT_EQ(store.read("limit.ini").status, Status::Read);
 }
 
+TEST(WholeFileStore, AFileTooLargeToBeReadBackIsNeverWritten) {
+  ScriptedStore store;
+  std::string bytes;
+  bytes.reserve(WholeFileStore::kMaxFileSize + 1);
+  bytes.resize(WholeFileStore::kMaxFileSize, '\n');
+  EXPECT_TRUE(store.write("Lumaro.ini", bytes));
+  bytes.push_back('\n');
+  EXPECT_FALSE(store.write("Lumaro.ini", bytes));
+  EXPECT_THAT(store.replaced, ElementsAre("Lumaro.ini"));
+}
+
 TEST(WholeFileStore, TheFirstReadOrWriteOfEachFileTidiesItsLeftoversOnce) {
   ScriptedStore store;
   store.files["Lumaro.ini"] = {0, "", 1000, std::nullopt, 0};

@@ -44,6 +44,22 @@ TEST(Win32FileStore, AReadOnlyFileIsNeverReplacedAndAHiddenOneStaysHidden) {
   EXPECT_NE(::GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
+TEST(Win32FileStore, AReparsePointIsNeitherFollowedNorReplaced) {
+  TempFolder temp;
+  temp.write(L"target.ini", "[S]\r\nK=old\r\n");
+  const std::wstring link = (temp.folder() / L"Lumaro.ini").wstring();
+  const std::wstring target = (temp.folder() / L"target.ini").wstring();
+  ::CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+  const DWORD attributes = ::GetFileAttributesW(link.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+    GTEST_SKIP() << "symbolic links cannot be made here (no developer mode, or Wine)";
+  Win32FileStore store;
+  EXPECT_FALSE(store.write(temp.path(L"Lumaro.ini"), "new"));
+  EXPECT_EQ(temp.read(L"target.ini"), "[S]\r\nK=old\r\n");
+  EXPECT_NE(::GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+  EXPECT_EQ(temp.entries(), 2u);
+}
+
 TEST(Win32FileStore, FoldersAndOversizedFilesReadAsFailedNotAsMissing) {
   TempFolder temp;
   Win32FileStore store;
