@@ -4,21 +4,21 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/program.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
+#include "backends/linux/program/desktop_services.h"
+#include "backends/linux/views/form_view.h"
 #include "median_ratio.h"
-#include "platform/fake/fake_services.h"
-#include "platform/linux/desktop_services.h"
-#include "platform/linux/views/form_view.h"
 
 int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);
   using namespace lumaro;
 
-  platform::qt::DesktopServices desktop;
+  platform::linuxos::DesktopServices desktop;
   platform::Services desktopServices = desktop.services();
   app::Program shown(desktopServices);
   shown.application().setViewFactory([&shown](toolkit::Form& form) {
-    return std::make_shared<platform::qt::FormView>(form, shown.application());
+    return std::make_shared<platform::linuxos::FormView>(form, shown.application());
   });
   if (shown.start()) return 1;
   app::TfrmPrincipal& window = shown.mainWindow();

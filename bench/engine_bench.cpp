@@ -5,17 +5,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "backends/linux/system/memory.h"
 #include "engine/max_mem.h"
 #include "median_ratio.h"
-#include "platform/linux/proc_memory.h"
 
 namespace {
 
 void rawPath(int blocks) {
   std::vector<void*> held(blocks);
   for (auto& base : held) {
-    base = mmap(nullptr, lumaro::platform::Memory::kBlockSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                -1, 0);
+    base = mmap(nullptr, lumaro::platform::Memory::kBlockSize, PROT_READ | PROT_WRITE,
+                MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (base == MAP_FAILED) std::abort();
     lumaro::engine::fillBlock(base);
   }
@@ -30,7 +30,8 @@ int main() {
   engine.OnBeforeDefrag = [](lumaro::toolkit::Component&) {};
   engine.OnProgress = [](lumaro::toolkit::Component&, int) {};
   engine.OnAfterDefrag = [](lumaro::toolkit::Component&) {};
-  std::printf("Defrag(n) with empty handlers vs. mmap + fill + munmap of n blocks (median of alternating rounds)\n");
+  std::printf(
+      "Defrag(n) with empty handlers vs. mmap + fill + munmap of n blocks (median of alternating rounds)\n");
   for (const int blocks : {16, 256, 1024}) {
     char name[64];
     std::snprintf(name, sizeof name, "Defrag(%d)", blocks);

@@ -2,11 +2,11 @@
 // the engine alone with empty handlers, over the same real memory service in the same process.
 #include <cstdio>
 
-#include "app/program.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
+#include "backends/linux/system/memory.h"
 #include "engine/max_mem.h"
 #include "median_ratio.h"
-#include "platform/fake/fake_services.h"
-#include "platform/linux/proc_memory.h"
 
 int main() {
   using namespace lumaro;

@@ -4,19 +4,19 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/program.h"
+#include "app/program/program.h"
+#include "backends/linux/program/desktop_services.h"
+#include "backends/linux/views/form_view.h"
 #include "median_ratio.h"
-#include "platform/linux/desktop_services.h"
-#include "platform/linux/views/form_view.h"
 
 int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);
   using namespace lumaro;
-  platform::qt::DesktopServices desktop;
+  platform::linuxos::DesktopServices desktop;
   platform::Services services = desktop.services();
   app::Program program(services);
   program.application().setViewFactory([&program](toolkit::Form& form) {
-    return std::make_shared<platform::qt::FormView>(form, program.application());
+    return std::make_shared<platform::linuxos::FormView>(form, program.application());
   });
   if (program.start()) return 1;
   app::TfrmPrincipal& window = program.mainWindow();

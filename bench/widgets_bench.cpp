@@ -5,7 +5,7 @@
 
 #include "gallery/startup_instances.h"
 #include "median_ratio.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/drawing/bitmap.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "backends/linux/system/desktop_entry.h"
 #include "fuzz_check.h"
-#include "platform/linux/desktop_entry.h"
 
 using namespace lumaro;
 using fuzz::require;

@@ -6,15 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_file_store.h"
-#include "platform/fake/fake_system.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_file_store.h"
+#include "backends/fake/fake_system.h"
 #include "settings/form_storage.h"
-#include "toolkit/application.h"
-#include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
+#include "toolkit/core/application.h"
 
 using namespace lumaro;
 using namespace lumaro::toolkit;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "backends/fake/fake_hotkeys.h"
 #include "fuzz_check.h"
 #include "hotkey/short_cut.h"
-#include "platform/fake/fake_hotkeys.h"
 
 using namespace lumaro;
 using fuzz::require;

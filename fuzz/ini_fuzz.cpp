@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/fake/fake_file_store.h"
+#include "backends/fake/fake_file_store.h"
 #include "settings/cp1252.h"
 #include "settings/ini_document.h"
 #include "settings/ini_file.h"

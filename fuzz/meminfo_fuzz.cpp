@@ -3,9 +3,9 @@
 // for a file over its bound.
 #include <cstdint>
 
+#include "backends/linux/system/meminfo_parser.h"
+#include "backends/linux/system/memory.h"
 #include "fuzz_check.h"
-#include "platform/linux/meminfo_parser.h"
-#include "platform/linux/proc_memory.h"
 #include "recorded_proc.h"
 
 using namespace lumaro;

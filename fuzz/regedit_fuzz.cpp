@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "backends/fake/fake_file_store.h"
+#include "backends/linux/system/regedit_encoding.h"
+#include "backends/linux/system/registry.h"
 #include "fuzz_check.h"
-#include "platform/fake/fake_file_store.h"
-#include "platform/linux/regedit_encoding.h"
-#include "platform/linux/regedit_registry.h"
 
 using namespace lumaro;
 using fuzz::require;

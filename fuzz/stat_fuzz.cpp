@@ -3,9 +3,9 @@
 // counters gives the same result, and the file reader gives what the parser gives.
 #include <cstdint>
 
+#include "backends/linux/system/processor.h"
+#include "backends/linux/system/stat_parser.h"
 #include "fuzz_check.h"
-#include "platform/linux/proc_processor.h"
-#include "platform/linux/stat_parser.h"
 #include "recorded_proc.h"
 
 using namespace lumaro;

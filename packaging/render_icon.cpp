@@ -5,7 +5,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "app/program_icon.h"
+#include "app/pictures/program_icon.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "platform/memory.h"
-#include "toolkit/component.h"
-#include "toolkit/event.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/event.h"
 
 namespace lumaro::engine {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/application.h"
-#include "toolkit/drawn_menu.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "toolkit/core/application.h"
+#include "toolkit/menus/drawn_menu.h"
 #include "widgets/heart_machine.h"
 #include "widgets/led_display.h"
 #include "widgets/led_meter.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/drawing/bitmap.h"
 
 namespace lumaro::gallery {
 

@@ -4,19 +4,19 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "backends/linux/desktop/application_fonts.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/views/view_convert.h"
 #include "gallery/edge_cases.h"
 #include "gallery/startup_instances.h"
 #include "gallery/tray_gallery.h"
-#include "platform/linux/qt/application_fonts.h"
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/views/view_convert.h"
 
 using namespace lumaro;
 
 namespace {
 
 bool save(const toolkit::Bitmap& picture, const QDir& folder, const std::string& file) {
-  if (platform::qt::toQImage(picture).save(folder.filePath(QString::fromStdString(file)))) return true;
+  if (platform::linuxos::toQImage(picture).save(folder.filePath(QString::fromStdString(file)))) return true;
   std::fprintf(stderr, "lumaro-gallery: cannot write %s\n", file.c_str());
   return false;
 }
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   // Text needs a GUI application, not a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  platform::qt::installApplicationFonts();
+  platform::linuxos::installApplicationFonts();
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(folder.path())) {
     std::fprintf(stderr, "lumaro-gallery: cannot create %s\n", argv[1]);
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   for (toolkit::PaintedControl* widget : lumaro.all()) {
     written = save(widget->picture(), folder, widget->name() + ".png") && written;
   }
-  platform::qt::QtTextService text;
+  platform::linuxos::QtTextService text;
   for (const auto& [file, picture] : gallery::edgeCases(text))
     written = save(picture, folder, file) && written;
   for (const auto& [file, picture] : gallery::trayPictures(lumaro.mainWindow(), text))

@@ -1,9 +1,9 @@
 #pragma once
 #include <vector>
 
-#include "app/program.h"
-#include "platform/fake/fake_services.h"
-#include "toolkit/painted_control.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
+#include "toolkit/controls/painted_control.h"
 #include "widgets/led_meter.h"
 
 namespace lumaro::gallery {

@@ -1,10 +1,10 @@
 #include "gallery/tray_gallery.h"
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_tray.h"
-#include "toolkit/canvas.h"
-#include "toolkit/drawn_menu.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/fake/fake_tray.h"
+#include "toolkit/drawing/canvas.h"
+#include "toolkit/menus/drawn_menu.h"
 #include "tray/text_tray_icon.h"
 
 namespace lumaro::gallery {

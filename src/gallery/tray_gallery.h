@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/drawing/bitmap.h"
 
 namespace lumaro::gallery {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "hotkey/short_cut.h"
 #include "platform/global_hotkeys.h"
-#include "toolkit/application.h"
-#include "toolkit/component.h"
-#include "toolkit/event.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/event.h"
 
 namespace lumaro::hotkey {
 

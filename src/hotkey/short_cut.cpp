@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::hotkey {
 

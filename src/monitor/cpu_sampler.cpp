@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::monitor {
 

@@ -4,9 +4,9 @@
 
 #include "settings/published_property.h"
 #include "settings/value_text.h"
-#include "toolkit/application.h"
-#include "toolkit/control.h"
-#include "toolkit/text.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/control.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::settings {
 

@@ -5,8 +5,8 @@
 
 #include "platform/file_store.h"
 #include "settings/ini_file.h"
-#include "toolkit/component.h"
-#include "toolkit/form.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/form.h"
 
 namespace lumaro::settings {
 

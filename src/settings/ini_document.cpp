@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::settings {
 

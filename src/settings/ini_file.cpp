@@ -3,7 +3,7 @@
 #include "settings/cp1252.h"
 #include "settings/ini_document.h"
 #include "settings/value_text.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::settings {
 

@@ -1,11 +1,11 @@
 #include "settings/published_property.h"
 
 #include "settings/value_text.h"
-#include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/text.h"
-#include "toolkit/track_bar.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::settings {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace lumaro::settings {
 

@@ -1,7 +1,7 @@
 #include "system/auto_start.h"
 
 #include "system/registry_values.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::system {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/registry.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::system {
 

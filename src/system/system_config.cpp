@@ -4,7 +4,7 @@
 #include "platform/utf8_path.h"
 #include "settings/ini_file.h"
 #include "system/registry_values.h"
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::system {
 

@@ -1,6 +1,6 @@
 #include "tray/bar_popup_menu.h"
 
-#include "toolkit/access_key.h"
+#include "toolkit/controls/access_key.h"
 
 namespace lumaro::tray {
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "toolkit/drawn_menu.h"
-#include "toolkit/image_list.h"
-#include "toolkit/menu.h"
+#include "toolkit/drawing/image_list.h"
+#include "toolkit/menus/drawn_menu.h"
+#include "toolkit/menus/menu.h"
 #include "tray/custom_draw_module.h"
 #include "tray/menu_bar.h"
 

@@ -2,7 +2,7 @@
 // item's image in a column on the left and separators as short etched lines that fade in.
 #include <algorithm>
 
-#include "toolkit/access_key.h"
+#include "toolkit/controls/access_key.h"
 #include "tray/bar_popup_menu.h"
 
 namespace lumaro::tray {

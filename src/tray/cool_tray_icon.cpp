@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/form.h"
+#include "toolkit/core/form.h"
 #include "tray/tray_icon_handler.h"
 
 namespace lumaro::tray {

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "platform/tray.h"
-#include "toolkit/application.h"
-#include "toolkit/component.h"
-#include "toolkit/icon.h"
-#include "toolkit/image_list.h"
-#include "toolkit/menu.h"
-#include "toolkit/timer.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/timer.h"
+#include "toolkit/drawing/icon.h"
+#include "toolkit/drawing/image_list.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::tray {
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "toolkit/canvas.h"
-#include "toolkit/component.h"
-#include "toolkit/event.h"
-#include "toolkit/menu.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/event.h"
+#include "toolkit/drawing/canvas.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::tray {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::tray {
 

@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
-#include "toolkit/color.h"
-#include "toolkit/font.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/canvas.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/font.h"
 #include "tray/gradient.h"
 
 namespace lumaro::tray {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/system_colors.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::tray {
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "platform/text_service.h"
-#include "toolkit/canvas.h"
+#include "toolkit/drawing/canvas.h"
 #include "tray/cool_tray_icon.h"
 
 namespace lumaro::tray {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/tray.h"
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::tray {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "toolkit/canvas.h"
-#include "toolkit/simple_controls.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/drawing/canvas.h"
 
 namespace lumaro::widgets {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/error.h"
-#include "toolkit/text.h"
+#include "toolkit/core/error.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::widgets {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/application.h"
-#include "toolkit/drawn_menu.h"
-#include "toolkit/menu.h"
-#include "toolkit/painted_control.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/core/application.h"
+#include "toolkit/menus/drawn_menu.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::widgets {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
 #include "widgets/led_glyphs.h"
 #include "widgets/shade_colors.h"
 

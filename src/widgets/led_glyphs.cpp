@@ -1,6 +1,6 @@
 #include "widgets/led_glyphs.h"
 
-#include "toolkit/canvas.h"
+#include "toolkit/drawing/canvas.h"
 
 namespace lumaro::widgets {
 

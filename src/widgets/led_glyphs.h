@@ -2,8 +2,8 @@
 #include <array>
 
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::widgets {
 

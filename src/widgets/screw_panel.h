@@ -1,6 +1,6 @@
 #pragma once
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
 #include "widgets/shade_colors.h"
 
 namespace lumaro::widgets {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "toolkit/system_colors.h"
+#include "toolkit/drawing/system_colors.h"
 #include "widgets/rounding.h"
 
 namespace lumaro::widgets {

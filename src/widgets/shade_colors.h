@@ -1,6 +1,6 @@
 #pragma once
-#include "toolkit/color.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::widgets {
 

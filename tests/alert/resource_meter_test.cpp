@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_system_resources.h"
+#include "backends/fake/fake_system_resources.h"
 #include "platform/system_info.h"
 
 namespace lumaro::alert {

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "app/program/command_line.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

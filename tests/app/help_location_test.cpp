@@ -1,11 +1,11 @@
-#include "app/help_location.h"
+#include "app/program/help_location.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "backends/fake/fake_system.h"
 #include "native_path.h"
-#include "platform/fake/fake_system.h"
 
 namespace lumaro::app {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
-#include "platform/fake/fake_services.h"
-#include "platform/linux/qt/qt_text_service.h"
-#include "toolkit/access_key.h"
-#include "toolkit/check_box.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
+#include "backends/linux/desktop/text_service.h"
+#include "toolkit/controls/access_key.h"
+#include "toolkit/controls/check_box.h"
 
 namespace lumaro::app {
 namespace {
@@ -26,7 +26,7 @@ constexpr int kScrewCorner = 12;
 
 // The fake desktop with Qt's text service in place of the fixed-metrics one.
 struct Services : platform::fake::FakeServices {
-  platform::qt::QtTextService text;
+  platform::linuxos::QtTextService text;
 };
 
 bool overlap(const Bounds& a, const Bounds& b) {

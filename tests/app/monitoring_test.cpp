@@ -3,12 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/anticrash_form.h"
-#include "app/program.h"
+#include "app/forms/anticrash_form.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
 #include "native_path.h"
-#include "platform/fake/fake_services.h"
 #include "small_machine.h"
-#include "toolkit/drawn_menu.h"
+#include "toolkit/menus/drawn_menu.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::app {

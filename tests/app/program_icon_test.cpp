@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "app/pictures/program_icon.h"
 
 #include <gtest/gtest.h>
 

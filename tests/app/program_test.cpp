@@ -1,13 +1,13 @@
-#include "app/program.h"
+#include "app/program/program.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "backends/fake/fake_services.h"
 #include "native_path.h"
-#include "platform/fake/fake_services.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::app {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/anticrash_form.h"
-#include "app/program.h"
-#include "platform/fake/fake_services.h"
+#include "app/forms/anticrash_form.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
 #include "small_machine.h"
 
 namespace lumaro::app {

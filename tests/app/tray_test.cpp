@@ -2,9 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/program.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
 #include "native_path.h"
-#include "platform/fake/fake_services.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::app {

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "backends/linux/system/memory.h"
 #include "engine/max_mem.h"
-#include "platform/linux/proc_memory.h"
 
 namespace lumaro::engine {
 namespace {
@@ -34,7 +34,8 @@ int runUnderTightLimit() {
   engine.OnAfterDefrag = [&](toolkit::Component&) { ++ends; };
 
   const long before = virtualSizeKb();
-  const rlimit limit{static_cast<rlim_t>(before + 64 * 1024) * 1024, static_cast<rlim_t>(before + 64 * 1024) * 1024};
+  const rlimit limit{static_cast<rlim_t>(before + 64 * 1024) * 1024,
+                     static_cast<rlim_t>(before + 64 * 1024) * 1024};
   if (setrlimit(RLIMIT_AS, &limit) != 0) return 10;
   engine.Defrag(1024);
   if (ends != 1) return 11;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_memory.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_memory.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::engine {
 namespace {

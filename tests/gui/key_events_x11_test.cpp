@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "platform/linux/qt/xcb_key_events.h"
+#include "backends/linux/desktop/key_events.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 using ::testing::ElementsAre;
@@ -45,4 +45,4 @@ TEST(XcbKeyEventsOnX, EachKeyIsPressedAndReleasedInOrderAndNeverRepeats) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -5,10 +5,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include "backends/linux/desktop/key_grab_hotkeys.h"
 #include "hotkey/short_cut.h"
-#include "platform/linux/qt/xcb_global_hotkeys.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 void useLayout(const QString& layout) {
@@ -52,4 +52,4 @@ TEST(KeyboardLayoutOnX, PunctuationKeysTakeTheActiveLayoutsNamesWhichFindTheSame
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

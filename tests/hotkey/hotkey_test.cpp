@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_hotkeys.h"
+#include "backends/fake/fake_system.h"
 #include "hotkey/fis_hot_key.h"
 #include "hotkey/short_cut.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_hotkeys.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::hotkey {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_processor.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_processor.h"
+#include "backends/fake/fake_system.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::monitor {
 namespace {

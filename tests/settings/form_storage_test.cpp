@@ -3,16 +3,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_file_store.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/application.h"
-#include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/error.h"
-#include "toolkit/simple_controls.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_file_store.h"
+#include "backends/fake/fake_system.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::settings {
 namespace {

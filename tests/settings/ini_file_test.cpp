@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/fake/fake_file_store.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_file_store.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::settings {
 namespace {

@@ -16,7 +16,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::settings {
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/linux/linux_file_store.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/linux/system/file_store.h"
 #include "settings/form_storage.h"
-#include "toolkit/application.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/form.h"
 
 using namespace lumaro;
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "backends/fake/fake_file_store.h"
+#include "backends/fake/fake_system.h"
 #include "native_path.h"
-#include "platform/fake/fake_file_store.h"
-#include "platform/fake/fake_system.h"
 
 namespace lumaro::settings {
 namespace {

@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/program.h"
-#include "platform/linux/cgroup_membership.h"
-#include "platform/linux/desktop_services.h"
-#include "platform/linux/memory_stall_watch.h"
-#include "platform/linux/views/form_view.h"
+#include "app/program/program.h"
+#include "backends/linux/program/desktop_services.h"
+#include "backends/linux/system/cgroup_membership.h"
+#include "backends/linux/system/memory_stall_watch.h"
+#include "backends/linux/views/form_view.h"
 
 using namespace lumaro;
 
@@ -64,13 +64,13 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 100;
   const int blocks = argc > 2 ? std::atoi(argv[2]) : 1024;
 
-  platform::qt::DesktopServices desktop;
+  platform::linuxos::DesktopServices desktop;
   CountingMemory memory(desktop.memory);
   platform::Services services = platform::servicesOf(desktop, memory);
   app::Program program(services);
-  std::shared_ptr<platform::qt::FormView> mainView;
+  std::shared_ptr<platform::linuxos::FormView> mainView;
   program.application().setViewFactory([&](toolkit::Form& form) {
-    auto view = std::make_shared<platform::qt::FormView>(form, program.application());
+    auto view = std::make_shared<platform::linuxos::FormView>(form, program.application());
     if (&form == &program.mainWindow()) mainView = view;
     return view;
   });

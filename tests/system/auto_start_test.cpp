@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_integration.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_integration.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::system {
 namespace {

@@ -3,12 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "backends/fake/fake_process_launcher.h"
+#include "backends/fake/fake_registry.h"
+#include "backends/fake/fake_system.h"
 #include "native_path.h"
-#include "platform/fake/fake_process_launcher.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_system.h"
 #include "system/registry_values.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::system {
 namespace {

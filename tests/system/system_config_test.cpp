@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "backends/fake/fake_file_store.h"
+#include "backends/fake/fake_registry.h"
 #include "native_path.h"
-#include "platform/fake/fake_file_store.h"
-#include "platform/fake/fake_registry.h"
 #include "platform/system_info.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::system {
 namespace {

@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/application.h"
-#include "toolkit/error.h"
-#include "toolkit/form.h"
-#include "toolkit/timer.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/error.h"
+#include "toolkit/core/form.h"
+#include "toolkit/core/timer.h"
 
 namespace lumaro::toolkit {
 namespace {

@@ -1,11 +1,11 @@
-#include "toolkit/canvas.h"
+#include "toolkit/drawing/canvas.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_text_service.h"
+#include "toolkit/drawing/system_colors.h"
 #include "toolkit/pixel_art.h"
-#include "toolkit/system_colors.h"
 
 namespace lumaro::toolkit {
 namespace {

@@ -1,4 +1,4 @@
-#include "toolkit/control_visitor.h"
+#include "toolkit/core/control_visitor.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_text_service.h"
 
 namespace lumaro::toolkit {
 namespace {

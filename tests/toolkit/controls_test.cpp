@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_text_service.h"
-#include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/page_control.h"
-#include "toolkit/simple_controls.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "backends/fake/fake_text_service.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
 
 namespace lumaro::toolkit {
 namespace {

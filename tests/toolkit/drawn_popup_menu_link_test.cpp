@@ -1,4 +1,4 @@
-#include "toolkit/drawn_popup_menu_link.h"
+#include "toolkit/menus/drawn_popup_menu_link.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::toolkit {
 namespace {

@@ -6,10 +6,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_text_service.h"
-#include "toolkit/access_key.h"
-#include "toolkit/drawn_menu.h"
-#include "toolkit/drawn_menu_tracker.h"
+#include "backends/fake/fake_text_service.h"
+#include "toolkit/controls/access_key.h"
+#include "toolkit/menus/drawn_menu.h"
+#include "toolkit/menus/drawn_menu_tracker.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::toolkit {

@@ -1,10 +1,10 @@
-#include "toolkit/painted_control.h"
+#include "toolkit/controls/painted_control.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_text_service.h"
-#include "toolkit/drawn_menu.h"
+#include "backends/fake/fake_text_service.h"
+#include "toolkit/menus/drawn_menu.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::toolkit {

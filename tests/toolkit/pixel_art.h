@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
-#include "toolkit/geometry.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/geometry.h"
 
 namespace lumaro::toolkit::test {
 

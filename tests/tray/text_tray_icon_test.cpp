@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_text_service.h"
-#include "platform/fake/fake_tray.h"
-#include "toolkit/form.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/fake/fake_text_service.h"
+#include "backends/fake/fake_tray.h"
+#include "toolkit/core/form.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::tray {

@@ -5,10 +5,10 @@
 
 #include <set>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_text_service.h"
-#include "toolkit/error.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/fake/fake_text_service.h"
+#include "toolkit/core/error.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::widgets {

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_text_service.h"
 #include "toolkit/pixel_art.h"
 #include "widgets/led_display_text.h"
 

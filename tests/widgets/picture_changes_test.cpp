@@ -2,9 +2,9 @@
 // picture they keep is always the one a fresh painting would give.
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/fake/fake_text_service.h"
 #include "widgets/heart_machine.h"
 #include "widgets/led_display.h"
 #include "widgets/led_meter.h"

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_text_service.h"
 #include "toolkit/pixel_art.h"
 
 namespace lumaro::widgets {

@@ -1,6 +1,6 @@
-#include "app/anticrash_form.h"
+#include "app/forms/anticrash_form.h"
 
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::app {
 

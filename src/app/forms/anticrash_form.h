@@ -2,9 +2,9 @@
 #include <functional>
 
 #include "platform/desktop.h"
-#include "toolkit/form.h"
-#include "toolkit/simple_controls.h"
-#include "toolkit/timer.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/core/form.h"
+#include "toolkit/core/timer.h"
 
 namespace lumaro::app {
 

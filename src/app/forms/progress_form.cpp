@@ -1,4 +1,4 @@
-#include "app/progress_form.h"
+#include "app/forms/progress_form.h"
 
 #include <array>
 

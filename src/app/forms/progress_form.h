@@ -3,9 +3,9 @@
 
 #include "platform/desktop.h"
 #include "platform/text_service.h"
-#include "toolkit/form.h"
-#include "toolkit/geometry.h"
-#include "toolkit/simple_controls.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/core/form.h"
+#include "toolkit/drawing/geometry.h"
 #include "widgets/led_meter.h"
 
 namespace lumaro::app {

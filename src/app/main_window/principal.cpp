@@ -1,10 +1,10 @@
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 
 #include "monitor/memory_figures.h"
 #include "settings/settings_location.h"
 #include "settings/value_text.h"
 #include "system/maintenance.h"
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

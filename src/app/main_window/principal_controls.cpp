@@ -1,10 +1,10 @@
 // The main window's definition: controls, captions, ranges and design-time state.
 #include <algorithm>
 
-#include "app/minimize_glyph.h"
-#include "app/principal.h"
-#include "app/program_icon.h"
-#include "toolkit/access_key.h"
+#include "app/main_window/principal.h"
+#include "app/pictures/minimize_glyph.h"
+#include "app/pictures/program_icon.h"
+#include "toolkit/controls/access_key.h"
 
 namespace lumaro::app {
 

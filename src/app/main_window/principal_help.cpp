@@ -1,6 +1,6 @@
 // The help command: the HTML help, in the desktop's browser.
-#include "app/help_location.h"
-#include "app/principal.h"
+#include "app/main_window/principal.h"
+#include "app/program/help_location.h"
 
 namespace lumaro::app {
 

@@ -1,8 +1,8 @@
 // What the main window derives from the machine's memory total, at start-up and whenever the total
 // changes.
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "monitor/memory_figures.h"
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

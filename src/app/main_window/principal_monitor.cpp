@@ -1,10 +1,10 @@
 // The monitoring tick and the resource alert check.
 #include <cmath>
 
-#include "app/anticrash_form.h"
-#include "app/principal.h"
+#include "app/forms/anticrash_form.h"
+#include "app/main_window/principal.h"
 #include "monitor/memory_figures.h"
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::app {
 

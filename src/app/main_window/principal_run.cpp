@@ -1,8 +1,8 @@
 // One optimization run: its two entry operations and the engine's three events.
-#include "app/principal.h"
-#include "app/progress_form.h"
+#include "app/forms/progress_form.h"
+#include "app/main_window/principal.h"
 #include "monitor/memory_figures.h"
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

@@ -1,5 +1,5 @@
 // The tray's part of the monitoring tick and of a run.
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "monitor/memory_figures.h"
 #include "tray/tray_figure.h"
 

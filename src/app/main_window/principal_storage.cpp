@@ -1,7 +1,7 @@
 // The main window's settings store and the keys it keeps.
 #include <vector>
 
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 
 namespace lumaro::app {
 

@@ -1,5 +1,5 @@
 // Start with the desktop, and the tray's power and clipboard commands.
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "system/auto_start.h"
 #include "system/session_commands.h"
 

@@ -1,7 +1,7 @@
 // The tray icons: the text icon with the free memory, the animated icon of a run, and their handlers.
-#include "app/principal.h"
-#include "app/tray_pictures.h"
-#include "toolkit/text.h"
+#include "app/main_window/principal.h"
+#include "app/pictures/tray_pictures.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

@@ -1,9 +1,9 @@
 // The tray menu: its items, its bar, and the main window's handlers that measure and draw its items.
-#include "app/principal.h"
-#include "app/tray_pictures.h"
+#include "app/main_window/principal.h"
+#include "app/pictures/tray_pictures.h"
 #include "monitor/memory_figures.h"
-#include "toolkit/access_key.h"
-#include "toolkit/text.h"
+#include "toolkit/controls/access_key.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

@@ -1,7 +1,7 @@
 // The automatic triggers, the monitoring frequency, the quick runs and the hotkey choice.
 #include <cmath>
 
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "monitor/memory_figures.h"
 
 namespace lumaro::app {

@@ -1,11 +1,11 @@
 // The tuning pages: disk cache, memory and I/O buffers, the processor idle switch and the maintenance
 // program. Their values reach the system configuration only at a close request.
-#include "app/principal.h"
+#include "app/main_window/principal.h"
 #include "system/maintenance.h"
 #include "system/registry_values.h"
 #include "system/system_config.h"
 #include "system/tuning_presets.h"
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::app {
 

@@ -1,8 +1,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "app/tray_pictures.h"
-#include "toolkit/color.h"
+#include "app/pictures/tray_pictures.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::app {
 

@@ -1,5 +1,5 @@
-#include "app/tray_pictures.h"
-#include "toolkit/raster.h"
+#include "app/pictures/tray_pictures.h"
+#include "toolkit/drawing/raster.h"
 #include "tray/gradient.h"
 
 namespace lumaro::app {

@@ -1,5 +1,5 @@
-#include "app/tray_pictures.h"
-#include "toolkit/color.h"
+#include "app/pictures/tray_pictures.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::app {
 

@@ -1,5 +1,5 @@
-#include "app/picture_art.h"
-#include "app/tray_pictures.h"
+#include "app/pictures/picture_art.h"
+#include "app/pictures/tray_pictures.h"
 
 namespace lumaro::app {
 

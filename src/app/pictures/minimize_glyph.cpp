@@ -1,6 +1,6 @@
-#include "app/minimize_glyph.h"
+#include "app/pictures/minimize_glyph.h"
 
-#include "app/picture_art.h"
+#include "app/pictures/picture_art.h"
 
 namespace lumaro::app {
 

@@ -1,4 +1,4 @@
-#include "app/picture_art.h"
+#include "app/pictures/picture_art.h"
 
 #include <algorithm>
 #include <stdexcept>

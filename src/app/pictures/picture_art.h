@@ -2,8 +2,8 @@
 #include <map>
 #include <string_view>
 
-#include "toolkit/color.h"
-#include "toolkit/icon.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::app {
 

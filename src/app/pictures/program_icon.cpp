@@ -1,10 +1,10 @@
-#include "app/program_icon.h"
+#include "app/pictures/program_icon.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/color.h"
-#include "toolkit/raster.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/raster.h"
 
 namespace lumaro::app {
 

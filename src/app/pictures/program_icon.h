@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/icon.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::app {
 

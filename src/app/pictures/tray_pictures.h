@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/icon.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/icon.h"
 
 // The pictures of the tray icons and the tray menu, all drawn here.
 namespace lumaro::app {

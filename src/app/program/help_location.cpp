@@ -1,4 +1,4 @@
-#include "app/help_location.h"
+#include "app/program/help_location.h"
 
 #include "platform/utf8_path.h"
 

@@ -1,6 +1,6 @@
-#include "app/program.h"
+#include "app/program/program.h"
 
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::app {
 

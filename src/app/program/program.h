@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "alert/resource_meter.h"
-#include "app/principal.h"
-#include "app/progress_form.h"
+#include "app/forms/progress_form.h"
+#include "app/main_window/principal.h"
 #include "monitor/cpu_sampler.h"
 #include "platform/services.h"
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::app {
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_file_store.h"
+#include "backends/fake/fake_file_store.h"
 
 #include "platform/utf8_path.h"
 

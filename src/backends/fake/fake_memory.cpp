@@ -1,4 +1,4 @@
-#include "platform/fake/fake_memory.h"
+#include "backends/fake/fake_memory.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_processor.h"
+#include "backends/fake/fake_processor.h"
 
 namespace lumaro::platform::fake {
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_text_service.h"
+#include "backends/fake/fake_text_service.h"
 
 #include <algorithm>
 

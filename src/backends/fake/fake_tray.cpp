@@ -1,4 +1,4 @@
-#include "platform/fake/fake_tray.h"
+#include "backends/fake/fake_tray.h"
 
 namespace lumaro::platform::fake {
 

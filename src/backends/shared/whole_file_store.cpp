@@ -1,4 +1,4 @@
-#include "platform/shared/whole_file_store.h"
+#include "backends/shared/whole_file_store.h"
 
 namespace lumaro::platform {
 

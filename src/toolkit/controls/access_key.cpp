@@ -1,4 +1,4 @@
-#include "toolkit/access_key.h"
+#include "toolkit/controls/access_key.h"
 
 namespace lumaro::toolkit {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/canvas.h"
+#include "toolkit/drawing/canvas.h"
 
 namespace lumaro::toolkit {
 

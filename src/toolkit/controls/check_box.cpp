@@ -1,4 +1,4 @@
-#include "toolkit/check_box.h"
+#include "toolkit/controls/check_box.h"
 
 namespace lumaro::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/combo_box.h"
+#include "toolkit/controls/combo_box.h"
 
 #include <algorithm>
 

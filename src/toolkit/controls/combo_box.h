@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

@@ -1,5 +1,5 @@
-#include "toolkit/access_key.h"
-#include "toolkit/simple_controls.h"
+#include "toolkit/controls/access_key.h"
+#include "toolkit/controls/simple_controls.h"
 
 namespace lumaro::toolkit {
 

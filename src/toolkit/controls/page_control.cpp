@@ -1,4 +1,4 @@
-#include "toolkit/page_control.h"
+#include "toolkit/controls/page_control.h"
 
 #include <algorithm>
 

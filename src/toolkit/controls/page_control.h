@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

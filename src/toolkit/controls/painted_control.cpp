@@ -1,4 +1,4 @@
-#include "toolkit/painted_control.h"
+#include "toolkit/controls/painted_control.h"
 
 namespace lumaro::toolkit {
 

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/canvas.h"
 
 namespace lumaro::toolkit {
 

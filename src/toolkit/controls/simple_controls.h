@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/control.h"
-#include "toolkit/icon.h"
+#include "toolkit/core/control.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::toolkit {
 

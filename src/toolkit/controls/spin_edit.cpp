@@ -1,4 +1,4 @@
-#include "toolkit/spin_edit.h"
+#include "toolkit/controls/spin_edit.h"
 
 #include <algorithm>
 #include <cmath>

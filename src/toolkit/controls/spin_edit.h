@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/track_bar.h"
+#include "toolkit/controls/track_bar.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

@@ -1,6 +1,6 @@
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
-#include "toolkit/error.h"
+#include "toolkit/core/error.h"
 
 namespace lumaro::toolkit {
 

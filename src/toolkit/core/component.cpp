@@ -1,8 +1,8 @@
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 #include <algorithm>
 
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 namespace lumaro::toolkit {
 

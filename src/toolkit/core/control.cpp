@@ -1,4 +1,4 @@
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 #include <algorithm>
 

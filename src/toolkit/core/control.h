@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/color.h"
-#include "toolkit/component.h"
-#include "toolkit/event.h"
-#include "toolkit/font.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/event.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/font.h"
 
 namespace lumaro::toolkit {
 

@@ -1,12 +1,12 @@
 #pragma once
-#include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/control.h"
-#include "toolkit/page_control.h"
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

@@ -1,6 +1,6 @@
-#include "toolkit/form.h"
+#include "toolkit/core/form.h"
 
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::toolkit {
 

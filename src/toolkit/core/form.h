@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "toolkit/control.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/paced_messages.h"
+#include "toolkit/core/paced_messages.h"
 
 namespace lumaro::toolkit {
 

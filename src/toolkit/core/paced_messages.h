@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::toolkit {
 

@@ -1,6 +1,6 @@
-#include "toolkit/timer.h"
+#include "toolkit/core/timer.h"
 
-#include "toolkit/application.h"
+#include "toolkit/core/application.h"
 
 namespace lumaro::toolkit {
 

@@ -1,9 +1,9 @@
-#include "toolkit/canvas.h"
+#include "toolkit/drawing/canvas.h"
 
 #include <algorithm>
 
-#include "toolkit/raster.h"
-#include "toolkit/system_colors.h"
+#include "toolkit/drawing/raster.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::toolkit {
 

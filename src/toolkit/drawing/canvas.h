@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
-#include "toolkit/font.h"
-#include "toolkit/geometry.h"
-#include "toolkit/icon.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/font.h"
+#include "toolkit/drawing/geometry.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::toolkit {
 

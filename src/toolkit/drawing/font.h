@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "toolkit/color.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::toolkit {
 

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::toolkit {
 

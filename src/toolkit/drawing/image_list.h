@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "toolkit/component.h"
-#include "toolkit/icon.h"
+#include "toolkit/core/component.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::toolkit {
 

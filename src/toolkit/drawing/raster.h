@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/geometry.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/geometry.h"
 
 // Shapes rasterised the classic desktop's way, onto a bitmap, clipped to it. `pixel` values are 0x00RRGGBB.
 // A coordinate (x, y) names the pixel (x, y); rectangles exclude their right and bottom edges.

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "toolkit/raster.h"
+#include "toolkit/drawing/raster.h"
 
 namespace lumaro::toolkit::raster {
 

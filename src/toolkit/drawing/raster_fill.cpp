@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/raster.h"
+#include "toolkit/drawing/raster.h"
 
 namespace lumaro::toolkit::raster {
 

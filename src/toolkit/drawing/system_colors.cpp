@@ -1,4 +1,4 @@
-#include "toolkit/system_colors.h"
+#include "toolkit/drawing/system_colors.h"
 
 #include <array>
 

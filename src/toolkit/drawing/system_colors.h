@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/color.h"
+#include "toolkit/drawing/color.h"
 
 namespace lumaro::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/text.h"
+#include "toolkit/drawing/text.h"
 
 #include <algorithm>
 

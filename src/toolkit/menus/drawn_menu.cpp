@@ -1,4 +1,4 @@
-#include "toolkit/drawn_menu.h"
+#include "toolkit/menus/drawn_menu.h"
 
 #include <algorithm>
 

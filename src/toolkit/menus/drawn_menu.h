@@ -2,9 +2,9 @@
 #include <vector>
 
 #include "platform/text_service.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
-#include "toolkit/geometry.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/canvas.h"
+#include "toolkit/drawing/geometry.h"
 
 namespace lumaro::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/drawn_menu_tracker.h"
+#include "toolkit/menus/drawn_menu_tracker.h"
 
 namespace lumaro::toolkit {
 

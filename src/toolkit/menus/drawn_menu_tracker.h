@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/drawn_menu.h"
+#include "toolkit/menus/drawn_menu.h"
 
 namespace lumaro::toolkit {
 

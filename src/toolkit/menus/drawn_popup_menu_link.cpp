@@ -1,4 +1,4 @@
-#include "toolkit/drawn_popup_menu_link.h"
+#include "toolkit/menus/drawn_popup_menu_link.h"
 
 namespace lumaro::toolkit {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <functional>
 
-#include "toolkit/application.h"
-#include "toolkit/drawn_menu.h"
-#include "toolkit/menu.h"
+#include "toolkit/core/application.h"
+#include "toolkit/menus/drawn_menu.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::toolkit {
 

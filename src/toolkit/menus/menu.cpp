@@ -1,4 +1,4 @@
-#include "toolkit/menu.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::toolkit {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/component.h"
-#include "toolkit/event.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/event.h"
 
 namespace lumaro::toolkit {
 

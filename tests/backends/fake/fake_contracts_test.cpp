@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "backends/fake/fake_services.h"
 #include "platform/contract/autostart_contract.h"
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/event_loop_contract.h"
@@ -18,7 +19,6 @@
 #include "platform/contract/system_contract.h"
 #include "platform/contract/text_service_contract.h"
 #include "platform/contract/tray_contract.h"
-#include "platform/fake/fake_services.h"
 
 namespace lumaro::platform::fake {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_event_loop.h"
+#include "backends/fake/fake_event_loop.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

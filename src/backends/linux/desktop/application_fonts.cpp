@@ -1,9 +1,9 @@
-#include "platform/linux/qt/application_fonts.h"
+#include "backends/linux/desktop/application_fonts.h"
 
 #include <QDir>
 #include <QFontDatabase>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 int installApplicationFonts(const std::string& directory) {
   const QDir fonts(QString::fromStdString(directory), QString(), QDir::Name, QDir::Files | QDir::Readable);
@@ -14,4 +14,4 @@ int installApplicationFonts(const std::string& directory) {
   return loaded;
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Where Debian's fonts-wine puts Tahoma and MS Sans Serif; fontconfig does not scan it.
 inline constexpr char kWineFontDirectory[] = "/usr/share/wine/fonts";
@@ -11,4 +11,4 @@ inline constexpr char kWineFontDirectory[] = "/usr/share/wine/fonts";
 // directory or an unreadable file is skipped silently. Needs a QGuiApplication. Returns how many loaded.
 int installApplicationFonts(const std::string& directory = kWineFontDirectory);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

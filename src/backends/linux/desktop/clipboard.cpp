@@ -1,12 +1,12 @@
-#include "platform/linux/qt/qt_clipboard.h"
+#include "backends/linux/desktop/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 void QtClipboard::clear() {
   QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

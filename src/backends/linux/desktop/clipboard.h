@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/clipboard.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The desktop clipboard (not the mouse selection) through Qt. Needs a QGuiApplication.
 class QtClipboard : public Clipboard {
@@ -9,4 +9,4 @@ class QtClipboard : public Clipboard {
   void clear() override;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

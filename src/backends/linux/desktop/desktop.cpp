@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_desktop.h"
+#include "backends/linux/desktop/desktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 Area QtDesktop::workArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -60,4 +60,4 @@ void QtDesktop::releaseProgramWindowsFromTop() {
   placedOnTop_.clear();
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -5,7 +5,7 @@
 
 #include "platform/desktop.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The desktop through Qt: screen depth of the primary screen, Qt's beep, and the stays-on-top flag.
 class QtDesktop : public Desktop {
@@ -22,4 +22,4 @@ class QtDesktop : public Desktop {
   std::vector<QPointer<QWidget>> placedOnTop_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

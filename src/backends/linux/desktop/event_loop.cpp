@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_event_loop.h"
+#include "backends/linux/desktop/event_loop.h"
 
 #include <poll.h>
 
@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <chrono>
 
-#include "platform/shared/steady_milliseconds.h"
+#include "backends/shared/steady_milliseconds.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 EventLoop::TimerId QtEventLoop::startTimer(std::uint32_t intervalMs, Callback onTick) {
   auto* timer = new QTimer(&context_);
@@ -74,4 +74,4 @@ void QtEventLoop::quit(int exitCode) {
   if (running_) QCoreApplication::exit(exitCode);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -7,7 +7,7 @@
 
 class QTimer;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The program's message loop on Qt's. Construct it after the QApplication, on the same thread.
 class QtEventLoop : public EventLoop {
@@ -40,4 +40,4 @@ class QtEventLoop : public EventLoop {
   int pauseBreaker_ = -1;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

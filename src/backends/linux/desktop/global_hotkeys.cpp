@@ -1,8 +1,8 @@
-#include "platform/linux/qt/desktop_global_hotkeys.h"
+#include "backends/linux/desktop/global_hotkeys.h"
 
 #include <cstdlib>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 DesktopGlobalHotkeys::DesktopGlobalHotkeys() {
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -22,4 +22,4 @@ void DesktopGlobalHotkeys::unregisterHotkey(HotkeyId id) {
   grab_.unregisterHotkey(id);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

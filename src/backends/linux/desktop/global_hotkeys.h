@@ -1,11 +1,11 @@
 #pragma once
 #include <memory>
 
+#include "backends/linux/desktop/key_grab_hotkeys.h"
+#include "backends/linux/desktop/portal_global_shortcuts.h"
 #include "platform/global_hotkeys.h"
-#include "platform/linux/qt/portal_global_shortcuts.h"
-#include "platform/linux/qt/xcb_global_hotkeys.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The desktop's global shortcuts: on a Wayland session with a portal that offers GlobalShortcuts,
 // through that portal; otherwise, and for a combination the portal refuses, the X key grab.
@@ -23,4 +23,4 @@ class DesktopGlobalHotkeys : public GlobalHotkeys {
   std::unique_ptr<PortalGlobalShortcuts> portal_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

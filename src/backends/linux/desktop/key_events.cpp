@@ -1,4 +1,4 @@
-#include "platform/linux/qt/xcb_key_events.h"
+#include "backends/linux/desktop/key_events.h"
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "platform/linux/qt/virtual_key_symbols.h"
+#include "backends/linux/desktop/virtual_key_symbols.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 XcbKeyEvents::XcbKeyEvents() {
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -32,4 +32,4 @@ void XcbKeyEvents::pressKey(std::uint8_t virtualKey) {
   xcb_key_symbols_free(symbols);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

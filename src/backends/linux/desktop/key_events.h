@@ -3,7 +3,7 @@
 
 struct xcb_connection_t;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Synthetic key presses through the XTest extension on Qt's X connection. Without an X connection
 // (Wayland, offscreen) or without XTest, presses are skipped.
@@ -19,4 +19,4 @@ class XcbKeyEvents : public KeyEvents {
   xcb_connection_t* connection_ = nullptr;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

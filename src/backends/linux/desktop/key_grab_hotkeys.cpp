@@ -1,4 +1,4 @@
-#include "platform/linux/qt/xcb_global_hotkeys.h"
+#include "backends/linux/desktop/key_grab_hotkeys.h"
 
 #include <xcb/xcb.h>
 
@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdlib>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::string XcbGlobalHotkeys::keyName(std::uint32_t virtualKey) {
   return layout_.name(virtualKey);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -4,12 +4,12 @@
 #include <map>
 #include <vector>
 
+#include "backends/linux/desktop/keyboard_layout.h"
 #include "platform/global_hotkeys.h"
-#include "platform/linux/qt/xkb_keyboard_layout.h"
 
 struct xcb_connection_t;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // System-wide combinations as key grabs on the X root window, also with the NumLock and CapsLock
 // variants so that the lock keys do not disturb them. A grab another client holds (BadAccess) fails
@@ -43,4 +43,4 @@ class XcbGlobalHotkeys : public GlobalHotkeys, public QAbstractNativeEventFilter
   std::map<HotkeyId, Grab> grabs_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/xkb_keyboard_layout.h"
+#include "backends/linux/desktop/keyboard_layout.h"
 
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon-x11.h>
@@ -8,9 +8,9 @@
 #include <QGuiApplication>
 #include <algorithm>
 
-#include "platform/linux/qt/virtual_key_symbols.h"
+#include "backends/linux/desktop/virtual_key_symbols.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::string XkbKeyboardLayout::name(std::uint32_t virtualKey) {
   return keysymName(symbols[0]);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -9,7 +9,7 @@ struct xkb_context;
 struct xkb_keymap;
 struct xkb_state;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The keyboard layout the X server uses now: which keys a virtual-key code means, and what the key is
 // called. A punctuation key is the key at its place on the keyboard and is called by the symbol the
@@ -44,4 +44,4 @@ class XkbKeyboardLayout : public QAbstractNativeEventFilter {
   xkb_state* state_ = nullptr;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

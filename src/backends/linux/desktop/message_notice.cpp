@@ -1,10 +1,10 @@
-#include "platform/linux/qt/qt_message_box.h"
+#include "backends/linux/desktop/message_notice.h"
 
 #include <QMessageBox>
 
 #include <cstdio>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 // Our messages break lines with a single carriage return; Qt breaks them with a line feed.
@@ -38,4 +38,4 @@ void QtMessageBox::dismissAll() {
   if (open_ != nullptr) open_->done(QMessageBox::Ok);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -5,7 +5,7 @@
 
 class QMessageBox;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A modal QMessageBox with one OK button, named "lumaroMessage" so that GUI tests can find it.
 class QtMessageBox : public MessageNotice {
@@ -23,4 +23,4 @@ class QtMessageBox : public MessageNotice {
   bool dismissed_ = false;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

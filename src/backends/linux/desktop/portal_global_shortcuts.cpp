@@ -1,4 +1,4 @@
-#include "platform/linux/qt/portal_global_shortcuts.h"
+#include "backends/linux/desktop/portal_global_shortcuts.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -29,7 +29,7 @@ static const QDBusArgument& operator>>(const QDBusArgument& in, PortalShortcut& 
   return in;
 }
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -173,4 +173,4 @@ void PortalGlobalShortcuts::activated(const QDBusMessage& signal) {
   }
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

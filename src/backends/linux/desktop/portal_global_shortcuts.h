@@ -6,10 +6,10 @@
 #include <functional>
 #include <map>
 
+#include "backends/linux/desktop/keyboard_layout.h"
 #include "platform/global_hotkeys.h"
-#include "platform/linux/qt/xkb_keyboard_layout.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The trigger text of the freedesktop shortcut format: "CTRL+ALT+m", the key as its X symbol name;
 // "" when the key has no symbol.
@@ -55,4 +55,4 @@ class PortalGlobalShortcuts : public QObject, public GlobalHotkeys {
   XkbKeyboardLayout layout_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,9 +1,9 @@
-#include "platform/linux/qt/repeated_press_filter.h"
+#include "backends/linux/desktop/repeated_press_filter.h"
 
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 bool RepeatedPressFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonDblClick) return false;
@@ -17,4 +17,4 @@ bool RepeatedPressFilter::eventFilter(QObject* watched, QEvent* event) {
   return false;  // the window still sees its double click
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <functional>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Qt turns a press that follows one of the same button within the double-click time into a double
 // click, and its XEmbed tray icon makes something of the left button's double clicks only. A quick
@@ -23,4 +23,4 @@ class RepeatedPressFilter : public QObject {
   Handler handler_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

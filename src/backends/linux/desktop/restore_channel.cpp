@@ -1,4 +1,4 @@
-#include "platform/linux/qt/local_restore_channel.h"
+#include "backends/linux/desktop/restore_channel.h"
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 #include <cstring>
 #include <utility>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 constexpr int kTimeoutMs = 500;
@@ -144,4 +144,4 @@ bool LocalRestoreChannel::send(const std::string& name) {
   return true;
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

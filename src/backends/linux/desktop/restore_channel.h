@@ -13,7 +13,7 @@
 class QLocalSocket;
 class QSocketNotifier;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The restore request over a local socket at "<directory>/<name>": a connection that sends the line
 // "restore" is one request. The caller passes its private runtime folder; without one (empty) nothing
@@ -63,4 +63,4 @@ class LocalRestoreChannel : public RestoreChannel {
   std::function<void()> onRequest_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

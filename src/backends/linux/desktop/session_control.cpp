@@ -1,9 +1,9 @@
-#include "platform/linux/qt/logind_session_control.h"
+#include "backends/linux/desktop/session_control.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 constexpr std::uint32_t kShutdown = 1;
@@ -28,4 +28,4 @@ bool LogindSessionControl::exitSession(std::uint32_t flags) {
   return true;
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -3,7 +3,7 @@
 
 #include "platform/session_control.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Ends the session through logind's Manager on D-Bus: Reboot for the reboot flag, PowerOff for shut
 // down or power off, never interactive (nobody is asked, as with the forced exit). The call does not
@@ -23,4 +23,4 @@ class LogindSessionControl : public SessionControl {
   QDBusConnection bus_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

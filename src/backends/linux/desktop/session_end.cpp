@@ -1,4 +1,4 @@
-#include "platform/linux/qt/session_end_bridge.h"
+#include "backends/linux/desktop/session_end.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -70,4 +70,4 @@ void SessionEndBridge::drainAndNotify() {
   if (onRequest_) onRequest_();
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

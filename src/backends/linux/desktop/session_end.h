@@ -6,7 +6,7 @@
 
 class QSocketNotifier;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Turns the close requests that come as signals into a call from the event loop: SIGTERM (the session
 // ends), SIGINT (Ctrl+C in the terminal) and SIGHUP (the terminal closed). A SIGINT or SIGHUP that the
@@ -43,4 +43,4 @@ class SessionEndBridge {
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

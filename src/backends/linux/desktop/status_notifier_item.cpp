@@ -1,11 +1,11 @@
-#include "platform/linux/qt/status_notifier_item.h"
+#include "backends/linux/desktop/status_notifier_item.h"
 
 #include <unistd.h>
 
 #include <QDBusMessage>
 #include <QTimer>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -88,4 +88,4 @@ void StatusNotifierItemAdaptor::SecondaryActivate(int x, int y) {
 
 void StatusNotifierItemAdaptor::Scroll(int, const QString&) {}
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

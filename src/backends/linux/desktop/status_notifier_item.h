@@ -6,9 +6,9 @@
 #include <QObject>
 #include <functional>
 
-#include "platform/linux/qt/status_notifier_types.h"
+#include "backends/linux/desktop/status_notifier_types.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // One tray icon as a StatusNotifierItem: its own session-bus connection holding the name
 // "org.kde.StatusNotifierItem-<pid>-<n>" with the item at "/StatusNotifierItem", registered with the
@@ -106,4 +106,4 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
   StatusNotifierItem& item_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/status_notifier_types.h"
+#include "backends/linux/desktop/status_notifier_types.h"
 
 #include <QDBusMetaType>
 
@@ -30,7 +30,7 @@ const QDBusArgument& operator>>(const QDBusArgument& in, StatusNotifierToolTip& 
   return in;
 }
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 void registerStatusNotifierTypes() {
   qDBusRegisterMetaType<StatusNotifierPixmap>();
@@ -56,4 +56,4 @@ StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, int largestFa
   return result;
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -29,7 +29,7 @@ const QDBusArgument& operator>>(const QDBusArgument& in, StatusNotifierPixmap& p
 QDBusArgument& operator<<(QDBusArgument& out, const StatusNotifierToolTip& tip);
 const QDBusArgument& operator>>(const QDBusArgument& in, StatusNotifierToolTip& tip);
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Makes the records known to Qt's D-Bus marshalling; call before the first item is exported.
 void registerStatusNotifierTypes();
@@ -38,4 +38,4 @@ void registerStatusNotifierTypes();
 // so that a host asking for a larger icon shows the same sharp picture.
 StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, int largestFactor);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_text_service.h"
+#include "backends/linux/desktop/text_service.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QTransform>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 QString toText(std::string_view text) {
@@ -75,4 +75,4 @@ void QtTextService::drawText(PixelTarget target, PixelRect clip, int x, int y, s
   }
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

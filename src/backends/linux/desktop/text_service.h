@@ -7,7 +7,7 @@
 
 class QFont;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Text through QPainter without antialiasing, as the classic desktop draws it. "Arial" resolves to
 // Liberation Sans; Tahoma and MS Sans Serif need installApplicationFonts() first, and of a family that
@@ -27,4 +27,4 @@ class QtTextService : public TextService {
   std::map<std::string, QString, std::less<>> families_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,12 +1,12 @@
-#include "platform/linux/qt/qt_tray.h"
+#include "backends/linux/desktop/tray.h"
 
-#include "platform/linux/qt/tray_icon_engine.h"
+#include "backends/linux/desktop/tray_icon_engine.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QStyleHints>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -183,4 +183,4 @@ ShiftState QtTray::shiftState() {
                     held.testFlag(Qt::ControlModifier)};
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

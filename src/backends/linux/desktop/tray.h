@@ -6,12 +6,12 @@
 #include <map>
 #include <memory>
 
-#include "platform/linux/qt/repeated_press_filter.h"
-#include "platform/linux/qt/status_notifier_item.h"
-#include "platform/linux/qt/tray_host_watcher.h"
+#include "backends/linux/desktop/repeated_press_filter.h"
+#include "backends/linux/desktop/status_notifier_item.h"
+#include "backends/linux/desktop/tray_host_watcher.h"
 #include "platform/tray.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The notification area: a StatusNotifierItem of our own where a StatusNotifierWatcher has a host,
 // else QSystemTrayIcon on an XEmbed tray. A host that appears later, is restarted or replaced by the
@@ -62,4 +62,4 @@ class QtTray : public Tray {
       [this](const QRect& window, Qt::MouseButton button) { repeatedPress(window, button); }};
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

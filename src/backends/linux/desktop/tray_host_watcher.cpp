@@ -1,4 +1,4 @@
-#include "platform/linux/qt/tray_host_watcher.h"
+#include "backends/linux/desktop/tray_host_watcher.h"
 
 #include <xcb/xcb.h>
 
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -114,4 +114,4 @@ void TrayHostWatcher::changed() {
   });
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -7,7 +7,7 @@
 
 struct xcb_connection_t;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Watches for tray hosts appearing or going: an XEmbed tray taking the "_NET_SYSTEM_TRAY_S<n>"
 // selection (its MANAGER broadcast on the root window) and the StatusNotifierWatcher on the session
@@ -40,4 +40,4 @@ class TrayHostWatcher : public QObject, public QAbstractNativeEventFilter {
   bool changePending_ = false;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,10 +1,10 @@
-#include "platform/linux/qt/tray_icon_engine.h"
+#include "backends/linux/desktop/tray_icon_engine.h"
 
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -71,4 +71,4 @@ QIcon trayIcon(const QImage& picture) {
   return QIcon(new TrayIconEngine(picture));
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -4,7 +4,7 @@
 #include <QIconEngine>
 #include <QImage>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Draws the tray picture at whatever size the host asks, built afresh on each request. The stock
 // engine keeps each scaled copy in the process-wide pixmap cache under the pixmap's own key, which a
@@ -31,4 +31,4 @@ class TrayIconEngine : public QIconEngine {
 // The picture as a tray icon; a null picture gives a null icon.
 QIcon trayIcon(const QImage& picture);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/virtual_key_symbols.h"
+#include "backends/linux/desktop/virtual_key_symbols.h"
 
 #include <xkbcommon/xkbcommon.h>
 
@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::string keysymName(std::uint32_t keysym) {
   return name.data();
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The X keysym of a classic virtual-key code (the symbol a US keyboard carries on that key), or 0 when
 // the key has none here.
@@ -15,4 +15,4 @@ const char* keyPlaceForVirtualKey(std::uint32_t virtualKey);
 // The X name of a keysym ("semicolon", "KP_Add", "XF86AudioMute"), or "" for 0.
 std::string keysymName(std::uint32_t keysym);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

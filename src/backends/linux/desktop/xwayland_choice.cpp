@@ -1,9 +1,9 @@
-#include "platform/linux/qt/xwayland_choice.h"
+#include "backends/linux/desktop/xwayland_choice.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 bool isSet(const char* value) {
@@ -29,4 +29,4 @@ void chooseXWaylandOnWaylandSessions(int argc, char** argv) {
   }
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -2,7 +2,7 @@
 #include <span>
 #include <string_view>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Whether a Wayland session that also offers an X display should be used through XWayland: absolute
 // popup positions, keep-on-top and synthetic keys need X. A platform the user chose (the
@@ -13,4 +13,4 @@ bool runThroughXWayland(const char* waylandDisplay, const char* xDisplay, const 
 // Sets QT_QPA_PLATFORM to "xcb" when runThroughXWayland says so. Call before the QApplication exists.
 void chooseXWaylandOnWaylandSessions(int argc, char** argv);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,9 +1,9 @@
-#include "platform/linux/desktop_services.h"
+#include "backends/linux/program/desktop_services.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 Services DesktopServices::services() {
   return servicesOf(*this, pacedMemory);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

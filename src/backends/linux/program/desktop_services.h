@@ -1,30 +1,30 @@
 #pragma once
-#include "platform/linux/flock_instance_guard.h"
-#include "platform/linux/linux_file_store.h"
-#include "platform/linux/linux_files.h"
-#include "platform/linux/linux_system_info.h"
-#include "platform/linux/paced_memory.h"
-#include "platform/linux/posix_process_launcher.h"
-#include "platform/linux/proc_memory.h"
-#include "platform/linux/proc_processor.h"
-#include "platform/linux/qt/desktop_global_hotkeys.h"
-#include "platform/linux/qt/local_restore_channel.h"
-#include "platform/linux/qt/logind_session_control.h"
-#include "platform/linux/qt/qt_clipboard.h"
-#include "platform/linux/qt/qt_desktop.h"
-#include "platform/linux/qt/qt_event_loop.h"
-#include "platform/linux/qt/qt_message_box.h"
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/qt/qt_tray.h"
-#include "platform/linux/qt/xcb_key_events.h"
-#include "platform/linux/regedit_registry.h"
-#include "platform/linux/runtime_directory.h"
-#include "platform/linux/unsupported_dynamic_statistics.h"
-#include "platform/linux/unsupported_system_resources.h"
-#include "platform/linux/xdg_autostart.h"
+#include "backends/linux/desktop/clipboard.h"
+#include "backends/linux/desktop/desktop.h"
+#include "backends/linux/desktop/event_loop.h"
+#include "backends/linux/desktop/global_hotkeys.h"
+#include "backends/linux/desktop/key_events.h"
+#include "backends/linux/desktop/message_notice.h"
+#include "backends/linux/desktop/restore_channel.h"
+#include "backends/linux/desktop/session_control.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/desktop/tray.h"
+#include "backends/linux/system/autostart.h"
+#include "backends/linux/system/dynamic_statistics.h"
+#include "backends/linux/system/file_store.h"
+#include "backends/linux/system/files.h"
+#include "backends/linux/system/instance_guard.h"
+#include "backends/linux/system/memory.h"
+#include "backends/linux/system/paced_memory.h"
+#include "backends/linux/system/process_launcher.h"
+#include "backends/linux/system/processor.h"
+#include "backends/linux/system/registry.h"
+#include "backends/linux/system/runtime_directory.h"
+#include "backends/linux/system/system_info.h"
+#include "backends/linux/system/system_resources.h"
 #include "platform/services.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Every real service of the Linux desktop in one place, for the program and for measuring it. Needs a
 // QApplication.
@@ -55,4 +55,4 @@ struct DesktopServices {
   Services services();
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

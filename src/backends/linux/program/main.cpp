@@ -3,17 +3,17 @@
 #include <iostream>
 #include <optional>
 
-#include "app/command_line.h"
-#include "app/program.h"
-#include "app/program_icon.h"
-#include "platform/linux/desktop_services.h"
-#include "platform/linux/qt/application_fonts.h"
-#include "platform/linux/qt/session_end_bridge.h"
-#include "platform/linux/qt/xwayland_choice.h"
-#include "platform/linux/runtime_directory.h"
-#include "platform/linux/views/classic_look.h"
-#include "platform/linux/views/drawn_popup_menu_view.h"
-#include "platform/linux/views/form_view.h"
+#include "app/pictures/program_icon.h"
+#include "app/program/command_line.h"
+#include "app/program/program.h"
+#include "backends/linux/desktop/application_fonts.h"
+#include "backends/linux/desktop/session_end.h"
+#include "backends/linux/desktop/xwayland_choice.h"
+#include "backends/linux/program/desktop_services.h"
+#include "backends/linux/system/runtime_directory.h"
+#include "backends/linux/views/classic_look.h"
+#include "backends/linux/views/drawn_popup_menu_view.h"
+#include "backends/linux/views/form_view.h"
 
 using namespace lumaro;
 
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   // --help and --version answer without a display; Qt then takes its own options, and what remains is ours.
   if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, true, std::cout, std::cerr))
     return *exitCode;
-  platform::qt::chooseXWaylandOnWaylandSessions(argc, argv);
+  platform::linuxos::chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   platform::linuxos::exportRuntimeDirectory();
   QApplication qtApplication(argc, argv);
@@ -29,21 +29,21 @@ int main(int argc, char** argv) {
     return *exitCode;
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
-  platform::qt::installApplicationFonts();
-  platform::qt::installClassicLook();
-  platform::qt::setProgramIcon({app::programIcon(16), app::programIcon(32), app::programIcon(48)});
+  platform::linuxos::installApplicationFonts();
+  platform::linuxos::installClassicLook();
+  platform::linuxos::setProgramIcon({app::programIcon(16), app::programIcon(32), app::programIcon(48)});
 
-  platform::qt::DesktopServices desktop;
+  platform::linuxos::DesktopServices desktop;
   platform::Services services = desktop.services();
 
   app::Program program(services);
   // Each window gets its on-screen view when it is first shown.
   program.application().setViewFactory([&program](toolkit::Form& form) {
-    return std::make_shared<platform::qt::FormView>(form, program.application());
+    return std::make_shared<platform::linuxos::FormView>(form, program.application());
   });
   // Close requests are taken from the very start, also while a message box or the error pause holds
   // the thread: the box closes, the pause ends, the settings are saved.
-  platform::qt::SessionEndBridge sessionEnd([&] {
+  platform::linuxos::SessionEndBridge sessionEnd([&] {
     desktop.messageBox.dismissAll();
     program.endSession();
   });
@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
   std::optional<int> exitCode = program.start();
   if (!exitCode) {
     tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
-    platform::qt::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text, program.application());
+    platform::linuxos::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text,
+                                                       program.application());
     exitCode = program.run();
   }
   // The request that ended the program has been answered; the ones still coming change nothing.

@@ -1,4 +1,4 @@
-#include "platform/linux/file_writing.h"
+#include "backends/linux/system/atomic_file_write.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,8 +11,8 @@
 #include <charconv>
 #include <optional>
 
-#include "platform/linux/paths.h"
-#include "platform/linux/trusted_files.h"
+#include "backends/linux/system/paths.h"
+#include "backends/linux/system/trusted_files.h"
 
 namespace lumaro::platform::linuxos {
 

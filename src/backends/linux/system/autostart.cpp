@@ -1,10 +1,10 @@
-#include "platform/linux/xdg_autostart.h"
+#include "backends/linux/system/autostart.h"
 
 #include <algorithm>
 
-#include "platform/linux/desktop_entry.h"
-#include "platform/linux/file_writing.h"
-#include "platform/linux/xdg_dirs.h"
+#include "backends/linux/system/atomic_file_write.h"
+#include "backends/linux/system/desktop_entry.h"
+#include "backends/linux/system/xdg_dirs.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,11 +1,11 @@
-#include "platform/linux/cgroup_membership.h"
+#include "backends/linux/system/cgroup_membership.h"
 
 #include <vector>
 
-#include "platform/linux/cgroup_root.h"
-#include "platform/linux/proc_file.h"
-#include "platform/linux/proc_root.h"
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/cgroup_root.h"
+#include "backends/linux/system/proc_file.h"
+#include "backends/linux/system/proc_root.h"
+#include "backends/linux/system/text_scan.h"
 
 namespace lumaro::platform::linuxos {
 

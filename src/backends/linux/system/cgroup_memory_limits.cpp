@@ -1,10 +1,10 @@
-#include "platform/linux/cgroup_memory_limits.h"
+#include "backends/linux/system/cgroup_memory_limits.h"
 
 #include <algorithm>
 
-#include "platform/linux/commit_reserve.h"
-#include "platform/linux/proc_file.h"
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/commit_reserve.h"
+#include "backends/linux/system/proc_file.h"
+#include "backends/linux/system/text_scan.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {

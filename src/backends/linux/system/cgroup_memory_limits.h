@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/cgroup_membership.h"
+#include "backends/linux/system/cgroup_membership.h"
 
 namespace lumaro::platform::linuxos {
 

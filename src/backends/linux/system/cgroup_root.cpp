@@ -1,6 +1,6 @@
-#include "platform/linux/cgroup_root.h"
+#include "backends/linux/system/cgroup_root.h"
 
-#include "platform/linux/env.h"
+#include "backends/linux/system/env.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/command_line.h"
+#include "backends/linux/system/command_line.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/commit_reserve.h"
+#include "backends/linux/system/commit_reserve.h"
 
 #include <algorithm>
 

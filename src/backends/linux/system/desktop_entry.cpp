@@ -1,4 +1,4 @@
-#include "platform/linux/desktop_entry.h"
+#include "backends/linux/system/desktop_entry.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/unsupported_dynamic_statistics.h"
+#include "backends/linux/system/dynamic_statistics.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/env.h"
+#include "backends/linux/system/env.h"
 
 #include <cstdlib>
 

@@ -1,13 +1,13 @@
-#include "platform/linux/linux_file_store.h"
+#include "backends/linux/system/file_store.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "platform/linux/file_writing.h"
-#include "platform/linux/paths.h"
-#include "platform/linux/trusted_files.h"
+#include "backends/linux/system/atomic_file_write.h"
+#include "backends/linux/system/paths.h"
+#include "backends/linux/system/trusted_files.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,14 +1,14 @@
-#include "platform/linux/linux_files.h"
+#include "backends/linux/system/files.h"
 
 #include <limits.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "platform/linux/env.h"
-#include "platform/linux/ownership.h"
-#include "platform/linux/paths.h"
-#include "platform/linux/xdg_dirs.h"
+#include "backends/linux/system/env.h"
+#include "backends/linux/system/ownership.h"
+#include "backends/linux/system/paths.h"
+#include "backends/linux/system/xdg_dirs.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/flock_instance_guard.h"
+#include "backends/linux/system/instance_guard.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "platform/linux/runtime_directory.h"
+#include "backends/linux/system/runtime_directory.h"
 
 namespace lumaro::platform::linuxos {
 

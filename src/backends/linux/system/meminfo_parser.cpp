@@ -1,10 +1,10 @@
-#include "platform/linux/meminfo_parser.h"
+#include "backends/linux/system/meminfo_parser.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/text_scan.h"
 
 namespace lumaro::platform::linuxos {
 

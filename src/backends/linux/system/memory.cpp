@@ -1,12 +1,12 @@
-#include "platform/linux/proc_memory.h"
+#include "backends/linux/system/memory.h"
 
 #include <sys/mman.h>
 
 #include <algorithm>
 
-#include "platform/linux/commit_reserve.h"
-#include "platform/linux/meminfo_parser.h"
-#include "platform/linux/proc_root.h"
+#include "backends/linux/system/commit_reserve.h"
+#include "backends/linux/system/meminfo_parser.h"
+#include "backends/linux/system/proc_root.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/linux/cgroup_memory_limits.h"
-#include "platform/linux/memory_stall_watch.h"
-#include "platform/linux/oom_score.h"
-#include "platform/linux/proc_file.h"
+#include "backends/linux/system/cgroup_memory_limits.h"
+#include "backends/linux/system/memory_stall_watch.h"
+#include "backends/linux/system/oom_score.h"
+#include "backends/linux/system/proc_file.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {

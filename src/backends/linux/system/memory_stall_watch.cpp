@@ -1,4 +1,4 @@
-#include "platform/linux/memory_stall_watch.h"
+#include "backends/linux/system/memory_stall_watch.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/text_scan.h"
 
 namespace lumaro::platform::linuxos {
 

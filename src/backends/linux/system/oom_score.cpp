@@ -1,4 +1,4 @@
-#include "platform/linux/oom_score.h"
+#include "backends/linux/system/oom_score.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/ownership.h"
+#include "backends/linux/system/ownership.h"
 
 #include <unistd.h>
 

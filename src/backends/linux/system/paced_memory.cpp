@@ -1,10 +1,10 @@
-#include "platform/linux/paced_memory.h"
+#include "backends/linux/system/paced_memory.h"
 
 #include <charconv>
 #include <cstring>
 #include <thread>
 
-#include "platform/linux/env.h"
+#include "backends/linux/system/env.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/paths.h"
+#include "backends/linux/system/paths.h"
 
 #include <sys/stat.h>
 

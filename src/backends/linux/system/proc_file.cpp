@@ -1,4 +1,4 @@
-#include "platform/linux/proc_file.h"
+#include "backends/linux/system/proc_file.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>

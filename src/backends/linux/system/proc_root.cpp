@@ -1,6 +1,6 @@
-#include "platform/linux/proc_root.h"
+#include "backends/linux/system/proc_root.h"
 
-#include "platform/linux/env.h"
+#include "backends/linux/system/env.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/posix_process_launcher.h"
+#include "backends/linux/system/process_launcher.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "platform/linux/command_line.h"
+#include "backends/linux/system/command_line.h"
 
 extern char** environ;
 

@@ -1,9 +1,9 @@
-#include "platform/linux/proc_processor.h"
+#include "backends/linux/system/processor.h"
 
 #include <unistd.h>
 
-#include "platform/linux/proc_root.h"
-#include "platform/linux/stat_parser.h"
+#include "backends/linux/system/proc_root.h"
+#include "backends/linux/system/stat_parser.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linux/proc_file.h"
+#include "backends/linux/system/proc_file.h"
 #include "platform/processor_counters.h"
 
 namespace lumaro::platform::linuxos {

@@ -1,9 +1,9 @@
-#include "platform/linux/regedit_document.h"
+#include "backends/linux/system/regedit_document.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/text_scan.h"
 
 namespace lumaro::platform::linuxos {
 

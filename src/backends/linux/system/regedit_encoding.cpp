@@ -1,4 +1,4 @@
-#include "platform/linux/regedit_encoding.h"
+#include "backends/linux/system/regedit_encoding.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "platform/linux/regedit_registry.h"
+#include "backends/linux/system/registry.h"
 
-#include "platform/linux/regedit_document.h"
-#include "platform/linux/regedit_encoding.h"
+#include "backends/linux/system/regedit_document.h"
+#include "backends/linux/system/regedit_encoding.h"
 
 namespace lumaro::platform::linuxos {
 

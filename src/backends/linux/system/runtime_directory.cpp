@@ -1,4 +1,4 @@
-#include "platform/linux/runtime_directory.h"
+#include "backends/linux/system/runtime_directory.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/linux/env.h"
-#include "platform/linux/ownership.h"
-#include "platform/linux/paths.h"
-#include "platform/linux/xdg_dirs.h"
+#include "backends/linux/system/env.h"
+#include "backends/linux/system/ownership.h"
+#include "backends/linux/system/paths.h"
+#include "backends/linux/system/xdg_dirs.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,10 +1,10 @@
-#include "platform/linux/stat_parser.h"
+#include "backends/linux/system/stat_parser.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/text_scan.h"
 
 namespace lumaro::platform::linuxos {
 

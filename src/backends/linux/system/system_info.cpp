@@ -1,4 +1,4 @@
-#include "platform/linux/linux_system_info.h"
+#include "backends/linux/system/system_info.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/text_scan.h"
+#include "backends/linux/system/text_scan.h"
 
 #include <charconv>
 

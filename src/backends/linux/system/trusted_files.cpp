@@ -1,4 +1,4 @@
-#include "platform/linux/trusted_files.h"
+#include "backends/linux/system/trusted_files.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/linux/paths.h"
+#include "backends/linux/system/paths.h"
 
 namespace lumaro::platform::linuxos {
 

@@ -1,10 +1,10 @@
-#include "platform/linux/xdg_dirs.h"
+#include "backends/linux/system/xdg_dirs.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
-#include "platform/linux/env.h"
-#include "platform/linux/paths.h"
+#include "backends/linux/system/env.h"
+#include "backends/linux/system/paths.h"
 
 namespace lumaro::platform::linuxos {
 

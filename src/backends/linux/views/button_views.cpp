@@ -1,12 +1,12 @@
-#include "platform/linux/views/button_views.h"
+#include "backends/linux/views/button_views.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, QW
   return std::make_unique<CheckableView<toolkit::RadioButton>>(model, *radio, app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,11 +1,11 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/check_box.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Views for the controls Qt clicks by itself; the widget is created as a child of `parent`.
 std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, QWidget& parent,
@@ -15,4 +15,4 @@ std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, QWidget&
 std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, QWidget& parent,
                                                  toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

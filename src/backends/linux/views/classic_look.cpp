@@ -1,4 +1,4 @@
-#include "platform/linux/views/classic_look.h"
+#include "backends/linux/views/classic_look.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,10 +6,10 @@
 #include <QPixmap>
 #include <QStyleFactory>
 
-#include "platform/linux/views/view_convert.h"
-#include "toolkit/system_colors.h"
+#include "backends/linux/views/view_convert.h"
+#include "toolkit/drawing/system_colors.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -59,4 +59,4 @@ void setProgramIcon(const std::vector<toolkit::Icon>& sizes) {
   QApplication::setWindowIcon(icon);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

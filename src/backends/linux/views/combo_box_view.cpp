@@ -1,13 +1,13 @@
-#include "platform/linux/views/combo_box_view.h"
+#include "backends/linux/views/combo_box_view.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "platform/linux/views/event_filter.h"
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/event_filter.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, QWidget&
   return std::make_unique<ComboBoxView>(model, *new QComboBox(&parent), app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,13 +1,13 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/combo_box.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/combo_box.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A QComboBox, editable for the DropDown style; created as a child of `parent`.
 std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, QWidget& parent,
                                               toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

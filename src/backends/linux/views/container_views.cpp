@@ -1,12 +1,12 @@
-#include "platform/linux/views/container_views.h"
+#include "backends/linux/views/container_views.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -125,4 +125,4 @@ std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, QTabWidg
   return std::make_unique<TabSheetView>(model, tabs, app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

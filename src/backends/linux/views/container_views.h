@@ -1,13 +1,13 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/page_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/simple_controls.h"
 
 class QTabWidget;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Views of controls that hold others; each widget is created as a child of `parent` and is where the
 // views of the control's children go.
@@ -19,4 +19,4 @@ std::unique_ptr<ControlView> makePageControlView(toolkit::PageControl& model, QW
 std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, QTabWidget& tabs,
                                               toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

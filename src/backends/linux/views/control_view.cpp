@@ -1,4 +1,4 @@
-#include "platform/linux/views/control_view.h"
+#include "backends/linux/views/control_view.h"
 
 #include <QCursor>
 #include <QHelpEvent>
@@ -9,10 +9,10 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "platform/linux/views/event_filter.h"
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/event_filter.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 ControlView::ControlView(toolkit::Control& control, QWidget& widget, toolkit::Application& app)
     : control_(control), widget_(widget), app_(app) {
@@ -139,4 +139,4 @@ bool ControlView::mouseEvent(QEvent& event) {
   return true;
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "toolkit/application.h"
-#include "toolkit/control.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/control.h"
 
 class QEvent;
 class QPoint;
 class QWidget;
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Mirrors one model control into one widget. The model is the truth: every change from code is read
 // back into the widget without echoing as a user action, and every user action goes to the model
@@ -75,4 +75,4 @@ class ControlView {
   std::optional<Look> shownLook_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/views/drawn_menu_popup.h"
+#include "backends/linux/views/drawn_menu_popup.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <optional>
 
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -89,4 +89,4 @@ void DrawnMenuPopup::keyPressEvent(QKeyEvent* event) {
   if (typed.size() == 1) toolkit::react(*this, tracker_.typed(typed[0].unicode()));
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -2,9 +2,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "toolkit/drawn_menu_tracker.h"
+#include "toolkit/menus/drawn_menu_tracker.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A drawn menu on screen: a popup window showing the menu's picture and answering the mouse and keys as
 // toolkit::DrawnMenuTracker says; a choice closes the popup and then reports the item. A press outside
@@ -34,4 +34,4 @@ class DrawnMenuPopup : public QWidget, private toolkit::MenuWindow {
   Choice onChoice_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,6 +1,6 @@
-#include "platform/linux/views/drawn_popup_menu_view.h"
+#include "backends/linux/views/drawn_popup_menu_view.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 DrawnPopupMenuView::DrawnPopupMenuView(toolkit::PopupMenu& menu, toolkit::DrawnMenu& drawing,
                                        platform::TextService& text, toolkit::Application& app)
@@ -18,4 +18,4 @@ void DrawnPopupMenuView::open(int x, int y) {
   popup_->popup({x, y});
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

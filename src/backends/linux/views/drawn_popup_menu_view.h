@@ -1,10 +1,10 @@
 #pragma once
 #include <QPointer>
 
-#include "platform/linux/views/drawn_menu_popup.h"
-#include "toolkit/drawn_popup_menu_link.h"
+#include "backends/linux/views/drawn_menu_popup.h"
+#include "toolkit/menus/drawn_popup_menu_link.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A popup menu that draws itself, on screen: each popup request of the model opens the drawing as a
 // popup window at the requested point. Destroy the view before the menu.
@@ -27,4 +27,4 @@ class DrawnPopupMenuView {
   toolkit::DrawnPopupMenuLink link_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

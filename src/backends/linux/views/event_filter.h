@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // An event filter running a callable; the callable answers true to swallow the event. Parent it to the
 // object whose lifetime bounds the callable's captures: Qt drops a deleted filter by itself.
@@ -20,4 +20,4 @@ class EventFilter : public QObject {
   Handler handler_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

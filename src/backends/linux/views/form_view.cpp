@@ -1,11 +1,11 @@
-#include "platform/linux/views/form_view.h"
+#include "backends/linux/views/form_view.h"
 
 #include <QApplication>
 
-#include "platform/linux/views/form_window_view.h"
-#include "platform/linux/views/view_factory.h"
+#include "backends/linux/views/form_window_view.h"
+#include "backends/linux/views/view_factory.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 FormView::FormView(toolkit::Form& form, toolkit::Application& app)
     : form_(form), window_(std::make_unique<QWidget>()) {
@@ -58,4 +58,4 @@ void FormView::addChildren(const toolkit::WinControl& parent, QWidget& parentWid
   }
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

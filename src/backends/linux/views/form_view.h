@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/form.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/core/form.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A form on screen: a top-level window for the form and, below it, a widget for every control under
 // it, built from the model's parents and children as they are when the view is made. The widgets take
@@ -35,4 +35,4 @@ class FormView {
   QObject focusWatch_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

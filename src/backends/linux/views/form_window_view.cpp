@@ -1,14 +1,14 @@
-#include "platform/linux/views/form_window_view.h"
+#include "backends/linux/views/form_window_view.h"
 
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/linux/views/event_filter.h"
-#include "platform/linux/views/view_convert.h"
-#include "toolkit/painted_control.h"
+#include "backends/linux/views/event_filter.h"
+#include "backends/linux/views/view_convert.h"
+#include "toolkit/controls/painted_control.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 FormWindowView::FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Application& app)
     : ControlView(form, window, app), form_(form), window_(window) {
@@ -98,4 +98,4 @@ bool FormWindowView::windowEvent(QEvent& event) {
   }
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

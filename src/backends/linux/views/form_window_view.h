@@ -1,8 +1,8 @@
 #pragma once
-#include "platform/linux/views/control_view.h"
-#include "toolkit/form.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/core/form.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // The top-level window of a form. The window manager's close request asks the model (form.close()),
 // which decides; the user's moves, resizes and minimizing are written back to the model.
@@ -23,4 +23,4 @@ class FormWindowView : public ControlView {
   QWidget& window_;
 };
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,13 +1,13 @@
-#include "platform/linux/views/painted_control_view.h"
+#include "backends/linux/views/painted_control_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/linux/views/drawn_menu_popup.h"
-#include "platform/linux/views/event_filter.h"
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/drawn_menu_popup.h"
+#include "backends/linux/views/event_filter.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -79,4 +79,4 @@ std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& mod
   return std::make_unique<PaintedControlView>(model, *new PictureWidget(model, parent), app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,10 +1,10 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/painted_control.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/painted_control.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Any painted control: a widget showing the control's picture, repainted whenever the control changes.
 // Presses and clicks reach the model as for other controls; mouse moves go to mouseMove, tooltips
@@ -12,4 +12,4 @@ namespace lumaro::platform::qt {
 std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, QWidget& parent,
                                                     toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

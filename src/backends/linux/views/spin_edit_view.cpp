@@ -1,4 +1,4 @@
-#include "platform/linux/views/spin_edit_view.h"
+#include "backends/linux/views/spin_edit_view.h"
 
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <limits>
 #include <type_traits>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget&
   return std::make_unique<SpinEditView<QDoubleSpinBox>>(model, *new QDoubleSpinBox(&parent), app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,13 +1,13 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/spin_edit.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/spin_edit.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // A QSpinBox when the increment is whole, else a QDoubleSpinBox; created as a child of `parent`.
 std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
                                               toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

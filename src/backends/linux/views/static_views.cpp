@@ -1,11 +1,11 @@
-#include "platform/linux/views/static_views.h"
+#include "backends/linux/views/static_views.h"
 
 #include <QLabel>
 #include <QPixmap>
 
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -91,4 +91,4 @@ std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, QWidget& par
   return std::make_unique<PlainView>(model, *new QWidget(&parent), app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,10 +1,10 @@
 #pragma once
 #include <memory>
 
-#include "platform/linux/views/control_view.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/views/control_view.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 // Views of controls without input of their own: presses and left clicks on them reach the model.
 // Each widget is created as a child of `parent`.
@@ -14,4 +14,4 @@ std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, QWidget& paren
 std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, QWidget& parent,
                                            toolkit::Application& app);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,11 +1,11 @@
-#include "platform/linux/views/track_bar_view.h"
+#include "backends/linux/views/track_bar_view.h"
 
 #include <QApplication>
 #include <QProxyStyle>
 #include <QSlider>
 #include <QStyleFactory>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -70,4 +70,4 @@ std::unique_ptr<ControlView> makeTrackBarView(toolkit::TrackBar& model, QWidget&
   return std::make_unique<TrackBarView>(model, *new QSlider(&parent), app);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

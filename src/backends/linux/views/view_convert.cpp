@@ -1,8 +1,8 @@
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
 #include <algorithm>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 std::optional<QColor> toQColor(toolkit::Color color) {
   if (color > 0xFFFFFF) return std::nullopt;
@@ -80,4 +80,4 @@ QString withoutAccessKeys(const std::string& caption) {
   return toQString(shown);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

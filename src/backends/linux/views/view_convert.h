@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
-#include "toolkit/control.h"
-#include "toolkit/font.h"
-#include "toolkit/icon.h"
+#include "toolkit/core/control.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/font.h"
+#include "toolkit/drawing/icon.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 inline QString toQString(const std::string& text) {
   return QString::fromStdString(text);
@@ -37,4 +37,4 @@ std::optional<toolkit::MouseButton> toMouseButton(Qt::MouseButton button);
 // A caption as a widget without a keyboard target shows it: "&" marks nothing, "&&" is one "&".
 QString withoutAccessKeys(const std::string& caption);
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

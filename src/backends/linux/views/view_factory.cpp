@@ -1,17 +1,17 @@
-#include "platform/linux/views/view_factory.h"
+#include "backends/linux/views/view_factory.h"
 
 #include <QTabWidget>
 
-#include "platform/linux/views/button_views.h"
-#include "platform/linux/views/combo_box_view.h"
-#include "platform/linux/views/container_views.h"
-#include "platform/linux/views/painted_control_view.h"
-#include "platform/linux/views/spin_edit_view.h"
-#include "platform/linux/views/static_views.h"
-#include "platform/linux/views/track_bar_view.h"
-#include "toolkit/control_visitor.h"
+#include "backends/linux/views/button_views.h"
+#include "backends/linux/views/combo_box_view.h"
+#include "backends/linux/views/container_views.h"
+#include "backends/linux/views/painted_control_view.h"
+#include "backends/linux/views/spin_edit_view.h"
+#include "backends/linux/views/static_views.h"
+#include "backends/linux/views/track_bar_view.h"
+#include "toolkit/core/control_visitor.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::unique_ptr<ControlView> createView(toolkit::Control& control, QWidget& pare
   return visitControl(control, creator);
 }
 
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

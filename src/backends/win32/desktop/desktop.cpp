@@ -1,10 +1,10 @@
-#include "platform/win32/ui/win32_desktop.h"
+#include "backends/win32/desktop/desktop.h"
 
 #include <shellapi.h>
 
 #include <algorithm>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/ui/win32_event_loop.h"
+#include "backends/win32/desktop/event_loop.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "platform/shared/steady_milliseconds.h"
+#include "backends/shared/steady_milliseconds.h"
 
 namespace lumaro::platform::win32 {
 

@@ -7,8 +7,8 @@
 #include <map>
 #include <memory>
 
+#include "backends/win32/desktop/own_window.h"
 #include "platform/event_loop.h"
-#include "platform/win32/ui/own_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/ui/win32_global_hotkeys.h"
+#include "backends/win32/desktop/global_hotkeys.h"
 
 #include <algorithm>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <map>
 
+#include "backends/win32/desktop/own_window.h"
 #include "platform/global_hotkeys.h"
-#include "platform/win32/ui/own_window.h"
 
 namespace lumaro::platform::win32 {
 

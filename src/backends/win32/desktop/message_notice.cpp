@@ -1,10 +1,10 @@
-#include "platform/win32/ui/win32_message_notice.h"
+#include "backends/win32/desktop/message_notice.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

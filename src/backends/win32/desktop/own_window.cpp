@@ -1,4 +1,4 @@
-#include "platform/win32/ui/own_window.h"
+#include "backends/win32/desktop/own_window.h"
 
 #include <stdexcept>
 

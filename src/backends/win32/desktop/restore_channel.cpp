@@ -1,8 +1,8 @@
-#include "platform/win32/ui/window_restore_channel.h"
+#include "backends/win32/desktop/restore_channel.h"
 
 #include <stdexcept>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/ui/session_end_window.h"
+#include "backends/win32/desktop/session_end.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "platform/win32/ui/own_window.h"
+#include "backends/win32/desktop/own_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/ui/gdi_text_service.h"
+#include "backends/win32/desktop/text_service.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/win32/ui/shell_tray.h"
+#include "backends/win32/desktop/tray.h"
 
 #include <shellapi.h>
 
 #include <algorithm>
 
-#include "platform/win32/ui/tray_icon_image.h"
-#include "platform/win32/unicode.h"
+#include "backends/win32/desktop/tray_icon_image.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -3,8 +3,8 @@
 
 #include <map>
 
+#include "backends/win32/desktop/own_window.h"
 #include "platform/tray.h"
-#include "platform/win32/ui/own_window.h"
 
 namespace lumaro::platform::win32 {
 

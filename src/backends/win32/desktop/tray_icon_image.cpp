@@ -1,4 +1,4 @@
-#include "platform/win32/ui/tray_icon_image.h"
+#include "backends/win32/desktop/tray_icon_image.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/command_line.h"
-#include "app/program.h"
-#include "platform/win32/desktop_services.h"
-#include "platform/win32/ui/drawn_popup_menu_view.h"
-#include "platform/win32/ui/session_end_window.h"
-#include "platform/win32/views/form_view.h"
+#include "app/program/command_line.h"
+#include "app/program/program.h"
+#include "backends/win32/desktop/session_end.h"
+#include "backends/win32/program/desktop_services.h"
+#include "backends/win32/views/drawn_popup_menu_view.h"
+#include "backends/win32/views/form_view.h"
 
 using namespace lumaro;
 

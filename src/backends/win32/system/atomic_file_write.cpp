@@ -1,4 +1,4 @@
-#include "platform/win32/atomic_file_write.h"
+#include "backends/win32/system/atomic_file_write.h"
 
 #include <windows.h>
 

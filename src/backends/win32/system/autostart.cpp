@@ -1,8 +1,8 @@
-#include "platform/win32/run_key_autostart.h"
+#include "backends/win32/system/autostart.h"
 
 #include <windows.h>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

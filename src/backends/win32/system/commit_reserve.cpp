@@ -1,4 +1,4 @@
-#include "platform/win32/commit_reserve.h"
+#include "backends/win32/system/commit_reserve.h"
 
 #include <algorithm>
 

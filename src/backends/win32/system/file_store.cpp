@@ -1,12 +1,12 @@
-#include "platform/win32/win32_file_store.h"
+#include "backends/win32/system/file_store.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <limits>
 
-#include "platform/win32/atomic_file_write.h"
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/atomic_file_write.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/shared/whole_file_store.h"
+#include "backends/shared/whole_file_store.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/win32_files.h"
+#include "backends/win32/system/files.h"
 
 #include <shlobj.h>
 #include <windows.h>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/mutex_instance_guard.h"
+#include "backends/win32/system/instance_guard.h"
 
 #include <windows.h>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

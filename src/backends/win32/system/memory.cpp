@@ -1,8 +1,8 @@
-#include "platform/win32/win32_memory.h"
+#include "backends/win32/system/memory.h"
 
 #include <windows.h>
 
-#include "platform/win32/commit_reserve.h"
+#include "backends/win32/system/commit_reserve.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/nt_processor_times.h"
+#include "backends/win32/system/nt_processor_times.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/perf_data_parser.h"
+#include "backends/win32/system/perf_data_parser.h"
 
 #include <windows.h>
 #include <winperf.h>

@@ -1,8 +1,8 @@
-#include "platform/win32/win32_process_launcher.h"
+#include "backends/win32/system/process_launcher.h"
 
 #include <windows.h>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/win32/win32_processor.h"
+#include "backends/win32/system/processor.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <span>
 
-#include "platform/win32/perf_data_parser.h"
+#include "backends/win32/system/perf_data_parser.h"
 
 namespace lumaro::platform::win32 {
 

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "backends/win32/system/nt_processor_times.h"
 #include "platform/processor_counters.h"
-#include "platform/win32/nt_processor_times.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "platform/win32/views/button_views.h"
+#include "backends/win32/views/button_views.h"
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,12 +1,12 @@
-#include "platform/win32/views/combo_box_view.h"
+#include "backends/win32/views/combo_box_view.h"
 
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

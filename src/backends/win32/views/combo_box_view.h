@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
-#include "toolkit/combo_box.h"
+#include "backends/win32/views/control_view.h"
+#include "toolkit/controls/combo_box.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,13 +1,13 @@
-#include "platform/win32/views/container_views.h"
+#include "backends/win32/views/container_views.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/own_window_view.h"
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/own_window_view.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/win32/views/control_view.h"
+#include "backends/win32/views/control_view.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/view_window.h"
-#include "toolkit/form.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/view_window.h"
+#include "toolkit/core/form.h"
 
 namespace lumaro::platform::win32 {
 

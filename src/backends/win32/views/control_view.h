@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/views/view_convert.h"
-#include "toolkit/application.h"
-#include "toolkit/control.h"
+#include "backends/win32/views/view_convert.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/control.h"
 
 namespace lumaro::platform::win32 {
 

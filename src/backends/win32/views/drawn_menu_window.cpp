@@ -1,4 +1,4 @@
-#include "platform/win32/ui/drawn_menu_window.h"
+#include "backends/win32/views/drawn_menu_window.h"
 
 #include <windowsx.h>
 

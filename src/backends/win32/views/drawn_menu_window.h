@@ -2,8 +2,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/win32/ui/own_window.h"
-#include "toolkit/drawn_menu_tracker.h"
+#include "backends/win32/desktop/own_window.h"
+#include "toolkit/menus/drawn_menu_tracker.h"
 
 namespace lumaro::platform::win32 {
 

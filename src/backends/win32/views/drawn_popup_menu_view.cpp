@@ -1,4 +1,4 @@
-#include "platform/win32/ui/drawn_popup_menu_view.h"
+#include "backends/win32/views/drawn_popup_menu_view.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/ui/drawn_menu_window.h"
-#include "toolkit/drawn_popup_menu_link.h"
+#include "backends/win32/views/drawn_menu_window.h"
+#include "toolkit/menus/drawn_popup_menu_link.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/views/form_view.h"
+#include "backends/win32/views/form_view.h"
 
-#include "platform/win32/views/view_factory.h"
-#include "toolkit/page_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/win32/views/view_factory.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/simple_controls.h"
 
 namespace lumaro::platform::win32 {
 

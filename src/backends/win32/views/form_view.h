@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/views/control_view.h"
-#include "platform/win32/views/form_window_view.h"
-#include "platform/win32/views/view_window.h"
-#include "toolkit/form.h"
+#include "backends/win32/views/control_view.h"
+#include "backends/win32/views/form_window_view.h"
+#include "backends/win32/views/view_window.h"
+#include "toolkit/core/form.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/views/form_window_view.h"
+#include "backends/win32/views/form_window_view.h"
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/view_window.h"
-#include "toolkit/painted_control.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/view_window.h"
+#include "toolkit/controls/painted_control.h"
 
 namespace lumaro::platform::win32 {
 

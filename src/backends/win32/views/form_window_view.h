@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/win32/views/own_window_view.h"
-#include "toolkit/form.h"
+#include "backends/win32/views/own_window_view.h"
+#include "toolkit/core/form.h"
 
 namespace lumaro::platform::win32 {
 

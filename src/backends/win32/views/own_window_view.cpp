@@ -1,4 +1,4 @@
-#include "platform/win32/views/own_window_view.h"
+#include "backends/win32/views/own_window_view.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/win32/views/control_view.h"
+#include "backends/win32/views/control_view.h"
 
 namespace lumaro::platform::win32 {
 

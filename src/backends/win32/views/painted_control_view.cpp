@@ -1,12 +1,12 @@
-#include "platform/win32/views/painted_control_view.h"
+#include "backends/win32/views/painted_control_view.h"
 
 #include <windowsx.h>
 
 #include <memory>
 
-#include "platform/win32/ui/drawn_menu_window.h"
-#include "platform/win32/views/own_window_view.h"
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/views/drawn_menu_window.h"
+#include "backends/win32/views/own_window_view.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
-#include "toolkit/painted_control.h"
+#include "backends/win32/views/control_view.h"
+#include "toolkit/controls/painted_control.h"
 
 namespace lumaro::platform::win32 {
 

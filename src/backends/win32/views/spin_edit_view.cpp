@@ -1,4 +1,4 @@
-#include "platform/win32/views/spin_edit_view.h"
+#include "backends/win32/views/spin_edit_view.h"
 
 #include <commctrl.h>
 
@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/own_window_view.h"
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/own_window_view.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

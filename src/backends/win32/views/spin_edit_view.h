@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
-#include "toolkit/spin_edit.h"
+#include "backends/win32/views/control_view.h"
+#include "toolkit/controls/spin_edit.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
-#include "toolkit/simple_controls.h"
+#include "backends/win32/views/control_view.h"
+#include "toolkit/controls/simple_controls.h"
 
 namespace lumaro::platform::win32 {
 

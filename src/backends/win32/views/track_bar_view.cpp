@@ -1,8 +1,8 @@
-#include "platform/win32/views/track_bar_view.h"
+#include "backends/win32/views/track_bar_view.h"
 
 #include <commctrl.h>
 
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/views/view_window.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
-#include "toolkit/track_bar.h"
+#include "backends/win32/views/control_view.h"
+#include "toolkit/controls/track_bar.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,10 +1,10 @@
-#include "platform/win32/views/view_convert.h"
+#include "backends/win32/views/view_convert.h"
 
 #include <vector>
 
-#include "platform/win32/unicode.h"
-#include "toolkit/access_key.h"
-#include "toolkit/system_colors.h"
+#include "backends/win32/system/unicode.h"
+#include "toolkit/controls/access_key.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::platform::win32 {
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/color.h"
-#include "toolkit/font.h"
-#include "toolkit/icon.h"
+#include "toolkit/drawing/bitmap.h"
+#include "toolkit/drawing/color.h"
+#include "toolkit/drawing/font.h"
+#include "toolkit/drawing/icon.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,13 +1,13 @@
-#include "platform/win32/views/view_factory.h"
+#include "backends/win32/views/view_factory.h"
 
-#include "platform/win32/views/button_views.h"
-#include "platform/win32/views/combo_box_view.h"
-#include "platform/win32/views/container_views.h"
-#include "platform/win32/views/painted_control_view.h"
-#include "platform/win32/views/spin_edit_view.h"
-#include "platform/win32/views/static_views.h"
-#include "platform/win32/views/track_bar_view.h"
-#include "toolkit/control_visitor.h"
+#include "backends/win32/views/button_views.h"
+#include "backends/win32/views/combo_box_view.h"
+#include "backends/win32/views/container_views.h"
+#include "backends/win32/views/painted_control_view.h"
+#include "backends/win32/views/spin_edit_view.h"
+#include "backends/win32/views/static_views.h"
+#include "backends/win32/views/track_bar_view.h"
+#include "toolkit/core/control_visitor.h"
 
 namespace lumaro::platform::win32 {
 

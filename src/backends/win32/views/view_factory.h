@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "platform/win32/views/control_view.h"
+#include "backends/win32/views/control_view.h"
 
 namespace lumaro::platform::win32 {
 

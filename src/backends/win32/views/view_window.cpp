@@ -1,13 +1,13 @@
-#include "platform/win32/views/view_window.h"
+#include "backends/win32/views/view_window.h"
 
 #include <commctrl.h>
 
 #include <optional>
 #include <set>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/views/control_view.h"
-#include "platform/win32/views/form_window_view.h"
+#include "backends/win32/system/unicode.h"
+#include "backends/win32/views/control_view.h"
+#include "backends/win32/views/form_window_view.h"
 
 namespace lumaro::platform::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/application_fonts.h"
+#include "backends/linux/desktop/application_fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QFontInfo>
 #include <QTemporaryDir>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(ApplicationFontsTest, MakesTheWineFontsAvailable) {
@@ -34,4 +34,4 @@ TEST(ApplicationFontsTest, SkipsWhatIsNotThereOrNotAFont) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -9,22 +9,22 @@
 #include <QTimer>
 #include <memory>
 
+#include "backends/linux/desktop/clipboard.h"
+#include "backends/linux/desktop/desktop.h"
+#include "backends/linux/desktop/event_loop.h"
+#include "backends/linux/desktop/key_events.h"
+#include "backends/linux/desktop/key_grab_hotkeys.h"
+#include "backends/linux/desktop/message_notice.h"
+#include "backends/linux/desktop/restore_channel.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/system/temp_dir.h"
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/event_loop_contract.h"
 #include "platform/contract/hotkeys_contract.h"
 #include "platform/contract/instance_contract.h"
 #include "platform/contract/text_service_contract.h"
-#include "platform/linux/qt/local_restore_channel.h"
-#include "platform/linux/qt/qt_clipboard.h"
-#include "platform/linux/qt/qt_desktop.h"
-#include "platform/linux/qt/qt_event_loop.h"
-#include "platform/linux/qt/qt_message_box.h"
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/qt/xcb_global_hotkeys.h"
-#include "platform/linux/qt/xcb_key_events.h"
-#include "platform/linux/temp_dir.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 using namespace contract;
@@ -102,4 +102,4 @@ struct XcbGlobalHotkeysSubject : GlobalHotkeysSubject {
 LUMARO_CONTRACT(GlobalHotkeysContract, Qt, [] { return std::make_unique<XcbGlobalHotkeysSubject>(); });
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "platform/linux/qt/qt_clipboard.h"
-#include "platform/linux/qt/qt_desktop.h"
+#include "backends/linux/desktop/clipboard.h"
+#include "backends/linux/desktop/desktop.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(QtClipboard, ClearEmptiesTheClipboard) {
@@ -51,4 +51,4 @@ TEST(QtDesktop, WindowsGoOnTopOnlyUntilReleasedAndStayShown) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_event_loop.h"
+#include "backends/linux/desktop/event_loop.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(QtEventLoopTest, TimerRepeatsAfterItsIntervalUntilStoppedFromItsOwnCallback) {
@@ -86,4 +86,4 @@ TEST(QtEventLoopTest, RunReturnsTheCodeGivenToQuit) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

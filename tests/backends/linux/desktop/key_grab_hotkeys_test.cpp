@@ -1,11 +1,11 @@
-#include "platform/linux/qt/xcb_global_hotkeys.h"
+#include "backends/linux/desktop/key_grab_hotkeys.h"
 
 #include <gtest/gtest.h>
 
+#include "backends/linux/desktop/virtual_key_symbols.h"
 #include "hotkey/short_cut.h"
-#include "platform/linux/qt/virtual_key_symbols.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(XcbGlobalHotkeys, VirtualKeysMapToTheirKeysyms) {
@@ -41,4 +41,4 @@ TEST(XcbGlobalHotkeys, WithoutAnXServerNothingRegisters) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_message_box.h"
+#include "backends/linux/desktop/message_notice.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 QMessageBox* openMessage() {
@@ -80,4 +80,4 @@ TEST(QtMessageBoxTest, AnEndingProgramClosesTheOpenBoxAndShowsNoMore) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,8 +1,8 @@
-#include "platform/linux/qt/portal_global_shortcuts.h"
+#include "backends/linux/desktop/portal_global_shortcuts.h"
 
 #include <gtest/gtest.h>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(PortalGlobalShortcuts, TriggersUseTheFreedesktopModifierNamesAndTheKeysSymbolName) {
@@ -21,4 +21,4 @@ TEST(PortalGlobalShortcuts, WithoutAPortalNothingRegisters) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

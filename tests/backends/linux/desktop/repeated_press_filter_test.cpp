@@ -1,4 +1,4 @@
-#include "platform/linux/qt/repeated_press_filter.h"
+#include "backends/linux/desktop/repeated_press_filter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 using Reported = std::pair<QRect, Qt::MouseButton>;
@@ -58,4 +58,4 @@ TEST_F(RepeatedPressFilterTest, LeftDoubleClicksPressesAndChildrenAreLeftAlone) 
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/local_restore_channel.h"
+#include "backends/linux/desktop/restore_channel.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -17,7 +17,7 @@
 #include <cstring>
 #include <vector>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 // A plain client socket, so that a test decides when each descriptor is made and what is sent.
@@ -168,4 +168,4 @@ TEST_F(LocalRestoreChannelTest, AFullDescriptorTableOnlyDelaysTheRequestsQueuedM
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

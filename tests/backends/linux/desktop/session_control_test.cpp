@@ -1,4 +1,4 @@
-#include "platform/linux/qt/logind_session_control.h"
+#include "backends/linux/desktop/session_control.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <QThread>
 #include <mutex>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 using ::testing::ElementsAre;
@@ -124,4 +124,4 @@ TEST_F(LogindSessionControlTest, WithoutLogindOrWithoutABusNothingHappens) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/qt/session_end_bridge.h"
+#include "backends/linux/desktop/session_end.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -6,7 +6,7 @@
 #include <QTest>
 #include <csignal>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(SessionEndBridgeTest, EachCloseSignalRunsTheCallbackOnceFromTheLoop) {
@@ -88,4 +88,4 @@ TEST(SessionEndBridgeTest, OnceToldRequestsAreIgnoredAlsoAfterTheBridgeIsGone) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

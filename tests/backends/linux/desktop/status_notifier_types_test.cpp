@@ -1,8 +1,8 @@
-#include "platform/linux/qt/status_notifier_types.h"
+#include "backends/linux/desktop/status_notifier_types.h"
 
 #include <gtest/gtest.h>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(StatusNotifierPixmaps, ThePictureInNetworkOrderAndInSharpWholeMultiples) {
@@ -22,4 +22,4 @@ TEST(StatusNotifierPixmaps, ThePictureInNetworkOrderAndInSharpWholeMultiples) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

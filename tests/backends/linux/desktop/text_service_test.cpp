@@ -1,4 +1,4 @@
-#include "platform/linux/qt/qt_text_service.h"
+#include "backends/linux/desktop/text_service.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/linux/qt/application_fonts.h"
+#include "backends/linux/desktop/application_fonts.h"
 #include "tray/tray_figure.h"
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(QtTextService, ArialMeasuresAsLiberationSans) {
@@ -83,4 +83,4 @@ TEST(QtTextService, MsSansSerifIsTheProportionalTrueTypeFace) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

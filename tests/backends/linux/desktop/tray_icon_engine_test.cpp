@@ -1,14 +1,14 @@
 // The pixmap cache's usage counter (in megabytes) is only declared for Qt's own cache tests; the
 // library exports it.
 #define Q_TEST_QPIXMAPCACHE
-#include "platform/linux/qt/tray_icon_engine.h"
+#include "backends/linux/desktop/tray_icon_engine.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
 #include <QPixmapCache>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 QImage picture(QRgb colour) {
@@ -56,4 +56,4 @@ TEST(TrayIconEngine, WholeMultiplesAreSharpAndOtherSizesFit) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,10 +1,10 @@
-#include "platform/linux/qt/xwayland_choice.h"
+#include "backends/linux/desktop/xwayland_choice.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 TEST(XWaylandChoice, OnlyAWaylandSessionWithAnXDisplayAndNoChosenPlatformRunsThroughXWayland) {
@@ -25,4 +25,4 @@ TEST(XWaylandChoice, OnlyAWaylandSessionWithAnXDisplayAndNoChosenPlatformRunsThr
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

@@ -1,4 +1,4 @@
-#include "platform/linux/xdg_autostart.h"
+#include "backends/linux/system/autostart.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,9 +9,9 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/linux/desktop_entry.h"
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/desktop_entry.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

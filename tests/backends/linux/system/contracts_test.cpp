@@ -12,6 +12,21 @@
 #include <sstream>
 #include <thread>
 
+#include "backends/linux/system/autostart.h"
+#include "backends/linux/system/dynamic_statistics.h"
+#include "backends/linux/system/file_store.h"
+#include "backends/linux/system/files.h"
+#include "backends/linux/system/instance_guard.h"
+#include "backends/linux/system/memory.h"
+#include "backends/linux/system/proc_fixtures.h"
+#include "backends/linux/system/process_launcher.h"
+#include "backends/linux/system/processor.h"
+#include "backends/linux/system/registry.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/system_info.h"
+#include "backends/linux/system/system_resources.h"
+#include "backends/linux/system/temp_dir.h"
+#include "backends/linux/system/unprivileged.h"
 #include "platform/contract/autostart_contract.h"
 #include "platform/contract/file_store_contract.h"
 #include "platform/contract/files_contract.h"
@@ -21,21 +36,6 @@
 #include "platform/contract/processor_contract.h"
 #include "platform/contract/registry_contract.h"
 #include "platform/contract/system_contract.h"
-#include "platform/linux/flock_instance_guard.h"
-#include "platform/linux/linux_file_store.h"
-#include "platform/linux/linux_files.h"
-#include "platform/linux/linux_system_info.h"
-#include "platform/linux/posix_process_launcher.h"
-#include "platform/linux/proc_fixtures.h"
-#include "platform/linux/proc_memory.h"
-#include "platform/linux/proc_processor.h"
-#include "platform/linux/regedit_registry.h"
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
-#include "platform/linux/unprivileged.h"
-#include "platform/linux/unsupported_dynamic_statistics.h"
-#include "platform/linux/unsupported_system_resources.h"
-#include "platform/linux/xdg_autostart.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

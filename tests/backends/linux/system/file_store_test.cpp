@@ -1,4 +1,4 @@
-#include "platform/linux/linux_file_store.h"
+#include "backends/linux/system/file_store.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "platform/linux/temp_dir.h"
-#include "platform/linux/unprivileged.h"
+#include "backends/linux/system/temp_dir.h"
+#include "backends/linux/system/unprivileged.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

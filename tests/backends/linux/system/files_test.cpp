@@ -1,4 +1,4 @@
-#include "platform/linux/linux_files.h"
+#include "backends/linux/system/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
-#include "platform/linux/unprivileged.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
+#include "backends/linux/system/unprivileged.h"
 
 namespace lumaro::platform::linuxos {
 namespace {
@@ -89,7 +89,7 @@ TEST(LinuxFiles, AnotherUsersFileFolderOrLinkIsNeverPrivate) {
 
 TEST(LinuxFiles, ExecutablePathNamesThisTestProgram) {
   const std::string path = LinuxFiles().executablePath();
-  EXPECT_EQ(std::filesystem::path(path).filename(), "lumaro_platform_linux_tests");
+  EXPECT_EQ(std::filesystem::path(path).filename(), "lumaro_linux_system_tests");
   EXPECT_TRUE(LinuxFiles().fileExists(path));
 }
 

@@ -1,4 +1,4 @@
-#include "platform/linux/flock_instance_guard.h"
+#include "backends/linux/system/instance_guard.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 
 #include <fstream>
 
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <string>
 
-#include "platform/linux/cgroup_membership.h"
-#include "platform/linux/cgroup_memory_limits.h"
-#include "platform/linux/memory_stall_watch.h"
-#include "platform/linux/proc_memory.h"
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/cgroup_membership.h"
+#include "backends/linux/system/cgroup_memory_limits.h"
+#include "backends/linux/system/memory.h"
+#include "backends/linux/system/memory_stall_watch.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

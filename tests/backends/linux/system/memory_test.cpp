@@ -1,4 +1,4 @@
-#include "platform/linux/proc_memory.h"
+#include "backends/linux/system/memory.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/commit_reserve.h"
-#include "platform/linux/proc_fixtures.h"
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/commit_reserve.h"
+#include "backends/linux/system/proc_fixtures.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

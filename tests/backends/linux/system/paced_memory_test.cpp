@@ -1,11 +1,11 @@
-#include "platform/linux/paced_memory.h"
+#include "backends/linux/system/paced_memory.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
 
-#include "platform/linux/scoped_env.h"
+#include "backends/linux/system/scoped_env.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/linux/proc_file.h"
+#include "backends/linux/system/proc_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/linux/posix_process_launcher.h"
+#include "backends/linux/system/process_launcher.h"
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -11,8 +11,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/linux/command_line.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/command_line.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

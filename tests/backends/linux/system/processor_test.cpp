@@ -1,13 +1,13 @@
-#include "platform/linux/proc_processor.h"
+#include "backends/linux/system/processor.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <new>
 
-#include "platform/linux/proc_fixtures.h"
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/proc_fixtures.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace {
 

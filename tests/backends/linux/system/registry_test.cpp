@@ -1,12 +1,12 @@
-#include "platform/linux/regedit_registry.h"
+#include "backends/linux/system/registry.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "platform/linux/linux_file_store.h"
-#include "platform/linux/regedit_document.h"
-#include "platform/linux/temp_dir.h"
+#include "backends/linux/system/file_store.h"
+#include "backends/linux/system/regedit_document.h"
+#include "backends/linux/system/temp_dir.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/linux/runtime_directory.h"
+#include "backends/linux/system/runtime_directory.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 
 #include <cstdlib>
 
-#include "platform/linux/scoped_env.h"
-#include "platform/linux/temp_dir.h"
-#include "platform/linux/unprivileged.h"
+#include "backends/linux/system/scoped_env.h"
+#include "backends/linux/system/temp_dir.h"
+#include "backends/linux/system/unprivileged.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,8 +1,8 @@
-#include "platform/linux/stat_parser.h"
+#include "backends/linux/system/stat_parser.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/linux/proc_fixtures.h"
+#include "backends/linux/system/proc_fixtures.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/linux/linux_system_info.h"
+#include "backends/linux/system/system_info.h"
 
 #include <gtest/gtest.h>
 #include <locale.h>
 
-#include "platform/linux/scoped_env.h"
+#include "backends/linux/system/scoped_env.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

@@ -1,6 +1,6 @@
 // The file store's policy over every file type and owner: what another user can own, write or link
 // is never read or replaced, and a write never hands out a set-id bit or more permission.
-#include "platform/linux/trusted_files.h"
+#include "backends/linux/system/trusted_files.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -14,10 +14,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/linux/file_writing.h"
-#include "platform/linux/linux_file_store.h"
-#include "platform/linux/temp_dir.h"
-#include "platform/linux/unprivileged.h"
+#include "backends/linux/system/atomic_file_write.h"
+#include "backends/linux/system/file_store.h"
+#include "backends/linux/system/temp_dir.h"
+#include "backends/linux/system/unprivileged.h"
 
 namespace lumaro::platform::linuxos {
 namespace {

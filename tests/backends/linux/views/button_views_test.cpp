@@ -3,11 +3,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/check_box.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 using toolkit::Component;
@@ -83,4 +83,4 @@ TEST_F(ButtonViewsTest, ButtonClickRunsOnClickInsideTheGuard) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

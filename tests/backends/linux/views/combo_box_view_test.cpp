@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/combo_box.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/combo_box.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 using toolkit::Component;
@@ -132,4 +132,4 @@ TEST_F(ComboBoxViewTest, FailingKeyHandlerReachesTheGuard) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

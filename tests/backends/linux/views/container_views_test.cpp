@@ -5,13 +5,13 @@
 #include <QTest>
 #include <tuple>
 
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/check_box.h"
-#include "toolkit/page_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 using toolkit::Component;
@@ -161,4 +161,4 @@ TEST_F(ContainerViewsTest, ImageShowsTheModelsPixelsAndSeesThroughItsTransparent
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

@@ -1,9 +1,9 @@
 #include <QLabel>
 
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 class ControlViewTest : public ViewTest {};
@@ -66,4 +66,4 @@ TEST_F(ControlViewTest, ModelOutlivesItsViewSafely) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

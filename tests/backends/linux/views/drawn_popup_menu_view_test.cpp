@@ -1,4 +1,4 @@
-#include "platform/linux/views/drawn_popup_menu_view.h"
+#include "backends/linux/views/drawn_popup_menu_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -9,10 +9,10 @@
 #include <functional>
 #include <vector>
 
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/views/view_fixture.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/views/view_fixture.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 // Five items of 40 × 18 with the keys a, (separator), b, b, c; choosing the last one fails.
@@ -135,4 +135,4 @@ TEST_F(DrawnPopupMenuViewTest, AChoiceThatOpensTheMenuAgainGetsAFreshPopupAndThe
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

@@ -3,13 +3,13 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 using toolkit::Component;
@@ -143,4 +143,4 @@ TEST_F(FormViewTest, ClosingTheMainFormEndsTheApplication) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

@@ -6,12 +6,12 @@
 #include <QToolTip>
 #include <vector>
 
-#include "platform/linux/qt/qt_text_service.h"
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/drawn_menu.h"
-#include "toolkit/painted_control.h"
+#include "backends/linux/desktop/text_service.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/menus/drawn_menu.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 // A control painted in its colour, with a hint naming the point asked about and a two-item menu.
@@ -127,4 +127,4 @@ TEST_F(PaintedControlViewTest, ARightClickOpensTheDrawnMenuAndAChoiceReachesTheM
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

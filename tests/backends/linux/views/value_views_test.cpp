@@ -6,11 +6,11 @@
 #include <QSpinBox>
 #include <QStyle>
 
-#include "platform/linux/views/view_fixture.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 namespace {
 
 using toolkit::Component;
@@ -124,4 +124,4 @@ TEST_F(ValueViewsTest, SpinArrowsChangeTheModelInsideTheGuard) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

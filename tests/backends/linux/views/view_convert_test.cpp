@@ -1,10 +1,10 @@
-#include "platform/linux/views/view_convert.h"
+#include "backends/linux/views/view_convert.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
 
-namespace lumaro::platform::qt {
+namespace lumaro::platform::linuxos {
 namespace {
 
 // A 3 × 2 bitmap of distinct colours: every pixel of a scaled copy shows which one it came from.
@@ -48,4 +48,4 @@ TEST(SharpQImage, PaintedOnATwiceDenseSurfaceItEqualsThePictureScaledByTwo) {
 }
 
 }  // namespace
-}  // namespace lumaro::platform::qt
+}  // namespace lumaro::platform::linuxos

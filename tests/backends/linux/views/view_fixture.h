@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/qt/qt_event_loop.h"
-#include "platform/linux/qt/qt_message_box.h"
-#include "platform/linux/views/form_view.h"
-#include "toolkit/application.h"
-#include "toolkit/error.h"
-#include "toolkit/form.h"
+#include "backends/linux/desktop/event_loop.h"
+#include "backends/linux/desktop/message_notice.h"
+#include "backends/linux/views/form_view.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/error.h"
+#include "toolkit/core/form.h"
 
-namespace lumaro::platform::qt::test {
+namespace lumaro::platform::linuxos::test {
 
 // A handler that fails the way the program's handlers do.
 inline constexpr auto fail = [](auto&&...) { throw toolkit::Error("boom"); };
@@ -57,4 +57,4 @@ class ViewTest : public ::testing::Test {
   std::vector<std::string> errors_;
 };
 
-}  // namespace lumaro::platform::qt::test
+}  // namespace lumaro::platform::linuxos::test

@@ -2,19 +2,19 @@
 // display with a tray host.
 #include <thread>
 
+#include "backends/win32/desktop/desktop.h"
+#include "backends/win32/desktop/event_loop.h"
+#include "backends/win32/desktop/global_hotkeys.h"
+#include "backends/win32/desktop/message_notice.h"
+#include "backends/win32/desktop/restore_channel.h"
+#include "backends/win32/desktop/text_service.h"
+#include "backends/win32/desktop/tray.h"
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/event_loop_contract.h"
 #include "platform/contract/hotkeys_contract.h"
 #include "platform/contract/instance_contract.h"
 #include "platform/contract/text_service_contract.h"
 #include "platform/contract/tray_contract.h"
-#include "platform/win32/ui/gdi_text_service.h"
-#include "platform/win32/ui/shell_tray.h"
-#include "platform/win32/ui/win32_desktop.h"
-#include "platform/win32/ui/win32_event_loop.h"
-#include "platform/win32/ui/win32_global_hotkeys.h"
-#include "platform/win32/ui/win32_message_notice.h"
-#include "platform/win32/ui/window_restore_channel.h"
 
 namespace lumaro::platform::win32 {
 namespace {

@@ -1,8 +1,8 @@
-#include "platform/win32/ui/win32_desktop.h"
+#include "backends/win32/desktop/desktop.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/ui/own_window.h"
+#include "backends/win32/desktop/own_window.h"
 
 namespace lumaro::platform::win32 {
 namespace {

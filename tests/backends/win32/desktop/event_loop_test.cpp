@@ -1,4 +1,4 @@
-#include "platform/win32/ui/win32_event_loop.h"
+#include "backends/win32/desktop/event_loop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/ui/win32_global_hotkeys.h"
+#include "backends/win32/desktop/global_hotkeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "platform/win32/ui/win32_message_notice.h"
+#include "backends/win32/desktop/message_notice.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/ui/win32_event_loop.h"
+#include "backends/win32/desktop/event_loop.h"
 
 namespace lumaro::platform::win32 {
 namespace {

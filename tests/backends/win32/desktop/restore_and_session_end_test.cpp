@@ -3,9 +3,9 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/win32/ui/session_end_window.h"
-#include "platform/win32/ui/win32_event_loop.h"
-#include "platform/win32/ui/window_restore_channel.h"
+#include "backends/win32/desktop/event_loop.h"
+#include "backends/win32/desktop/restore_channel.h"
+#include "backends/win32/desktop/session_end.h"
 
 namespace lumaro::platform::win32 {
 namespace {

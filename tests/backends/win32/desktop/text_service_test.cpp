@@ -1,4 +1,4 @@
-#include "platform/win32/ui/gdi_text_service.h"
+#include "backends/win32/desktop/text_service.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "platform/win32/ui/shell_tray.h"
+#include "backends/win32/desktop/tray.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/win32/ui/tray_icon_image.h"
+#include "backends/win32/desktop/tray_icon_image.h"
 
 namespace lumaro::platform::win32 {
 namespace {

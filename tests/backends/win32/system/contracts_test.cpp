@@ -8,6 +8,19 @@
 #include <optional>
 #include <thread>
 
+#include "backends/win32/system/autostart.h"
+#include "backends/win32/system/file_store.h"
+#include "backends/win32/system/files.h"
+#include "backends/win32/system/instance_guard.h"
+#include "backends/win32/system/memory.h"
+#include "backends/win32/system/process_launcher.h"
+#include "backends/win32/system/processor.h"
+#include "backends/win32/system/registry.h"
+#include "backends/win32/system/session.h"
+#include "backends/win32/system/system_info.h"
+#include "backends/win32/system/system_resources.h"
+#include "backends/win32/system/temp_folder.h"
+#include "backends/win32/system/unicode.h"
 #include "platform/contract/autostart_contract.h"
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/file_store_contract.h"
@@ -18,19 +31,6 @@
 #include "platform/contract/processor_contract.h"
 #include "platform/contract/registry_contract.h"
 #include "platform/contract/system_contract.h"
-#include "platform/win32/mutex_instance_guard.h"
-#include "platform/win32/nt_family_statistics.h"
-#include "platform/win32/run_key_autostart.h"
-#include "platform/win32/temp_folder.h"
-#include "platform/win32/unicode.h"
-#include "platform/win32/win32_file_store.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_memory.h"
-#include "platform/win32/win32_process_launcher.h"
-#include "platform/win32/win32_processor.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_session.h"
-#include "platform/win32/win32_system_info.h"
 
 namespace lumaro::platform::win32 {
 namespace {

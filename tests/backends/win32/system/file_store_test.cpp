@@ -1,10 +1,10 @@
-#include "platform/win32/win32_file_store.h"
+#include "backends/win32/system/file_store.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/temp_folder.h"
+#include "backends/win32/system/temp_folder.h"
 
 namespace lumaro::platform::win32 {
 namespace {

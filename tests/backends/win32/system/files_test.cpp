@@ -1,11 +1,11 @@
-#include "platform/win32/win32_files.h"
+#include "backends/win32/system/files.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/temp_folder.h"
-#include "platform/win32/win32_system_info.h"
+#include "backends/win32/system/system_info.h"
+#include "backends/win32/system/temp_folder.h"
 
 namespace lumaro::platform::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win32/mutex_instance_guard.h"
+#include "backends/win32/system/instance_guard.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "platform/win32/win32_memory.h"
+#include "backends/win32/system/memory.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "platform/win32/commit_reserve.h"
+#include "backends/win32/system/commit_reserve.h"
 
 namespace lumaro::platform::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_processor.h"
+#include "backends/win32/system/processor.h"
 
 #include <windows.h>
 

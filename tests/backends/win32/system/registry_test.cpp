@@ -1,4 +1,4 @@
-#include "platform/win32/win32_registry.h"
+#include "backends/win32/system/registry.h"
 
 #include <windows.h>
 
@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "platform/win32/run_key_autostart.h"
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/autostart.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
 namespace {

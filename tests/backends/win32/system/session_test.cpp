@@ -1,4 +1,4 @@
-#include "platform/win32/win32_session.h"
+#include "backends/win32/system/session.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/win32/unicode.h"
+#include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32::testing {
 

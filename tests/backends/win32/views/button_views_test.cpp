@@ -1,6 +1,6 @@
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/check_box.h"
-#include "toolkit/simple_controls.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/simple_controls.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

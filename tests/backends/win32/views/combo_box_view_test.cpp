@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/combo_box.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/combo_box.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

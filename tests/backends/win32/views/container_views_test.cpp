@@ -4,13 +4,13 @@
 
 #include <tuple>
 
-#include "platform/fake/fake_text_service.h"
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/check_box.h"
-#include "toolkit/drawn_menu.h"
-#include "toolkit/page_control.h"
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/fake/fake_text_service.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/page_control.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/menus/drawn_menu.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/simple_controls.h"
-#include "toolkit/track_bar.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/simple_controls.h"
+#include "toolkit/controls/track_bar.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

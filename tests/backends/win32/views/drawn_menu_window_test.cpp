@@ -1,14 +1,14 @@
-#include "platform/win32/ui/drawn_menu_window.h"
+#include "backends/win32/views/drawn_menu_window.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/win32/ui/drawn_popup_menu_view.h"
-#include "platform/win32/ui/gdi_text_service.h"
-#include "toolkit/menu.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/win32/desktop/text_service.h"
+#include "backends/win32/views/drawn_popup_menu_view.h"
+#include "toolkit/menus/menu.h"
 
 namespace lumaro::platform::win32 {
 namespace {

@@ -1,8 +1,8 @@
-#include "platform/fake/fake_text_service.h"
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/painted_control.h"
-#include "toolkit/simple_controls.h"
+#include "backends/fake/fake_text_service.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/simple_controls.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

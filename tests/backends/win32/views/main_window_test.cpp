@@ -5,9 +5,9 @@
 
 #include <fstream>
 
-#include "app/program.h"
-#include "platform/fake/fake_services.h"
-#include "platform/win32/views/view_fixture.h"
+#include "app/program/program.h"
+#include "backends/fake/fake_services.h"
+#include "backends/win32/views/view_fixture.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

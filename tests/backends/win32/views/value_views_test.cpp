@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/views/view_fixture.h"
-#include "toolkit/spin_edit.h"
-#include "toolkit/track_bar.h"
+#include "backends/win32/views/view_fixture.h"
+#include "toolkit/controls/spin_edit.h"
+#include "toolkit/controls/track_bar.h"
 
 namespace lumaro::platform::win32::test {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_system.h"
-#include "platform/win32/views/form_view.h"
-#include "toolkit/application.h"
-#include "toolkit/error.h"
-#include "toolkit/form.h"
+#include "backends/fake/fake_event_loop.h"
+#include "backends/fake/fake_system.h"
+#include "backends/win32/views/form_view.h"
+#include "toolkit/core/application.h"
+#include "toolkit/core/error.h"
+#include "toolkit/core/form.h"
 
 namespace lumaro::platform::win32::test {
 
