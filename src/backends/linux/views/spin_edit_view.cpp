@@ -64,8 +64,8 @@ class SpinEditView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   if (model.increment() == std::round(model.increment())) {
     return std::make_unique<SpinEditView<QSpinBox>>(model, *new QSpinBox(&parent), app);
   }

@@ -118,8 +118,8 @@ class SpinEditView : public OwnWindowView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, ControlView& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<SpinEditView>(model, parent, app);
 }
 
