@@ -13,6 +13,7 @@
 #include "platform/contract/hotkeys_contract.h"
 #include "platform/contract/instance_contract.h"
 #include "platform/contract/memory_contract.h"
+#include "platform/contract/plain_subjects.h"
 #include "platform/contract/processor_contract.h"
 #include "platform/contract/registry_contract.h"
 #include "platform/contract/session_contract.h"
@@ -25,11 +26,7 @@ namespace {
 
 using namespace contract;
 
-struct FakeEventLoopSubject : EventLoopSubject {
-  EventLoop& loop() override { return fake; }
-  FakeEventLoop fake;
-};
-LUMARO_CONTRACT(EventLoopContract, Fake, [] { return std::make_unique<FakeEventLoopSubject>(); });
+LUMARO_CONTRACT(EventLoopContract, Fake, fresh<EventLoopOf<FakeEventLoop>>);
 
 struct FakeMemorySubject : MemorySubject {
   FakeMemorySubject() {
@@ -49,7 +46,7 @@ struct FakeMemorySubject : MemorySubject {
   }
   FakeMemory fake;
 };
-LUMARO_CONTRACT(MemoryContract, Fake, [] { return std::make_unique<FakeMemorySubject>(); });
+LUMARO_CONTRACT(MemoryContract, Fake, fresh<FakeMemorySubject>);
 
 struct FakeProcessorSubject : ProcessorSubject {
   FakeProcessorSubject() {
@@ -64,15 +61,9 @@ struct FakeProcessorSubject : ProcessorSubject {
   FakeProcessorPerformance processorFake;
   FakeDynamicStatistics statistics;
 };
-LUMARO_CONTRACT(ProcessorContract, Fake, [] { return std::make_unique<FakeProcessorSubject>(); });
+LUMARO_CONTRACT(ProcessorContract, Fake, fresh<FakeProcessorSubject>);
 
-struct FakeSystemSubject : SystemSubject {
-  SystemInfo& systemInfo() override { return info; }
-  SystemResources& systemResources() override { return resources; }
-  FakeSystemInfo info;
-  FakeSystemResources resources;
-};
-LUMARO_CONTRACT(SystemContract, Fake, [] { return std::make_unique<FakeSystemSubject>(); });
+LUMARO_CONTRACT(SystemContract, Fake, fresh<SystemOf<FakeSystemInfo, FakeSystemResources>>);
 
 struct FakeFilesSubject : FilesSubject {
   FakeFilesSubject() { fake.existing.insert(existingFile()); }
@@ -84,7 +75,7 @@ struct FakeFilesSubject : FilesSubject {
   bool share(const std::string& folder) override { return fake.shared.insert(folder).second; }
   FakeFiles fake;
 };
-LUMARO_CONTRACT(FilesContract, Fake, [] { return std::make_unique<FakeFilesSubject>(); });
+LUMARO_CONTRACT(FilesContract, Fake, fresh<FakeFilesSubject>);
 
 struct FakeInstanceGuardSubject : InstanceGuardSubject {
   InstanceGuard& guard() override { return fake; }
@@ -93,7 +84,7 @@ struct FakeInstanceGuardSubject : InstanceGuardSubject {
   void otherCopyEnds() override { fake.heldElsewhere.clear(); }
   FakeInstanceGuard fake;
 };
-LUMARO_CONTRACT(InstanceGuardContract, Fake, [] { return std::make_unique<FakeInstanceGuardSubject>(); });
+LUMARO_CONTRACT(InstanceGuardContract, Fake, fresh<FakeInstanceGuardSubject>);
 
 // The fake's listener and sender are one object: it stands for the copies on both ends.
 struct FakeRestoreChannelSubject : RestoreChannelSubject {
@@ -103,7 +94,7 @@ struct FakeRestoreChannelSubject : RestoreChannelSubject {
   bool runLoopUntil(const std::function<bool()>& done) override { return done(); }
   FakeRestoreChannel fake;
 };
-LUMARO_CONTRACT(RestoreChannelContract, Fake, [] { return std::make_unique<FakeRestoreChannelSubject>(); });
+LUMARO_CONTRACT(RestoreChannelContract, Fake, fresh<FakeRestoreChannelSubject>);
 
 struct FakeFileStoreSubject : FileStoreSubject {
   FileStore& store() override { return fake; }
@@ -116,7 +107,7 @@ struct FakeFileStoreSubject : FileStoreSubject {
   bool makeUnreadable(const std::string& path) override { return fake.unreadable.insert(path).second; }
   FakeFileStore fake;
 };
-LUMARO_CONTRACT(FileStoreContract, Fake, [] { return std::make_unique<FakeFileStoreSubject>(); });
+LUMARO_CONTRACT(FileStoreContract, Fake, fresh<FakeFileStoreSubject>);
 
 struct FakeRegistrySubject : RegistrySubject {
   Registry& registry() override { return fake; }
@@ -132,7 +123,7 @@ struct FakeRegistrySubject : RegistrySubject {
   }
   FakeRegistry fake;
 };
-LUMARO_CONTRACT(RegistryContract, Fake, [] { return std::make_unique<FakeRegistrySubject>(); });
+LUMARO_CONTRACT(RegistryContract, Fake, fresh<FakeRegistrySubject>);
 
 struct FakeAutostartSubject : AutostartSubject {
   Autostart& autostart() override { return fake; }
@@ -147,7 +138,7 @@ struct FakeAutostartSubject : AutostartSubject {
   }
   FakeAutostart fake;
 };
-LUMARO_CONTRACT(AutostartContract, Fake, [] { return std::make_unique<FakeAutostartSubject>(); });
+LUMARO_CONTRACT(AutostartContract, Fake, fresh<FakeAutostartSubject>);
 
 struct FakeSessionControlSubject : SessionControlSubject {
   SessionControl& control() override { return fake; }
@@ -157,7 +148,7 @@ struct FakeSessionControlSubject : SessionControlSubject {
   }
   FakeSessionControl fake;
 };
-LUMARO_CONTRACT(SessionControlContract, Fake, [] { return std::make_unique<FakeSessionControlSubject>(); });
+LUMARO_CONTRACT(SessionControlContract, Fake, fresh<FakeSessionControlSubject>);
 
 struct FakeDesktopSubject : DesktopSubject, ClipboardSubject, KeyEventsSubject, MessageNoticeSubject {
   Desktop& desktop() override { return desktopFake; }
@@ -179,23 +170,14 @@ struct FakeDesktopSubject : DesktopSubject, ClipboardSubject, KeyEventsSubject, 
   FakeKeyEvents keys;
   FakeMessageBox messages;
 };
-LUMARO_CONTRACT(DesktopContract, Fake, [] { return std::make_unique<FakeDesktopSubject>(); });
-LUMARO_CONTRACT(ClipboardContract, Fake, [] { return std::make_unique<FakeDesktopSubject>(); });
-LUMARO_CONTRACT(KeyEventsContract, Fake, [] { return std::make_unique<FakeDesktopSubject>(); });
-LUMARO_CONTRACT(MessageNoticeContract, Fake, [] { return std::make_unique<FakeDesktopSubject>(); });
+LUMARO_CONTRACT(DesktopContract, Fake, fresh<FakeDesktopSubject>);
+LUMARO_CONTRACT(ClipboardContract, Fake, fresh<FakeDesktopSubject>);
+LUMARO_CONTRACT(KeyEventsContract, Fake, fresh<FakeDesktopSubject>);
+LUMARO_CONTRACT(MessageNoticeContract, Fake, fresh<FakeDesktopSubject>);
 
-struct FakeTextServiceSubject : TextServiceSubject {
-  TextService& text() override { return fake; }
-  FakeTextService fake;
-};
-LUMARO_CONTRACT(TextServiceContract, Fake, [] { return std::make_unique<FakeTextServiceSubject>(); });
+LUMARO_CONTRACT(TextServiceContract, Fake, fresh<TextServiceOf<FakeTextService>>);
 
-struct FakeTraySubject : TraySubject {
-  Tray& tray() override { return fake; }
-  bool hasHost() override { return true; }
-  FakeTray fake;
-};
-LUMARO_CONTRACT(TrayContract, Fake, [] { return std::make_unique<FakeTraySubject>(); });
+LUMARO_CONTRACT(TrayContract, Fake, fresh<HostedTrayOf<FakeTray>>);
 
 struct FakeHotkeysSubject : GlobalHotkeysSubject {
   GlobalHotkeys& hotkeys() override { return fake; }
@@ -205,7 +187,7 @@ struct FakeHotkeysSubject : GlobalHotkeysSubject {
   }
   FakeHotkeys fake;
 };
-LUMARO_CONTRACT(GlobalHotkeysContract, Fake, [] { return std::make_unique<FakeHotkeysSubject>(); });
+LUMARO_CONTRACT(GlobalHotkeysContract, Fake, fresh<FakeHotkeysSubject>);
 
 }  // namespace
 }  // namespace lumaro::platform::fake

@@ -36,9 +36,16 @@ class ContractTest : public ::testing::TestWithParam<Backend<Subject>> {
   std::unique_ptr<Subject> subject_;
 };
 
+// The factory of a subject that needs no arguments, for LUMARO_CONTRACT.
+template <class Subject>
+std::unique_ptr<Subject> fresh() {
+  return std::make_unique<Subject>();
+}
+
 }  // namespace lumaro::platform::contract
 
-// Runs the contract suite `Suite` against one backend; `Factory` makes a fresh subject per test.
-#define LUMARO_CONTRACT(Suite, BackendName, Factory)                                                   \
-  INSTANTIATE_TEST_SUITE_P(BackendName, Suite, ::testing::Values(Suite::Param{#BackendName, Factory}), \
+// Runs the contract suite `Suite` against one backend; the factory (the rest of the arguments, so
+// that it may hold commas) makes a fresh subject per test.
+#define LUMARO_CONTRACT(Suite, BackendName, ...)                                                           \
+  INSTANTIATE_TEST_SUITE_P(BackendName, Suite, ::testing::Values(Suite::Param{#BackendName, __VA_ARGS__}), \
                            Suite::nameOf)

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "backends/linux/system/commit_reserve.h"
 #include "backends/linux/system/proc_file.h"
 #include "backends/linux/system/text_scan.h"
+#include "backends/shared/commit_reserve.h"
 #include "platform/memory.h"
 
 namespace lumaro::platform::linuxos {

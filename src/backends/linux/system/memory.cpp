@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "backends/linux/system/commit_reserve.h"
 #include "backends/linux/system/meminfo_parser.h"
 #include "backends/linux/system/proc_root.h"
+#include "backends/shared/commit_reserve.h"
 
 namespace lumaro::platform::linuxos {
 

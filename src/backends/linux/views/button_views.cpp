@@ -47,18 +47,18 @@ class CheckableView : public ButtonView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, QWidget& parent,
-                                            toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Button& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<ButtonView>(model, *new QPushButton(&parent), app);
 }
 
-std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, QWidget& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::CheckBox& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<CheckableView<toolkit::CheckBox>>(model, *new QCheckBox(&parent), app);
 }
 
-std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, QWidget& parent,
-                                                 toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::RadioButton& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   auto* radio = new QRadioButton(&parent);
   // The model groups radio buttons by parent; Qt's own grouping would fight it.
   radio->setAutoExclusive(false);

@@ -8,11 +8,11 @@
 namespace lumaro::platform::linuxos {
 
 // Views for the controls Qt clicks by itself; the widget is created as a child of `parent`.
-std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, QWidget& parent,
-                                            toolkit::Application& app);
-std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, QWidget& parent,
-                                              toolkit::Application& app);
-std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, QWidget& parent,
-                                                 toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Button& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::CheckBox& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::RadioButton& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::linuxos

@@ -109,8 +109,8 @@ class ComboBoxView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, QWidget& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::ComboBox& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<ComboBoxView>(model, *new QComboBox(&parent), app);
 }
 

@@ -7,7 +7,7 @@
 namespace lumaro::platform::linuxos {
 
 // A QComboBox, editable for the DropDown style; created as a child of `parent`.
-std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, QWidget& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::ComboBox& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::linuxos

@@ -110,19 +110,21 @@ class TabSheetView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makePanelView(toolkit::Panel& model, QWidget& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Panel& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<PanelView>(model, *new QLabel(&parent), app);
 }
 
-std::unique_ptr<ControlView> makePageControlView(toolkit::PageControl& model, QWidget& parent,
-                                                 toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::PageControl& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<PageControlView>(model, *new QTabWidget(&parent), app);
 }
 
-std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, QTabWidget& tabs,
-                                              toolkit::Application& app) {
-  return std::make_unique<TabSheetView>(model, tabs, app);
+std::unique_ptr<ControlView> makeView(toolkit::TabSheet& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
+  auto* tabs = qobject_cast<QTabWidget*>(&parent);
+  if (tabs == nullptr) return nullptr;
+  return std::make_unique<TabSheetView>(model, *tabs, app);
 }
 
 }  // namespace lumaro::platform::linuxos

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -73,6 +74,13 @@ class ControlView {
   toolkit::Application& app_;
   QObject context_;
   std::optional<Look> shownLook_;
+};
+
+// The tag through which the shared view creator finds this backend's makeView overloads
+// (backends/shared/view_creator.h): a view is made with the widget of its control's parent.
+struct ViewKit {
+  using View = std::unique_ptr<ControlView>;
+  using Parent = QWidget;
 };
 
 }  // namespace lumaro::platform::linuxos

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "backends/linux/views/view_convert.h"
+#include "backends/shared/popup_place.h"
 
 namespace lumaro::platform::linuxos {
 
@@ -47,8 +48,10 @@ void DrawnMenuPopup::popup(const QPoint& at) {
   QPoint place = at;
   if (const QScreen* screen = QGuiApplication::screenAt(at)) {
     const QRect room = screen->availableGeometry();
-    if (place.x() + width() > room.right() + 1) place.rx() = std::max(room.left(), at.x() - width());
-    if (place.y() + height() > room.bottom() + 1) place.ry() = std::max(room.top(), at.y() - height());
+    const toolkit::Point corner =
+        popupPlace({at.x(), at.y()}, {width(), height()},
+                   {room.left(), room.top(), room.left() + room.width(), room.top() + room.height()});
+    place = {corner.x, corner.y};
   }
   move(place);
   show();

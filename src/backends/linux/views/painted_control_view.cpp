@@ -74,8 +74,8 @@ class PaintedControlView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, QWidget& parent,
-                                                    toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::PaintedControl& model, QWidget& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<PaintedControlView>(model, *new PictureWidget(model, parent), app);
 }
 

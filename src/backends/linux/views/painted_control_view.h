@@ -9,7 +9,7 @@ namespace lumaro::platform::linuxos {
 // Any painted control: a widget showing the control's picture, repainted whenever the control changes.
 // Presses and clicks reach the model as for other controls; mouse moves go to mouseMove, tooltips
 // come from hintAt, and a right click opens the control's drawn menu.
-std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, QWidget& parent,
-                                                    toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::PaintedControl& model, QWidget& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::linuxos

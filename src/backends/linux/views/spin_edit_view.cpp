@@ -8,6 +8,8 @@
 #include <limits>
 #include <type_traits>
 
+#include "backends/shared/spin_edit_decimals.h"
+
 namespace lumaro::platform::linuxos {
 
 namespace {
@@ -15,15 +17,6 @@ namespace {
 // Both kinds of box hold any int; a spin edit without limits gets exactly that range.
 constexpr double kLowest = std::numeric_limits<int>::min();
 constexpr double kHighest = std::numeric_limits<int>::max();
-
-// The fewest decimals that show the increment exactly (at most 6).
-int decimalsOf(double increment) {
-  int decimals = 0;
-  for (double scaled = std::abs(increment); decimals < 6 && scaled != std::round(scaled); scaled *= 10) {
-    ++decimals;
-  }
-  return decimals;
-}
 
 template <class Box>
 class SpinEditView : public ControlView {
@@ -64,8 +57,8 @@ class SpinEditView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   if (model.increment() == std::round(model.increment())) {
     return std::make_unique<SpinEditView<QSpinBox>>(model, *new QSpinBox(&parent), app);
   }

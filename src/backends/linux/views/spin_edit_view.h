@@ -7,7 +7,7 @@
 namespace lumaro::platform::linuxos {
 
 // A QSpinBox when the increment is whole, else a QDoubleSpinBox; created as a child of `parent`.
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, QWidget& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::linuxos

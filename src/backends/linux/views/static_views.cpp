@@ -76,18 +76,18 @@ class PlainView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeLabelView(toolkit::Label& model, QWidget& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Label& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<LabelView>(model, *new QLabel(&parent), app);
 }
 
-std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, QWidget& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Image& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<ImageView>(model, *new QLabel(&parent), app);
 }
 
-std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, QWidget& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Control& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<PlainView>(model, *new QWidget(&parent), app);
 }
 

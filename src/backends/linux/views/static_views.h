@@ -8,10 +8,12 @@ namespace lumaro::platform::linuxos {
 
 // Views of controls without input of their own: presses and left clicks on them reach the model.
 // Each widget is created as a child of `parent`.
-std::unique_ptr<ControlView> makeLabelView(toolkit::Label& model, QWidget& parent, toolkit::Application& app);
-std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, QWidget& parent, toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Label& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::Image& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 // Any other kind of control: a plain widget with the common properties.
-std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, QWidget& parent,
-                                           toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Control& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::linuxos

@@ -7,7 +7,7 @@
 namespace lumaro::platform::linuxos {
 
 // A QSlider; the widget is created as a child of `parent`.
-std::unique_ptr<ControlView> makeTrackBarView(toolkit::TrackBar& model, QWidget& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::TrackBar& model, QWidget& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::linuxos

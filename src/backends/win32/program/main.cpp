@@ -7,13 +7,15 @@
 #include <iostream>
 
 #include "app/program/command_line.h"
-#include "app/program/program.h"
+#include "app/program/run_program.h"
+#include "backends/shared/desktop_backend.h"
 #include "backends/win32/desktop/session_end.h"
 #include "backends/win32/program/desktop_services.h"
 #include "backends/win32/views/drawn_popup_menu_view.h"
 #include "backends/win32/views/form_view.h"
 
 using namespace lumaro;
+using namespace lumaro::platform::win32;
 
 namespace {
 
@@ -25,6 +27,18 @@ void answerOnParentConsole() {
   std::freopen("CONOUT$", "w", stderr);
 }
 
+// The end of the session comes to a window of its own, which the system asks before Windows goes on;
+// once it has, a pause ends.
+class WindowSessionEnd final : public app::SessionEndWatch {
+ public:
+  WindowSessionEnd(std::function<void()> onRequest, Win32EventLoop& loop) : window_(std::move(onRequest)) {
+    loop.setPauseBreaker([this] { return window_.requested(); });
+  }
+
+ private:
+  SessionEndWindow window_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,23 +49,6 @@ int main(int argc, char** argv) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  platform::win32::DesktopServices desktop;
-  platform::Services services = desktop.services();
-
-  app::Program program(services);
-  // Each window gets its on-screen view when it is first shown.
-  program.application().setViewFactory([&program](toolkit::Form& form) {
-    return std::make_shared<platform::win32::FormView>(form, program.application());
-  });
-  // The end of the session is taken from the very start, also while a message box or the error pause
-  // holds the thread: the box closes, the pause ends, the settings are saved before Windows goes on.
-  platform::win32::SessionEndWindow sessionEnd([&] {
-    desktop.messageBox.dismissAll();
-    program.endSession();
-  });
-  desktop.loop.setPauseBreaker([&sessionEnd] { return sessionEnd.requested(); });
-  if (auto exitCode = program.start()) return *exitCode;
-  tray::TBcBarPopupMenu& trayMenu = *program.mainWindow().popupTrayicon;
-  platform::win32::DrawnPopupMenuView trayMenuView(trayMenu, trayMenu, desktop.text, program.application());
-  return program.run();
+  platform::DesktopBackend<DesktopServices, FormView, DrawnPopupMenuView, WindowSessionEnd> backend;
+  return app::runProgram(backend);
 }

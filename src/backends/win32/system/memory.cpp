@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "backends/win32/system/commit_reserve.h"
+#include "backends/shared/commit_reserve.h"
 
 namespace lumaro::platform::win32 {
 

@@ -48,18 +48,18 @@ class CheckableView : public ButtonView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, ControlView& parent,
-                                            toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Button& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<ButtonView>(model, BS_PUSHBUTTON, parent, app);
 }
 
-std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, ControlView& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::CheckBox& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<CheckableView<toolkit::CheckBox>>(model, BS_CHECKBOX, parent, app);
 }
 
-std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, ControlView& parent,
-                                                 toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::RadioButton& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   // Not the automatic kind: the model groups radio buttons by parent, and the system's grouping would
   // fight it.
   return std::make_unique<CheckableView<toolkit::RadioButton>>(model, BS_RADIOBUTTON, parent, app);

@@ -9,11 +9,11 @@ namespace lumaro::platform::win32 {
 
 // Buttons of the system's button class, created as children of `parent`'s window. Check boxes and radio
 // buttons never check themselves: the model decides and the view shows it.
-std::unique_ptr<ControlView> makeButtonView(toolkit::Button& model, ControlView& parent,
-                                            toolkit::Application& app);
-std::unique_ptr<ControlView> makeCheckBoxView(toolkit::CheckBox& model, ControlView& parent,
-                                              toolkit::Application& app);
-std::unique_ptr<ControlView> makeRadioButtonView(toolkit::RadioButton& model, ControlView& parent,
-                                                 toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Button& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::CheckBox& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::RadioButton& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

@@ -134,8 +134,8 @@ class ComboBoxView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, ControlView& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::ComboBox& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<ComboBoxView>(model, parent, app);
 }
 

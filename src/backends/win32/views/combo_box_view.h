@@ -8,7 +8,7 @@ namespace lumaro::platform::win32 {
 
 // A combo box of the common controls, editable for the DropDown style; created as a child of `parent`'s
 // window.
-std::unique_ptr<ControlView> makeComboBoxView(toolkit::ComboBox& model, ControlView& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::ComboBox& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

@@ -170,19 +170,19 @@ class TabSheetView : public OwnWindowView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makePanelView(toolkit::Panel& model, ControlView& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Panel& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<PanelView>(model, parent, app);
 }
 
-std::unique_ptr<ControlView> makePageControlView(toolkit::PageControl& model, ControlView& parent,
-                                                 toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::PageControl& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<PageControlView>(model, parent, app);
 }
 
-std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, ControlView& pages,
-                                              toolkit::Application& app) {
-  auto* pageControl = dynamic_cast<PageControlView*>(&pages);
+std::unique_ptr<ControlView> makeView(toolkit::TabSheet& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
+  auto* pageControl = dynamic_cast<PageControlView*>(&parent);
   if (pageControl == nullptr) return nullptr;
   return std::make_unique<TabSheetView>(model, *pageControl, app);
 }

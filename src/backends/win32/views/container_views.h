@@ -9,13 +9,13 @@ namespace lumaro::platform::win32 {
 
 // Views of controls that hold others; each window is created as a child of `parent`'s window and is
 // where the windows of the control's children go.
-std::unique_ptr<ControlView> makePanelView(toolkit::Panel& model, ControlView& parent,
-                                           toolkit::Application& app);
-std::unique_ptr<ControlView> makePageControlView(toolkit::PageControl& model, ControlView& parent,
-                                                 toolkit::Application& app);
-// A page of the page control whose view is `pages`; pages are added in the order of the page control's
-// children.
-std::unique_ptr<ControlView> makeTabSheetView(toolkit::TabSheet& model, ControlView& pages,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Panel& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::PageControl& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
+// A page of the page control whose view is `parent`, else none; pages are added in the order of the
+// page control's children.
+std::unique_ptr<ControlView> makeView(toolkit::TabSheet& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -99,6 +100,13 @@ class ControlView {
   int refreshing_ = 0;
   bool forwardsMouse_ = false;
   bool pressed_ = false;
+};
+
+// The tag through which the shared view creator finds this backend's makeView overloads
+// (backends/shared/view_creator.h): a view is made with the view of its control's parent.
+struct ViewKit {
+  using View = std::unique_ptr<ControlView>;
+  using Parent = ControlView;
 };
 
 }  // namespace lumaro::platform::win32

@@ -2,9 +2,10 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
+
+#include "backends/shared/popup_place.h"
 
 namespace lumaro::platform::win32 {
 
@@ -51,8 +52,9 @@ void DrawnMenuWindow::popup(int x, int y) {
   monitor.cbSize = sizeof monitor;
   if (GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor)) {
     const RECT& room = monitor.rcWork;
-    if (x + size.width > room.right) x = std::max(static_cast<int>(room.left), x - size.width);
-    if (y + size.height > room.bottom) y = std::max(static_cast<int>(room.top), y - size.height);
+    const toolkit::Point corner = popupPlace({x, y}, size, {room.left, room.top, room.right, room.bottom});
+    x = corner.x;
+    y = corner.y;
   }
   ignoreLeftUp_ = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
   ignoreRightUp_ = (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0;

@@ -71,8 +71,8 @@ class PaintedControlView : public OwnWindowView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, ControlView& parent,
-                                                    toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::PaintedControl& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<PaintedControlView>(model, parent, app);
 }
 

@@ -7,7 +7,7 @@
 namespace lumaro::platform::win32 {
 
 // A window of our own that shows the control's picture; created as a child of `parent`'s window.
-std::unique_ptr<ControlView> makePaintedControlView(toolkit::PaintedControl& model, ControlView& parent,
-                                                    toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::PaintedControl& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

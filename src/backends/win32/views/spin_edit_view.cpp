@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "backends/shared/spin_edit_decimals.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/own_window_view.h"
 #include "backends/win32/views/view_window.h"
@@ -13,15 +14,6 @@
 namespace lumaro::platform::win32 {
 
 namespace {
-
-// The fewest decimals that show the increment exactly (at most 6).
-int decimalsOf(double increment) {
-  int decimals = 0;
-  for (double scaled = std::abs(increment); decimals < 6 && scaled != std::round(scaled); scaled *= 10) {
-    ++decimals;
-  }
-  return decimals;
-}
 
 // The number a text shows, if it is one ("," may stand for the decimal point).
 std::optional<double> numberIn(std::string text) {
@@ -118,8 +110,8 @@ class SpinEditView : public OwnWindowView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, ControlView& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<SpinEditView>(model, parent, app);
 }
 

@@ -7,7 +7,7 @@
 namespace lumaro::platform::win32 {
 
 // An editor with up and down arrows beside it, created as a child of `parent`'s window.
-std::unique_ptr<ControlView> makeSpinEditView(toolkit::SpinEdit& model, ControlView& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::SpinEdit& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

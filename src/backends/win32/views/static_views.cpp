@@ -114,18 +114,18 @@ class PlainView : public OwnWindowView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeLabelView(toolkit::Label& model, ControlView& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Label& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<LabelView>(model, parent, app);
 }
 
-std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, ControlView& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Image& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<ImageView>(model, parent, app);
 }
 
-std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, ControlView& parent,
-                                           toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::Control& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit) {
   return std::make_unique<PlainView>(model, parent, app);
 }
 

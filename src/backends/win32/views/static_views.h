@@ -8,12 +8,12 @@ namespace lumaro::platform::win32 {
 
 // Views of controls without input of their own: presses and left clicks on them reach the model.
 // Each window is created as a child of `parent`'s window.
-std::unique_ptr<ControlView> makeLabelView(toolkit::Label& model, ControlView& parent,
-                                           toolkit::Application& app);
-std::unique_ptr<ControlView> makeImageView(toolkit::Image& model, ControlView& parent,
-                                           toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Label& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit);
+std::unique_ptr<ControlView> makeView(toolkit::Image& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit);
 // Any other kind of control: a plain window with the common properties.
-std::unique_ptr<ControlView> makePlainView(toolkit::Control& model, ControlView& parent,
-                                           toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::Control& model, ControlView& parent, toolkit::Application& app,
+                                      ViewKit);
 
 }  // namespace lumaro::platform::win32

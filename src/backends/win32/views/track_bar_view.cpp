@@ -47,8 +47,8 @@ class TrackBarView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> makeTrackBarView(toolkit::TrackBar& model, ControlView& parent,
-                                              toolkit::Application& app) {
+std::unique_ptr<ControlView> makeView(toolkit::TrackBar& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit) {
   return std::make_unique<TrackBarView>(model, parent, app);
 }
 

@@ -7,7 +7,7 @@
 namespace lumaro::platform::win32 {
 
 // A track bar of the common controls, created as a child of `parent`'s window.
-std::unique_ptr<ControlView> makeTrackBarView(toolkit::TrackBar& model, ControlView& parent,
-                                              toolkit::Application& app);
+std::unique_ptr<ControlView> makeView(toolkit::TrackBar& model, ControlView& parent,
+                                      toolkit::Application& app, ViewKit);
 
 }  // namespace lumaro::platform::win32

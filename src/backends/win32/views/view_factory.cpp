@@ -1,5 +1,6 @@
 #include "backends/win32/views/view_factory.h"
 
+#include "backends/shared/view_creator.h"
 #include "backends/win32/views/button_views.h"
 #include "backends/win32/views/combo_box_view.h"
 #include "backends/win32/views/container_views.h"
@@ -7,49 +8,13 @@
 #include "backends/win32/views/spin_edit_view.h"
 #include "backends/win32/views/static_views.h"
 #include "backends/win32/views/track_bar_view.h"
-#include "toolkit/core/control_visitor.h"
 
 namespace lumaro::platform::win32 {
 
-namespace {
-
-using namespace toolkit;
-using View = std::unique_ptr<ControlView>;
-
-// The view of each kind of control, its window a child of `parent`'s.
-class ViewCreator final : public ControlVisitor<View> {
- public:
-  ViewCreator(ControlView& parent, Application& app) : parent_(parent), app_(app) {}
-
-  View visit(CheckBox& model) override { return makeCheckBoxView(model, parent_, app_); }
-  View visit(RadioButton& model) override { return makeRadioButtonView(model, parent_, app_); }
-  View visit(Button& model) override { return makeButtonView(model, parent_, app_); }
-  View visit(TrackBar& model) override { return makeTrackBarView(model, parent_, app_); }
-  View visit(SpinEdit& model) override { return makeSpinEditView(model, parent_, app_); }
-  View visit(ComboBox& model) override { return makeComboBoxView(model, parent_, app_); }
-  View visit(Label& model) override { return makeLabelView(model, parent_, app_); }
-  View visit(Image& model) override { return makeImageView(model, parent_, app_); }
-  View visit(Panel& model) override { return makePanelView(model, parent_, app_); }
-  View visit(PaintedControl& model) override { return makePaintedControlView(model, parent_, app_); }
-  View visit(PageControl& model) override { return makePageControlView(model, parent_, app_); }
-  // A page is a page of its page control's view; a sheet anywhere else is a plain container.
-  View visit(TabSheet& model) override {
-    if (auto view = makeTabSheetView(model, parent_, app_)) return view;
-    return other(model);
-  }
-  View other(Control& model) override { return makePlainView(model, parent_, app_); }
-
- private:
-  ControlView& parent_;
-  Application& app_;
-};
-
-}  // namespace
-
+// Every kind's makeView is declared above, where the shared creator finds it.
 std::unique_ptr<ControlView> createView(toolkit::Control& control, ControlView& parent,
                                         toolkit::Application& app) {
-  ViewCreator creator(parent, app);
-  return visitControl(control, creator);
+  return platform::createView<ViewKit>(control, parent, app);
 }
 
 }  // namespace lumaro::platform::win32

@@ -19,10 +19,8 @@
 #include "backends/linux/desktop/text_service.h"
 #include "backends/linux/system/temp_dir.h"
 #include "platform/contract/desktop_contract.h"
-#include "platform/contract/event_loop_contract.h"
-#include "platform/contract/hotkeys_contract.h"
 #include "platform/contract/instance_contract.h"
-#include "platform/contract/text_service_contract.h"
+#include "platform/contract/plain_subjects.h"
 
 namespace lumaro::platform::linuxos {
 namespace {
@@ -30,11 +28,7 @@ namespace {
 using namespace contract;
 using linuxos::testing::TempDir;
 
-struct QtEventLoopSubject : EventLoopSubject {
-  EventLoop& loop() override { return real; }
-  QtEventLoop real;
-};
-LUMARO_CONTRACT(EventLoopContract, Qt, [] { return std::make_unique<QtEventLoopSubject>(); });
+LUMARO_CONTRACT(EventLoopContract, Qt, fresh<EventLoopOf<QtEventLoop>>);
 
 struct LocalRestoreChannelSubject : RestoreChannelSubject {
   RestoreChannel& listener() override { return listening; }
@@ -45,13 +39,9 @@ struct LocalRestoreChannelSubject : RestoreChannelSubject {
   LocalRestoreChannel listening{runtime.path()};
   LocalRestoreChannel sending{runtime.path()};
 };
-LUMARO_CONTRACT(RestoreChannelContract, Qt, [] { return std::make_unique<LocalRestoreChannelSubject>(); });
+LUMARO_CONTRACT(RestoreChannelContract, Qt, fresh<LocalRestoreChannelSubject>);
 
-struct QtTextServiceSubject : TextServiceSubject {
-  TextService& text() override { return real; }
-  QtTextService real;
-};
-LUMARO_CONTRACT(TextServiceContract, Qt, [] { return std::make_unique<QtTextServiceSubject>(); });
+LUMARO_CONTRACT(TextServiceContract, Qt, fresh<TextServiceOf<QtTextService>>);
 
 struct QtDesktopSubject : DesktopSubject, ClipboardSubject, KeyEventsSubject, MessageNoticeSubject {
   Desktop& desktop() override { return desktopReal; }
@@ -88,18 +78,13 @@ struct QtDesktopSubject : DesktopSubject, ClipboardSubject, KeyEventsSubject, Me
   QTimer safety;
   std::pair<std::string, std::string> seen;
 };
-LUMARO_CONTRACT(DesktopContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
-LUMARO_CONTRACT(ClipboardContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
-LUMARO_CONTRACT(KeyEventsContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
-LUMARO_CONTRACT(MessageNoticeContract, Qt, [] { return std::make_unique<QtDesktopSubject>(); });
+LUMARO_CONTRACT(DesktopContract, Qt, fresh<QtDesktopSubject>);
+LUMARO_CONTRACT(ClipboardContract, Qt, fresh<QtDesktopSubject>);
+LUMARO_CONTRACT(KeyEventsContract, Qt, fresh<QtDesktopSubject>);
+LUMARO_CONTRACT(MessageNoticeContract, Qt, fresh<QtDesktopSubject>);
 
 // Without an X server nothing registers; the suite checks that nothing is held then.
-struct XcbGlobalHotkeysSubject : GlobalHotkeysSubject {
-  GlobalHotkeys& hotkeys() override { return real; }
-  bool press(std::uint32_t, std::uint32_t) override { return false; }
-  XcbGlobalHotkeys real;
-};
-LUMARO_CONTRACT(GlobalHotkeysContract, Qt, [] { return std::make_unique<XcbGlobalHotkeysSubject>(); });
+LUMARO_CONTRACT(GlobalHotkeysContract, Qt, fresh<UnpressedHotkeysOf<XcbGlobalHotkeys>>);
 
 }  // namespace
 }  // namespace lumaro::platform::linuxos

@@ -30,12 +30,11 @@
 #include "platform/contract/autostart_contract.h"
 #include "platform/contract/file_store_contract.h"
 #include "platform/contract/files_contract.h"
-#include "platform/contract/instance_contract.h"
 #include "platform/contract/memory_contract.h"
+#include "platform/contract/plain_subjects.h"
 #include "platform/contract/process_launcher_contract.h"
 #include "platform/contract/processor_contract.h"
 #include "platform/contract/registry_contract.h"
-#include "platform/contract/system_contract.h"
 
 namespace lumaro::platform::linuxos {
 namespace {
@@ -69,7 +68,7 @@ struct ProcMemorySubject : MemorySubject {
   std::optional<ScopedEnv> scarce;
   std::unique_ptr<ProcMemory> proc = std::make_unique<ProcMemory>();
 };
-LUMARO_CONTRACT(MemoryContract, Linux, [] { return std::make_unique<ProcMemorySubject>(); });
+LUMARO_CONTRACT(MemoryContract, Linux, fresh<ProcMemorySubject>);
 
 struct ProcProcessorSubject : ProcessorSubject {
   ProcessorPerformance& processor() override { return *proc; }
@@ -79,15 +78,9 @@ struct ProcProcessorSubject : ProcessorSubject {
   std::unique_ptr<ProcProcessorPerformance> proc = std::make_unique<ProcProcessorPerformance>();
   UnsupportedDynamicStatistics statistics;
 };
-LUMARO_CONTRACT(ProcessorContract, Linux, [] { return std::make_unique<ProcProcessorSubject>(); });
+LUMARO_CONTRACT(ProcessorContract, Linux, fresh<ProcProcessorSubject>);
 
-struct LinuxSystemSubject : SystemSubject {
-  SystemInfo& systemInfo() override { return info; }
-  SystemResources& systemResources() override { return resources; }
-  LinuxSystemInfo info;
-  UnsupportedSystemResources resources;
-};
-LUMARO_CONTRACT(SystemContract, Linux, [] { return std::make_unique<LinuxSystemSubject>(); });
+LUMARO_CONTRACT(SystemContract, Linux, fresh<SystemOf<LinuxSystemInfo, UnsupportedSystemResources>>);
 
 struct LinuxFilesSubject : FilesSubject {
   LinuxFilesSubject() { dir.write("notes.txt", "text"); }
@@ -104,22 +97,15 @@ struct LinuxFilesSubject : FilesSubject {
   TempDir dir;
   LinuxFiles real;
 };
-LUMARO_CONTRACT(FilesContract, Linux, [] { return std::make_unique<LinuxFilesSubject>(); });
+LUMARO_CONTRACT(FilesContract, Linux, fresh<LinuxFilesSubject>);
 
-struct FlockInstanceGuardSubject : InstanceGuardSubject {
-  InstanceGuard& guard() override { return real; }
+// The guards claim their names in a runtime folder of the test's own.
+struct FlockInstanceGuardSubject : SecondGuardSubject<FlockInstanceGuard> {
   std::string freeName() override { return "LUMARO2"; }
-  bool otherCopyClaims(const std::string& name) override {
-    other = std::make_unique<FlockInstanceGuard>();
-    return other->claim(name);
-  }
-  void otherCopyEnds() override { other.reset(); }
   TempDir runtime;
   ScopedEnv xdg{"XDG_RUNTIME_DIR", runtime.path()};
-  FlockInstanceGuard real;
-  std::unique_ptr<FlockInstanceGuard> other;
 };
-LUMARO_CONTRACT(InstanceGuardContract, Linux, [] { return std::make_unique<FlockInstanceGuardSubject>(); });
+LUMARO_CONTRACT(InstanceGuardContract, Linux, fresh<FlockInstanceGuardSubject>);
 
 struct LinuxFileStoreSubject : FileStoreSubject {
   FileStore& store() override { return real; }
@@ -134,7 +120,7 @@ struct LinuxFileStoreSubject : FileStoreSubject {
   TempDir dir;
   LinuxFileStore real;
 };
-LUMARO_CONTRACT(FileStoreContract, Linux, [] { return std::make_unique<LinuxFileStoreSubject>(); });
+LUMARO_CONTRACT(FileStoreContract, Linux, fresh<LinuxFileStoreSubject>);
 
 struct RegeditRegistrySubject : RegistrySubject {
   Registry& registry() override { return real; }
@@ -166,7 +152,7 @@ struct RegeditRegistrySubject : RegistrySubject {
   LinuxFileStore files;
   RegeditRegistry real{files, dir.path() + "/windows"};
 };
-LUMARO_CONTRACT(RegistryContract, Linux, [] { return std::make_unique<RegeditRegistrySubject>(); });
+LUMARO_CONTRACT(RegistryContract, Linux, fresh<RegeditRegistrySubject>);
 
 struct XdgAutostartSubject : AutostartSubject {
   Autostart& autostart() override { return real; }
@@ -191,7 +177,7 @@ struct XdgAutostartSubject : AutostartSubject {
   std::optional<ScopedEnv> unwritable;
   XdgAutostart real;
 };
-LUMARO_CONTRACT(AutostartContract, Linux, [] { return std::make_unique<XdgAutostartSubject>(); });
+LUMARO_CONTRACT(AutostartContract, Linux, fresh<XdgAutostartSubject>);
 
 struct PosixProcessLauncherSubject : ProcessLauncherSubject {
   PosixProcessLauncherSubject() { std::filesystem::create_directories(folder()); }
@@ -208,8 +194,7 @@ struct PosixProcessLauncherSubject : ProcessLauncherSubject {
   TempDir dir;
   PosixProcessLauncher real;
 };
-LUMARO_CONTRACT(ProcessLauncherContract, Linux,
-                [] { return std::make_unique<PosixProcessLauncherSubject>(); });
+LUMARO_CONTRACT(ProcessLauncherContract, Linux, fresh<PosixProcessLauncherSubject>);
 
 }  // namespace
 }  // namespace lumaro::platform::linuxos

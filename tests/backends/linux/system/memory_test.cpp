@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "backends/linux/system/commit_reserve.h"
 #include "backends/linux/system/proc_fixtures.h"
 #include "backends/linux/system/scoped_env.h"
 #include "backends/linux/system/temp_dir.h"
@@ -20,8 +19,6 @@ namespace {
 using testing::procFixture;
 using testing::ScopedEnv;
 using testing::TempDir;
-
-constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
 
 long residentKib() {
   std::ifstream status("/proc/self/status");
@@ -35,24 +32,6 @@ int ownOomScore() {
   int score = 0;
   std::ifstream("/proc/self/oom_score_adj") >> score;
   return score;
-}
-
-TEST(CommitReserve, IsTheLargerOf64MiBAndFivePercentOfPhysicalMemory) {
-  EXPECT_EQ(commitReserve(MemoryStatus{.totalPhysical = 512 * kMiB}), 64 * kMiB);
-  EXPECT_EQ(commitReserve(MemoryStatus{.totalPhysical = 64 * 1024 * kMiB}), 64 * 1024 * kMiB / 20);
-}
-
-TEST(CommitReserve, AllowsCommitsOnlyWhileTheReserveStaysAvailable) {
-  MemoryStatus status{.totalPhysical = 512 * kMiB, .availablePageFile = 64 * kMiB + Memory::kBlockSize};
-  EXPECT_EQ(blocksAboveReserve(status), 1u);
-  status.availablePageFile -= 1;
-  EXPECT_EQ(blocksAboveReserve(status), 0u);
-  EXPECT_EQ(blocksAboveReserve(MemoryStatus{}), 0u);
-  // Close to the reserve memory is read at every block; with room, once per 32 blocks.
-  EXPECT_EQ(commitsBeforeRecheck(0), 0u);
-  EXPECT_EQ(commitsBeforeRecheck(1), 1u);
-  EXPECT_EQ(commitsBeforeRecheck(10), 5u);
-  EXPECT_EQ(commitsBeforeRecheck(8000), 32u);
 }
 
 TEST(ProcMemory, RefusesCommitsThatWouldEatIntoTheReserve) {

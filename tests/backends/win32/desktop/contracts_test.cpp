@@ -10,22 +10,15 @@
 #include "backends/win32/desktop/text_service.h"
 #include "backends/win32/desktop/tray.h"
 #include "platform/contract/desktop_contract.h"
-#include "platform/contract/event_loop_contract.h"
-#include "platform/contract/hotkeys_contract.h"
 #include "platform/contract/instance_contract.h"
-#include "platform/contract/text_service_contract.h"
-#include "platform/contract/tray_contract.h"
+#include "platform/contract/plain_subjects.h"
 
 namespace lumaro::platform::win32 {
 namespace {
 
 using namespace contract;
 
-struct EventLoopOnWindows : EventLoopSubject {
-  EventLoop& loop() override { return real; }
-  Win32EventLoop real;
-};
-LUMARO_CONTRACT(EventLoopContract, Win32, [] { return std::make_unique<EventLoopOnWindows>(); });
+LUMARO_CONTRACT(EventLoopContract, Win32, fresh<EventLoopOf<Win32EventLoop>>);
 
 struct RestoreWindowSubject : RestoreChannelSubject {
   RestoreChannel& listener() override { return listening; }
@@ -44,19 +37,15 @@ struct RestoreWindowSubject : RestoreChannelSubject {
   WindowRestoreChannel listening;
   WindowRestoreChannel sending;
 };
-LUMARO_CONTRACT(RestoreChannelContract, Win32, [] { return std::make_unique<RestoreWindowSubject>(); });
+LUMARO_CONTRACT(RestoreChannelContract, Win32, fresh<RestoreWindowSubject>);
 
-struct GdiTextSubject : TextServiceSubject {
-  TextService& text() override { return real; }
-  GdiTextService real;
-};
-LUMARO_CONTRACT(TextServiceContract, Win32, [] { return std::make_unique<GdiTextSubject>(); });
+LUMARO_CONTRACT(TextServiceContract, Win32, fresh<TextServiceOf<GdiTextService>>);
 
 struct DesktopOnWindows : DesktopSubject {
   Desktop& desktop() override { return real; }
   Win32Desktop real;
 };
-LUMARO_CONTRACT(DesktopContract, Win32, [] { return std::make_unique<DesktopOnWindows>(); });
+LUMARO_CONTRACT(DesktopContract, Win32, fresh<DesktopOnWindows>);
 
 struct MessageBoxSubject : MessageNoticeSubject {
   ~MessageBoxSubject() override {
@@ -100,24 +89,14 @@ struct MessageBoxSubject : MessageNoticeSubject {
   std::wstring seenCaption;
   std::wstring seenText;
 };
-LUMARO_CONTRACT(MessageNoticeContract, Win32, [] { return std::make_unique<MessageBoxSubject>(); });
+LUMARO_CONTRACT(MessageNoticeContract, Win32, fresh<MessageBoxSubject>);
 
-struct HotkeysOnWindows : GlobalHotkeysSubject {
-  GlobalHotkeys& hotkeys() override { return real; }
-  // Under Wine a combination fires only while one of its windows has the X focus: presses cannot be
-  // made here.
-  bool press(std::uint32_t, std::uint32_t) override { return false; }
-  Win32GlobalHotkeys real;
-};
-LUMARO_CONTRACT(GlobalHotkeysContract, Win32, [] { return std::make_unique<HotkeysOnWindows>(); });
+// Under Wine a combination fires only while one of its windows has the X focus: presses cannot be
+// made here.
+LUMARO_CONTRACT(GlobalHotkeysContract, Win32, fresh<UnpressedHotkeysOf<Win32GlobalHotkeys>>);
 
-struct ShellTraySubject : TraySubject {
-  Tray& tray() override { return real; }
-  // The tests run beside trayer (see on_wine_desktop.sh), which takes Wine's icons.
-  bool hasHost() override { return true; }
-  ShellTray real;
-};
-LUMARO_CONTRACT(TrayContract, Win32, [] { return std::make_unique<ShellTraySubject>(); });
+// The tests run beside trayer (see on_wine_desktop.sh), which takes Wine's icons.
+LUMARO_CONTRACT(TrayContract, Win32, fresh<HostedTrayOf<ShellTray>>);
 
 }  // namespace
 }  // namespace lumaro::platform::win32

@@ -25,12 +25,11 @@
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/file_store_contract.h"
 #include "platform/contract/files_contract.h"
-#include "platform/contract/instance_contract.h"
 #include "platform/contract/memory_contract.h"
+#include "platform/contract/plain_subjects.h"
 #include "platform/contract/process_launcher_contract.h"
 #include "platform/contract/processor_contract.h"
 #include "platform/contract/registry_contract.h"
-#include "platform/contract/system_contract.h"
 
 namespace lumaro::platform::win32 {
 namespace {
@@ -59,7 +58,7 @@ struct Win32MemorySubject : MemorySubject {
   }
   std::unique_ptr<Win32Memory> real = std::make_unique<Win32Memory>();
 };
-LUMARO_CONTRACT(MemoryContract, Win32, [] { return std::make_unique<Win32MemorySubject>(); });
+LUMARO_CONTRACT(MemoryContract, Win32, fresh<Win32MemorySubject>);
 
 struct Win32ProcessorSubject : ProcessorSubject {
   ProcessorPerformance& processor() override { return real; }
@@ -68,15 +67,9 @@ struct Win32ProcessorSubject : ProcessorSubject {
   Win32ProcessorPerformance real;
   NtDynamicStatistics statistics;
 };
-LUMARO_CONTRACT(ProcessorContract, Win32, [] { return std::make_unique<Win32ProcessorSubject>(); });
+LUMARO_CONTRACT(ProcessorContract, Win32, fresh<Win32ProcessorSubject>);
 
-struct Win32SystemSubject : SystemSubject {
-  SystemInfo& systemInfo() override { return info; }
-  SystemResources& systemResources() override { return resources; }
-  Win32SystemInfo info;
-  NtSystemResources resources;
-};
-LUMARO_CONTRACT(SystemContract, Win32, [] { return std::make_unique<Win32SystemSubject>(); });
+LUMARO_CONTRACT(SystemContract, Win32, fresh<SystemOf<Win32SystemInfo, NtSystemResources>>);
 
 struct Win32FilesSubject : FilesSubject {
   Win32FilesSubject() { folder.write(L"notes.txt", "text"); }
@@ -90,20 +83,13 @@ struct Win32FilesSubject : FilesSubject {
   TempFolder folder;
   Win32Files real;
 };
-LUMARO_CONTRACT(FilesContract, Win32, [] { return std::make_unique<Win32FilesSubject>(); });
+LUMARO_CONTRACT(FilesContract, Win32, fresh<Win32FilesSubject>);
 
-struct MutexInstanceGuardSubject : InstanceGuardSubject {
-  InstanceGuard& guard() override { return real; }
+// Mutex names are the whole session's: this process's own.
+struct MutexInstanceGuardSubject : SecondGuardSubject<MutexInstanceGuard> {
   std::string freeName() override { return "LUMARO2 contract " + std::to_string(::GetCurrentProcessId()); }
-  bool otherCopyClaims(const std::string& name) override {
-    other = std::make_unique<MutexInstanceGuard>();
-    return other->claim(name);
-  }
-  void otherCopyEnds() override { other.reset(); }
-  MutexInstanceGuard real;
-  std::unique_ptr<MutexInstanceGuard> other;
 };
-LUMARO_CONTRACT(InstanceGuardContract, Win32, [] { return std::make_unique<MutexInstanceGuardSubject>(); });
+LUMARO_CONTRACT(InstanceGuardContract, Win32, fresh<MutexInstanceGuardSubject>);
 
 struct Win32FileStoreSubject : FileStoreSubject {
   FileStore& store() override { return real; }
@@ -121,7 +107,7 @@ struct Win32FileStoreSubject : FileStoreSubject {
   TempFolder temp;
   Win32FileStore real;
 };
-LUMARO_CONTRACT(FileStoreContract, Win32, [] { return std::make_unique<Win32FileStoreSubject>(); });
+LUMARO_CONTRACT(FileStoreContract, Win32, fresh<Win32FileStoreSubject>);
 
 // Below HKEY_LOCAL_MACHINE itself (Wine lets anyone write there), in a key of this test's own that the
 // service takes as its root. Wine grants every access a standard user would be refused: closing that
@@ -160,7 +146,7 @@ struct Win32RegistrySubject : RegistrySubject {
   HKEY reader = nullptr;
   std::optional<Win32Registry> real;
 };
-LUMARO_CONTRACT(RegistryContract, Win32, [] { return std::make_unique<Win32RegistrySubject>(); });
+LUMARO_CONTRACT(RegistryContract, Win32, fresh<Win32RegistrySubject>);
 
 struct RunKeyAutostartSubject : AutostartSubject {
   RunKeyAutostartSubject() { remove(); }
@@ -185,7 +171,7 @@ struct RunKeyAutostartSubject : AutostartSubject {
   std::string key = testKey("Run");
   std::unique_ptr<RunKeyAutostart> real = std::make_unique<RunKeyAutostart>(HKEY_CURRENT_USER, key);
 };
-LUMARO_CONTRACT(AutostartContract, Win32, [] { return std::make_unique<RunKeyAutostartSubject>(); });
+LUMARO_CONTRACT(AutostartContract, Win32, fresh<RunKeyAutostartSubject>);
 
 struct Win32ProcessLauncherSubject : ProcessLauncherSubject {
   Win32ProcessLauncherSubject() { std::filesystem::create_directories(temp.folder() / L"Windows dir"); }
@@ -203,8 +189,7 @@ struct Win32ProcessLauncherSubject : ProcessLauncherSubject {
   TempFolder temp;
   Win32ProcessLauncher real;
 };
-LUMARO_CONTRACT(ProcessLauncherContract, Win32,
-                [] { return std::make_unique<Win32ProcessLauncherSubject>(); });
+LUMARO_CONTRACT(ProcessLauncherContract, Win32, fresh<Win32ProcessLauncherSubject>);
 
 struct Win32ClipboardSubject : ClipboardSubject {
   Clipboard& clipboard() override { return real; }
@@ -230,13 +215,13 @@ struct Win32ClipboardSubject : ClipboardSubject {
   }
   Win32Clipboard real;
 };
-LUMARO_CONTRACT(ClipboardContract, Win32, [] { return std::make_unique<Win32ClipboardSubject>(); });
+LUMARO_CONTRACT(ClipboardContract, Win32, fresh<Win32ClipboardSubject>);
 
 struct Win32KeyEventsSubject : KeyEventsSubject {
   KeyEvents& keyEvents() override { return real; }
   Win32KeyEvents real;
 };
-LUMARO_CONTRACT(KeyEventsContract, Win32, [] { return std::make_unique<Win32KeyEventsSubject>(); });
+LUMARO_CONTRACT(KeyEventsContract, Win32, fresh<Win32KeyEventsSubject>);
 
 }  // namespace
 }  // namespace lumaro::platform::win32

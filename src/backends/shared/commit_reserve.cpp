@@ -1,8 +1,8 @@
-#include "backends/linux/system/commit_reserve.h"
+#include "backends/shared/commit_reserve.h"
 
 #include <algorithm>
 
-namespace lumaro::platform::linuxos {
+namespace lumaro::platform {
 
 namespace {
 
@@ -19,7 +19,6 @@ std::uint64_t commitReserve(const MemoryStatus& status) {
 }
 
 std::uint64_t blocksAboveReserve(const MemoryStatus& status) {
-  // availablePageFile is MemAvailable + SwapFree.
   const std::uint64_t reserve = commitReserve(status);
   return status.availablePageFile > reserve ? (status.availablePageFile - reserve) / Memory::kBlockSize : 0;
 }
@@ -28,4 +27,4 @@ std::uint64_t commitsBeforeRecheck(std::uint64_t fitting) {
   return fitting == 0 ? 0 : std::clamp<std::uint64_t>(fitting / 2, 1, 32);
 }
 
-}  // namespace lumaro::platform::linuxos
+}  // namespace lumaro::platform
