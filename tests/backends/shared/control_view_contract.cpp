@@ -7,6 +7,7 @@ namespace {
 TEST_P(ViewsContract, CommonPropertiesFollowTheModel) {
   auto& button = add<toolkit::Button>("btnLoad");
   showForm();
+  EXPECT_TRUE(this->shown("btnLoad").enabled);
 
   button.setBounds({10, 20, 100, 15});
   button.setHint("Memória alvo");
