@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "backends/shared/form_controls.h"
 #include "platform/contract/contract.h"
 #include "platform/text_service.h"
 #include "toolkit/core/application.h"
@@ -136,10 +137,7 @@ class ViewsContract : public ContractTest<ViewsSubject> {
 
   template <class T, class... Args>
   T& add(const std::string& name, toolkit::WinControl* parent = nullptr, Args&&... args) {
-    T& control = form_->create<T>(std::forward<Args>(args)...);
-    control.setName(name);
-    control.setParent(parent != nullptr ? parent : form_.get());
-    return control;
+    return addControl<T>(*form_, name, parent, std::forward<Args>(args)...);
   }
 
   // Builds the view and shows the form.

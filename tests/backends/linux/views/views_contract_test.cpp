@@ -15,12 +15,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
-#include <stdexcept>
 
 #include "backends/linux/desktop/event_loop.h"
 #include "backends/linux/desktop/message_notice.h"
 #include "backends/linux/desktop/text_service.h"
 #include "backends/linux/views/form_view.h"
+#include "backends/linux/views/view_fixture.h"
 #include "backends/shared/views_contract.h"
 
 namespace lumaro::platform::linuxos {
@@ -199,9 +199,7 @@ class QtViewsSubject : public contract::ViewsSubject {
  private:
   template <class W = QWidget>
   W& widget(const std::string& name) const {
-    auto* found = view_->window().findChild<W*>(QString::fromStdString(name));
-    if (found == nullptr) throw std::logic_error("no widget " + name);
-    return *found;
+    return test::widgetNamed<W>(*view_, name);
   }
 
   QtEventLoop loop_;

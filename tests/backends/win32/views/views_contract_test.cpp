@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include <memory>
-#include <stdexcept>
 
 #include "backends/fake/fake_event_loop.h"
 #include "backends/fake/fake_system.h"
@@ -272,11 +271,7 @@ class Win32ViewsSubject : public contract::ViewsSubject {
   void close() override { SendMessageW(view_->window(), WM_CLOSE, 0, 0); }
 
  private:
-  HWND window(const std::string& name) const {
-    HWND found = view_->windowOf(name);
-    if (found == nullptr) throw std::logic_error("no window " + name);
-    return found;
-  }
+  HWND window(const std::string& name) const { return test::windowNamed(*view_, name); }
 
   fake::FakeEventLoop loop_;
   fake::FakeMessageBox messageBox_;
