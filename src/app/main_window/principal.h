@@ -281,8 +281,18 @@ class TfrmPrincipal : public toolkit::Form {
   toolkit::Button* btnCacheBest;
 
  private:
-  // The window definition: every control with its design-time state.
+  // The window definition: every control with its design-time state, one function for each page.
   void createControls();
+  // The timers, the engine and the hotkey.
+  void createComponents();
+  // The title bar and the row of pages.
+  void createFrame();
+  void createRamPage();
+  void createRamPageFigures();
+  void createConfigurationPage();
+  void createTuneUpPage();
+  void createCachePage();
+  void createHelpButton();
   void bindEvents();
   // The settings store with its list; last, so that it chains in front of the bound handlers.
   void createStorage();

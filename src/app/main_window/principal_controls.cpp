@@ -17,9 +17,13 @@ constexpr Color kNavy = clNavy;
 constexpr int kPageWidth = 405;
 constexpr int kPageHeight = 355;
 
-// The memory read-outs' left edge and the chart's right edge on the RAM page.
+// The memory read-outs' left edge and the chart's right edge on the RAM page. The chart and the
+// read-outs left of it share the row as the total's digits ask (fitMemoryReadOuts).
 constexpr int kReadOutLeft = 14;
 constexpr int kChartRight = 289;
+constexpr int kChartTop = 68;
+constexpr int kChartHeight = 177;
+constexpr int kChartBottom = kChartTop + kChartHeight;
 
 // What a check box or radio button needs left of its caption: the box and the gap after it.
 constexpr int kIndicatorWidth = 20;
@@ -224,14 +228,25 @@ std::vector<std::string> hotKeyChoices() {
 }
 
 void TfrmPrincipal::createControls() {
-  Builder b(*this, services_.text);
   setName("frmPrincipal");
   setBorderStyle(BorderStyle::None);
   setBounds(Bounds{0, 0, 405, 405});
   const platform::Area screen = services_.desktop.workArea();
   centerOn(Bounds{screen.left, screen.top, screen.width, screen.height});
   setFont(arial(11));
+  // In the window definition's order, which the tab order and the stacking follow.
+  createComponents();
+  createFrame();
+  createRamPage();
+  createRamPageFigures();
+  createConfigurationPage();
+  createTuneUpPage();
+  createCachePage();
+  createHelpButton();
+  PageControl1->setActivePage(tabRam);
+}
 
+void TfrmPrincipal::createComponents() {
   MM = &create<engine::TMaxMem>(services_.memory);
   MM->setName("MM");
   Timer1 = &create<Timer>(application());
@@ -249,7 +264,10 @@ void TfrmPrincipal::createControls() {
   HotKey = &create<hotkey::TfisHotKey>(application(), services_.hotkeys);
   HotKey->setName("HotKey");
   HotKey->setEnabled(false);
+}
 
+void TfrmPrincipal::createFrame() {
+  Builder b(*this, services_.text);
   PanelTitulo = b.make<Panel>(this, "PanelTitulo", {0, 0, 405, 22}, "         Lumaro 3 rev.01");
   PanelTitulo->setColor(kNavy);
   PanelTitulo->setBevelWidth(2);
@@ -262,12 +280,10 @@ void TfrmPrincipal::createControls() {
   PageControl1 = b.make<PageControl>(this, "PageControl1", {0, 24, 405, 381});
   PageControl1->setTabStyle(TabStyle::FlatButtons);
   PageControl1->setMultiLine(true);
+}
 
-  // The chart and the memory read-outs left of it share the row as the total's digits ask
-  // (fitMemoryReadOuts).
-  const int chartTop = 68;
-  const int chartHeight = 177;
-  const int chartBottom = chartTop + chartHeight;
+void TfrmPrincipal::createRamPage() {
+  Builder b(*this, services_.text);
   tabRam = b.page(PageControl1, "tabRam", "RAM");
   ScrewPanel1 = b.screwPanel(tabRam, "ScrewPanel1");
   Label4 = b.heading(ScrewPanel1, "Label4", {14, 8}, "Utilização da CPU", clBlack);
@@ -279,52 +295,60 @@ void TfrmPrincipal::createControls() {
   btnFechar = b.make<Button>(ScrewPanel1, "btnFechar", {290, 41, 104, 25}, "&Desligar Lumaro");
   Label1 = b.heading(ScrewPanel1, "Label1", {14, 50}, "Memória RAM Livre", clBlack);
   // The chart inside a one-pixel green border.
-  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {0, chartTop, 0, chartHeight});
+  Panel1 = b.make<Panel>(ScrewPanel1, "Panel1", {0, kChartTop, 0, kChartHeight});
   Panel1->setColor(clGreen);
   Panel1->setBevelOuter(Bevel::None);
-  HeartMachine1 = b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 0, chartHeight - 2}, {},
+  HeartMachine1 = b.make<widgets::THeartMachine>(Panel1, "HeartMachine1", {1, 1, 0, kChartHeight - 2}, {},
                                                  services_.text, application());
   HeartMachine1->setAlign(Align::None);
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);
   HeartMachine1->Min = 0;
-  Label6 = b.label(ScrewPanel1, "Label6", {14, chartTop}, "Max");
-  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, chartTop + 14}, clAqua);
-  Label8 = b.label(ScrewPanel1, "Label8", {14, chartTop + 68}, "Livre");
-  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, chartTop + 82}, clYellow);
-  Label7 = b.label(ScrewPanel1, "Label7", {14, chartBottom - 36}, "Min");
-  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, chartBottom - 22}, clAqua);
+  Label6 = b.label(ScrewPanel1, "Label6", {14, kChartTop}, "Max");
+  LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, kChartTop + 14}, clAqua);
+  Label8 = b.label(ScrewPanel1, "Label8", {14, kChartTop + 68}, "Livre");
+  LEDDisplay1 = b.readOut(ScrewPanel1, "LEDDisplay1", {14, kChartTop + 82}, clYellow);
+  Label7 = b.label(ScrewPanel1, "Label7", {14, kChartBottom - 36}, "Min");
+  LEDDisplayMin = b.readOut(ScrewPanel1, "LEDDisplayMin", {14, kChartBottom - 22}, clAqua);
   fitMemoryReadOuts(TotalMB());
-  TrkBarLiberar = b.slider(ScrewPanel1, "TrkBarLiberar", {300, chartTop, 30, chartHeight}, 0, 100, 0, 1,
+  TrkBarLiberar = b.slider(ScrewPanel1, "TrkBarLiberar", {300, kChartTop, 30, kChartHeight}, 0, 100, 0, 1,
                            Orientation::Vertical);
-  trkbarAutoLiberar = b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, chartTop, 30, chartHeight}, 0, 100, 0,
-                               1, Orientation::Vertical);
+  trkbarAutoLiberar = b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, kChartTop, 30, kChartHeight}, 0, 100,
+                               0, 1, Orientation::Vertical);
   trkbarAutoLiberar->setPageSize(10);
+}
+
+// The memory texts, the slider values and the defragmentation meter under the chart.
+void TfrmPrincipal::createRamPageFigures() {
+  Builder b(*this, services_.text);
   // A lowered box around the three memory texts; the captions share one column, the values the next.
-  Bevel1 = b.make<Panel>(ScrewPanel1, "Bevel1", {8, chartBottom + 3, 248, 49});
+  Bevel1 = b.make<Panel>(ScrewPanel1, "Bevel1", {8, kChartBottom + 3, 248, 49});
   Bevel1->setBevelOuter(Bevel::Lowered);
   Bevel1->setColor(clNone);
-  Label32 = b.label(ScrewPanel1, "Label32", {14, chartBottom + 6}, "Memória Utilizada : ");
-  Label33 = b.label(ScrewPanel1, "Label33", {14, chartBottom + 20}, "Memória RAM Livre: ");
-  Label34 = b.label(ScrewPanel1, "Label34", {14, chartBottom + 34}, "Arquivo de Troca Livre: ");
+  Label32 = b.label(ScrewPanel1, "Label32", {14, kChartBottom + 6}, "Memória Utilizada : ");
+  Label33 = b.label(ScrewPanel1, "Label33", {14, kChartBottom + 20}, "Memória RAM Livre: ");
+  Label34 = b.label(ScrewPanel1, "Label34", {14, kChartBottom + 34}, "Arquivo de Troca Livre: ");
   const int values =
       14 + std::max({Label32->bounds().width, Label33->bounds().width, Label34->bounds().width});
-  txtMemoryLoad = b.value(ScrewPanel1, "txtMemoryLoad", {values, chartBottom + 7}, "% ");
-  txtFreePhysical = b.value(ScrewPanel1, "txtFreePhysical", {values, chartBottom + 21}, "% ");
-  txtFreePaging = b.value(ScrewPanel1, "txtFreePaging", {values, chartBottom + 35}, "% ");
+  txtMemoryLoad = b.value(ScrewPanel1, "txtMemoryLoad", {values, kChartBottom + 7}, "% ");
+  txtFreePhysical = b.value(ScrewPanel1, "txtFreePhysical", {values, kChartBottom + 21}, "% ");
+  txtFreePaging = b.value(ScrewPanel1, "txtFreePaging", {values, kChartBottom + 35}, "% ");
   // The two slider values under their captions, right of the box.
-  Label3 = b.label(ScrewPanel1, "Label3", {262, chartBottom + 3}, "Memória RAM Alvo");
+  Label3 = b.label(ScrewPanel1, "Label3", {262, kChartBottom + 3}, "Memória RAM Alvo");
   txtMemoriaAlvo =
-      b.label(ScrewPanel1, "txtMemoriaAlvo", {262, chartBottom + 17}, "0", arial(16, true, clLime));
-  Label2 = b.label(ScrewPanel1, "Label2", {262, chartBottom + 36}, "Nível Crítico");
+      b.label(ScrewPanel1, "txtMemoriaAlvo", {262, kChartBottom + 17}, "0", arial(16, true, clLime));
+  Label2 = b.label(ScrewPanel1, "Label2", {262, kChartBottom + 36}, "Nível Crítico");
   txtAutoRecover =
-      b.label(ScrewPanel1, "txtAutoRecover", {262, chartBottom + 50}, "0", arial(16, true, clRed));
-  Label21 = b.heading(ScrewPanel1, "Label21", {20, chartBottom + 56}, "Desfragmentação (%)", clBlack);
-  ProgressBar1 = b.meter(ScrewPanel1, "ProgressBar1", {20, chartBottom + 73, 353, 15}, clYellow, clYellow,
+      b.label(ScrewPanel1, "txtAutoRecover", {262, kChartBottom + 50}, "0", arial(16, true, clRed));
+  Label21 = b.heading(ScrewPanel1, "Label21", {20, kChartBottom + 56}, "Desfragmentação (%)", clBlack);
+  ProgressBar1 = b.meter(ScrewPanel1, "ProgressBar1", {20, kChartBottom + 73, 353, 15}, clYellow, clYellow,
                          clYellow, 5, 25);
   chkboxFirstStart = b.check(ScrewPanel1, "chkboxFirstStart", {0, 0}, "FirstStart", true);
   chkboxFirstStart->setVisible(false);
+}
 
+void TfrmPrincipal::createConfigurationPage() {
+  Builder b(*this, services_.text);
   tabConfig = b.page(PageControl1, "tabConfig", "Configuração");
   ScrewPanel2 = b.screwPanel(tabConfig, "ScrewPanel2");
   Label9 = b.heading(ScrewPanel2, "Label9", {14, 6}, "Frequência de monitoramente da RAM pelo Lumaro");
@@ -371,7 +395,10 @@ void TfrmPrincipal::createControls() {
   Label18 = b.heading(ScrewPanel2, "Label18", {14, 302}, "CPU (Processador)");
   chkboxCPUidle = b.check(ScrewPanel2, "chkboxCPUidle", {14, 320},
                           "Otimiza uso da CPU   (reduz o aquecimento da CPU)", false);
+}
 
+void TfrmPrincipal::createTuneUpPage() {
+  Builder b(*this, services_.text);
   tabTuneup = b.page(PageControl1, "tabTuneup", "Ajuste Fino");
   ScrewPanel5 = b.screwPanel(tabTuneup, "ScrewPanel5");
   Label40 = b.heading(ScrewPanel5, "Label40", {14, 8}, "Ajusta a velocidade do acesso a memória (DMA):");
@@ -392,7 +419,10 @@ void TfrmPrincipal::createControls() {
       b.make<Button>(ScrewPanel5, "btnAjusteFinoDefault", {14, 300, 185, 25}, "&Voltar configuração padrão");
   btnAjustaFinoBest = b.make<Button>(ScrewPanel5, "btnAjustaFinoBest", {205, 300, 186, 25},
                                      "&Ajustar para maior performance");
+}
 
+void TfrmPrincipal::createCachePage() {
+  Builder b(*this, services_.text);
   tabCache = b.page(PageControl1, "tabCache", "Cache");
   ScrewPanel4 = b.screwPanel(tabCache, "ScrewPanel4");
   chkboxCache = b.check(ScrewPanel4, "chkboxCache", {14, 8}, "Faz o Lumaro controlar o Cache do Disco Rígido",
@@ -420,14 +450,15 @@ void TfrmPrincipal::createControls() {
       b.make<Button>(ScrewPanel4, "btnCacheDefault", {14, 300, 185, 25}, "&Voltar configuração padrão");
   btnCacheBest =
       b.make<Button>(ScrewPanel4, "btnCacheBest", {205, 300, 186, 25}, "&Ajustar para maior performance");
+}
 
-  // Over the row of page buttons, at its right end: made last so that it lies on top of them.
+// Over the row of page buttons, at its right end: made last so that it lies on top of them.
+void TfrmPrincipal::createHelpButton() {
+  Builder b(*this, services_.text);
   btnHelp = b.label(this, "btnHelp", {0, 25}, "Ver Ajuda");
   btnHelp->setBorder(Bevel::Lowered);
   btnHelp->setBounds(
       {405 - 4 - btnHelp->bounds().width, 25, btnHelp->bounds().width, btnHelp->bounds().height});
-
-  PageControl1->setActivePage(tabRam);
 }
 
 }  // namespace lumaro::app

@@ -10,6 +10,7 @@
 #include "backends/linux/desktop/event_loop.h"
 #include "backends/linux/desktop/message_notice.h"
 #include "backends/linux/views/form_view.h"
+#include "backends/shared/form_controls.h"
 #include "toolkit/core/application.h"
 #include "toolkit/core/error.h"
 #include "toolkit/core/form.h"
@@ -18,6 +19,14 @@ namespace lumaro::platform::linuxos::test {
 
 // A handler that fails the way the program's handlers do.
 inline constexpr auto fail = [](auto&&...) { throw toolkit::Error("boom"); };
+
+// The widget that shows the control of that name.
+template <class W = QWidget>
+W& widgetNamed(const FormView& view, const std::string& name) {
+  auto* found = view.window().findChild<W*>(QString::fromStdString(name));
+  if (found == nullptr) throw std::logic_error("no widget " + name);
+  return *found;
+}
 
 // A form with the controls a test adds, shown through a FormView. Errors that reach the application's
 // exception handler are collected instead of being shown.
@@ -30,10 +39,7 @@ class ViewTest : public ::testing::Test {
 
   template <class T>
   T& add(const std::string& name, toolkit::WinControl* parent = nullptr) {
-    T& control = form_.create<T>();
-    control.setName(name);
-    control.setParent(parent != nullptr ? parent : &form_);
-    return control;
+    return contract::addControl<T>(form_, name, parent);
   }
 
   // Builds the view and shows the form.
@@ -44,9 +50,7 @@ class ViewTest : public ::testing::Test {
 
   template <class W>
   W& widget(const std::string& name) const {
-    auto* found = view_->window().findChild<W*>(QString::fromStdString(name));
-    if (found == nullptr) throw std::logic_error("no widget " + name);
-    return *found;
+    return widgetNamed<W>(*view_, name);
   }
 
   QtEventLoop loop_;

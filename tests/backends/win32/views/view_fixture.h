@@ -11,6 +11,7 @@
 
 #include "backends/fake/fake_event_loop.h"
 #include "backends/fake/fake_system.h"
+#include "backends/shared/form_controls.h"
 #include "backends/win32/views/form_view.h"
 #include "toolkit/core/application.h"
 #include "toolkit/core/error.h"
@@ -51,6 +52,13 @@ inline bool hasStyle(HWND window, DWORD style) {
   return (static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)) & style) == style;
 }
 
+// The window that shows the control of that name.
+inline HWND windowNamed(const FormView& view, const std::string& name) {
+  HWND found = view.windowOf(name);
+  if (found == nullptr) throw std::logic_error("no window " + name);
+  return found;
+}
+
 // A form with the controls a test adds, shown through a FormView. Errors that reach the application's
 // exception handler are collected instead of being shown.
 class ViewTest : public ::testing::Test {
@@ -62,10 +70,7 @@ class ViewTest : public ::testing::Test {
 
   template <class T, class... Args>
   T& add(const std::string& name, toolkit::WinControl* parent = nullptr, Args&&... args) {
-    T& control = form_.create<T>(std::forward<Args>(args)...);
-    control.setName(name);
-    control.setParent(parent != nullptr ? parent : &form_);
-    return control;
+    return contract::addControl<T>(form_, name, parent, std::forward<Args>(args)...);
   }
 
   // Builds the view and shows the form.
@@ -75,11 +80,7 @@ class ViewTest : public ::testing::Test {
     pumpUntil([this] { return IsWindowVisible(view_->window()) != FALSE; });
   }
 
-  HWND window(const std::string& name) const {
-    HWND found = view_->windowOf(name);
-    if (found == nullptr) throw std::logic_error("no window " + name);
-    return found;
-  }
+  HWND window(const std::string& name) const { return windowNamed(*view_, name); }
 
   fake::FakeEventLoop loop_;
   fake::FakeMessageBox messageBox_;
