@@ -6,7 +6,7 @@ set -euo pipefail
 lumaro=$1
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/lib/virtual-desktop.sh"
+source "$here/../tests/lib/desktop.sh"
 source "$here/cpu_time.sh"
 
 work=$(mktemp -d)

@@ -6,7 +6,7 @@
 set -uo pipefail
 fixtures=$2
 out=$3
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running second holder
 set -m
 

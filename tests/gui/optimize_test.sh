@@ -6,7 +6,7 @@
 set -uo pipefail
 grabber=$2
 out=$3
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running holder
 
 peak_mb() { awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$1/status"; }

@@ -4,7 +4,7 @@
 # Usage: program_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" first second
 
 "$lumaro" >"$out/first.log" 2>&1 &

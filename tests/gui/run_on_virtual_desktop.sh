@@ -3,7 +3,7 @@
 # Usage: run_on_virtual_desktop.sh <folder for logs> <program> [arguments...]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/../lib/desktop.sh"
 out=$1
 shift
 start_virtual_desktop "$out" || exit 1

@@ -9,7 +9,7 @@ if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
   exec env LUMARO_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 TRAY_HOST=none gui_test_setup "$1" "$out" program watcher monitor
 
 # Memory that does not change, so that the figure in the picture stays the same.

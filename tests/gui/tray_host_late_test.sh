@@ -4,7 +4,7 @@
 # Usage: tray_host_late_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 TRAY_HOST=none gui_test_setup "$1" "$out" program
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &

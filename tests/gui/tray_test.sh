@@ -6,7 +6,7 @@
 # Usage: tray_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" program
 
 not_shown() { ! shown_windows | grep -qx "$1"; }

@@ -4,7 +4,7 @@
 # Usage: command_line_test.sh <path to lumaro>
 set -uo pipefail
 program=$1
-source "$(dirname "$0")/../gui/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp)
 err=$(mktemp)

@@ -8,8 +8,8 @@ set -uo pipefail
 deb=$(realpath "$1")
 out=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/../gui/gui_checks.sh"
+source "$here/../lib/desktop.sh"
+source "$here/../lib/gui_test.sh"
 ((EUID == 0)) || { echo "package_test.sh installs a package: run it as root on a throw-away machine" >&2; exit 1; }
 if dpkg-query -W -f='${Status}' lumaro 2>/dev/null | grep -q "ok installed"; then
   echo "lumaro is installed already; package_test.sh does not touch an existing installation" >&2

@@ -9,7 +9,7 @@ runs=${1:-100}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${LUMARO_BUILD_DIR:-$top/build}
 driver=$build/tests/stress/optimize_runs
-source "$top/scripts/lib/virtual-desktop.sh"
+source "$top/tests/lib/desktop.sh"
 limit=$((400 * 1024 * 1024))
 cgroups=/sys/fs/cgroup
 

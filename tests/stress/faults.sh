@@ -10,8 +10,8 @@ rounds=${1:-1}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${LUMARO_BUILD_DIR:-$top/build}
 out=$build/tests/stress/faults
-source "$top/scripts/lib/virtual-desktop.sh"
-source "$top/tests/gui/gui_checks.sh"
+source "$top/tests/lib/desktop.sh"
+source "$top/tests/lib/gui_test.sh"
 
 prepare_sandbox "$build/lumaro" "$out" || exit 1
 mounts=()

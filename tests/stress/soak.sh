@@ -7,8 +7,8 @@ set -uo pipefail
 minutes=${1:-10}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${LUMARO_BUILD_DIR:-$top/build}
-source "$top/scripts/lib/virtual-desktop.sh"
-source "$top/tests/gui/gui_checks.sh"
+source "$top/tests/lib/desktop.sh"
+source "$top/tests/lib/gui_test.sh"
 ((minutes >= 2)) || { echo "soak.sh needs at least 2 minutes"; exit 1; }
 
 prepare_sandbox "$build/lumaro" "$build/tests/stress/soak" || exit 1

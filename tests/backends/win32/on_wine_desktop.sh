@@ -7,7 +7,7 @@
 # and must not run at the same time (CTest RESOURCE_LOCK wine_desktop).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../../scripts/lib/virtual-desktop.sh"
+source "$here/../../lib/desktop.sh"
 export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 logs=$2
 shift 2

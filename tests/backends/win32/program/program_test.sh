@@ -8,7 +8,7 @@ set -uo pipefail
 built=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../../gui/gui_checks.sh"
+source "$here/../../../lib/gui_test.sh"
 
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
 idle_key='HKLM\System\CurrentControlSet\control\CPUIdle'

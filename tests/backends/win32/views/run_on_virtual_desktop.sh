@@ -6,7 +6,7 @@
 # tests): the program gets a Wine desktop of its own, made on this display.
 set -euo pipefail
 program=$1 folder=$2
-source "$(dirname "$0")/../../../../scripts/lib/virtual-desktop.sh"
+source "$(dirname "$0")/../../../lib/desktop.sh"
 TRAY_HOST=none start_virtual_desktop "$folder/desktop"
 trap 'kill "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null || true' EXIT
 cd "$folder"

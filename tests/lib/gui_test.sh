@@ -1,7 +1,7 @@
 # Sourced by the GUI tests: their common opening, small checks over xdotool, and the pass/fail count.
-gui_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$gui_tests/../../scripts/lib/virtual-desktop.sh"
-source "$gui_tests/tray_checks.sh"
+test_lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$test_lib/desktop.sh"
+source "$test_lib/tray.sh"
 passed=0
 failed=0
 
