@@ -76,16 +76,6 @@ nothing_set_id_or_foreign() {
   [[ -z "$found" ]] || { echo "     wrote: $found"; ls -l $found; return 1; }
 }
 
-# SIGTERM ends the copy with exit code 0 within 5 s; one that does not end is killed.
-ends_at_once() {
-  kill -TERM "$running"
-  exits_with 0 "$running" 5
-  local status=$?
-  kill -KILL "$running" 2>/dev/null
-  running=
-  return $status
-}
-
 # reported <text>: the copy's log holds it.
 reported() { grep -qsF "$1" "$log"; }
 

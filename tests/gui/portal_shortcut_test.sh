@@ -27,7 +27,6 @@ check "the portal stand-in owns its name" wait_until 10 portal_owned
 export WAYLAND_DISPLAY=wayland-test
 unset QT_QPA_PLATFORM
 
-peak_mb() { awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$1/status"; }
 grew() { (($(peak_mb "$program") >= $1 + 100)); }
 # The target at its largest, so that a run claims several hundred megabytes.
 printf '[TfrmPrincipal]\r\nTrkBarLiberar_Position=0\r\n' >"$sandbox/bin/Lumaro.ini"
