@@ -92,5 +92,5 @@ stop_virtual_desktop() {
   SESSION_BUS_PID=
   kill ${TRAYER_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null || true
   wait ${TRAYER_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null || true
-  TRAYER_PID= OPENBOX_PID= XVFB_PID=
+  TRAYER_PID='' OPENBOX_PID='' XVFB_PID=''
 }

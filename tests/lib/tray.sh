@@ -46,7 +46,7 @@ bar_menu() { sized_window '[0-9]+x302'; }
 # shows_figure_over_level <window>: a level picture's colour and the black or white of the figure
 # show in the window's area of the screen.
 shows_figure_over_level() {
-  local X= Y= WIDTH= HEIGHT= SCREEN= WINDOW= colours
+  local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW='' colours
   eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
   [[ -n "$X" ]] || return 1
   colours=$(import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -depth 8 txt:- 2>/dev/null |

@@ -64,7 +64,7 @@ click_point() {
 
 # click_middle <window> <click arguments...>: clicks the middle of the window (see click_point).
 click_middle() {
-  local X= Y= WIDTH= HEIGHT= SCREEN= WINDOW=
+  local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW=''
   eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
   [[ -n "$X" ]] || return 1
   shift
