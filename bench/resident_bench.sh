@@ -6,17 +6,11 @@ set -euo pipefail
 lumaro=$1
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/lib/virtual-desktop.sh"
+for part in desktop tray program processes; do source "$here/../tests/lib/$part.sh"; done
 source "$here/cpu_time.sh"
 
 work=$(mktemp -d)
-cleanup() {
-  kill "${lumaro_pid:-}" "${conky_pid:-}" 2>/dev/null || true
-  kill "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill "${lumaro_pid:-}" "${conky_pid:-}" 2>/dev/null; stop_virtual_desktop; wait 2>/dev/null; rm -rf "$work"' EXIT
 start_virtual_desktop "$work/desktop" >/dev/null
 export XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work/home
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$work/bin"
@@ -33,9 +27,13 @@ CONF
 lumaro_pid=$!
 conky -q -c "$work/conky.conf" >"$work/conky.log" 2>&1 &
 conky_pid=$!
-sleep 3  # both settle: fonts, first paint
+# Both settle before the measure: Lumaro's start-up is over and its icon in the tray, conky's window
+# is up.
+wait_until_running "$lumaro_pid" 10 || true
+wait_for_tray_icon 10 >/dev/null || true
+conky_shown() { xdotool search --onlyvisible --class conky >/dev/null 2>&1; }
+wait_until 10 conky_shown || true
 
-rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 lumaro_start=$(cpu_ns "$lumaro_pid")
 conky_start=$(cpu_ns "$conky_pid")
 sleep "$seconds"

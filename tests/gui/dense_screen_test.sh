@@ -5,7 +5,7 @@
 # Usage: dense_screen_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 SCREEN_SIZE=1920x1080 gui_test_setup "$1" "$out" program
 
 # Memory and processor figures that do not change, so that both pictures show the same values.

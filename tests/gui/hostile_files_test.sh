@@ -7,7 +7,7 @@
 # Usage: hostile_files_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 set -m
 
@@ -74,16 +74,6 @@ nothing_set_id_or_foreign() {
   local found
   found=$(find "$sandbox" -newer "$out/marker" -type f \( -perm /7000 -o ! -user "$user" \) 2>/dev/null)
   [[ -z "$found" ]] || { echo "     wrote: $found"; ls -l $found; return 1; }
-}
-
-# SIGTERM ends the copy with exit code 0 within 5 s; one that does not end is killed.
-ends_at_once() {
-  kill -TERM "$running"
-  exits_with 0 "$running" 5
-  local status=$?
-  kill -KILL "$running" 2>/dev/null
-  running=
-  return $status
 }
 
 # reported <text>: the copy's log holds it.

@@ -6,22 +6,12 @@
 set -uo pipefail
 fixtures=$2
 out=$3
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" squatter running second
 set -m
 
 ini=$sandbox/bin/Lumaro.ini
 log=$out/lumaro.log
-started() { wait_until 10 grep -qs '^ICONE=' "$ini"; }
-ends_at_once() {
-  local began=${EPOCHREALTIME/./}
-  kill -TERM "$running"
-  wait "$running"
-  local status=$? milliseconds=$(((${EPOCHREALTIME/./} - began) / 1000))
-  running=
-  echo "     ended $milliseconds ms after SIGTERM with exit code $status"
-  ((status == 0 && milliseconds <= 5000))
-}
 
 # --- Another user in the shared temporary folder ---------------------------------------------------
 if [[ $(id -u) -ne 0 ]]; then
@@ -41,7 +31,7 @@ else
     rm -f "$ini"
     XDG_RUNTIME_DIR=$runtime TMPDIR=$shared "$lumaro" >"$out/squatted.log" 2>&1 &
     running=$!
-    check "another user's locks (XDG_RUNTIME_DIR='$runtime') do not stop our copy" started
+    check "another user's locks (XDG_RUNTIME_DIR='$runtime') do not stop our copy" started_up "$ini"
     check "no message about a running copy" not_visible '^Lumaro$'
     XDG_RUNTIME_DIR=$runtime TMPDIR=$shared "$lumaro" >"$out/second.log" 2>&1 &
     second=$!
@@ -49,7 +39,7 @@ else
     check "yet a second copy of ours still finds the first" \
       wait_until 30 grep -q "Já existe uma cópia" "$out/second.log"
     message=$(wait_for_window '^Lumaro$' 30)
-    [[ -n "$message" ]] && press_return "$message"
+    [[ -n "$message" ]] && press_key "$message" Return
     check "the second copy ends with exit code 0" exits_with 0 "$second" 10
     second=
     check "the first ends on SIGTERM" ends_at_once
@@ -63,7 +53,7 @@ fi
 rm -f "$ini"
 env -u XDG_RUNTIME_DIR TMPDIR="$sandbox" "$lumaro" >"$out/plain.log" 2>&1 &
 running=$!
-check "a start without XDG_RUNTIME_DIR" started
+check "a start without XDG_RUNTIME_DIR" started_up "$ini"
 check "prints no warning about it" bash -c "! grep -q XDG_RUNTIME_DIR '$out/plain.log'"
 check "and makes its own folder, mode 0700" test "$(stat -c %a "$sandbox/lumaro-$(id -u)")" = 700
 check "which ends on SIGTERM" ends_at_once
@@ -77,7 +67,7 @@ for proc in garbled empty truncated zero-total available-above-total huge-number
   running=$!
   if [[ $proc == huge-numbers ]]; then
     # Figures beyond every limit count as the largest the program holds: nothing to report.
-    started
+    started_up "$ini"
     check "/proc $proc: the ticks read the figures" read_again "$folder/meminfo" 10
     check "/proc $proc: and report nothing" bash -c "! grep -q '^Lumaro: ' '$out/proc-$proc.log'"
   else
@@ -148,7 +138,7 @@ rm -f "$ini"
 printf '[TfrmPrincipal]\r\nchkboxVisualBar_Checked=True\r\n' >"$ini"
 LUMARO_PROC_DIR=$petabytes "$lumaro" >>"$log" 2>&1 &
 running=$!
-wait_until 10 grep -qs '^ICONE=' "$ini"
+started_up "$ini"
 check "4 PiB of memory: the ticks read the figures" read_again "$petabytes/meminfo" 10
 check "4 PiB of memory: SIGTERM ends the program with exit code 0" ends_at_once
 check "the start-up ran to its end: every setting was saved" holds "$ini" 'RxSpinAntiCrash_Value=15'
@@ -163,10 +153,11 @@ rm -f "$ini"
 # Capped, so that an unbounded read fails fast instead of eating the machine.
 (ulimit -v 3000000 && LUMARO_PROC_DIR=$endless exec "$lumaro") >>"$log" 2>&1 &
 running=$!
-started
+started_up "$ini"
+# Its resident size, sampled for 3 s.
 peak=0
 for i in $(seq 1 30); do
-  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$running/status" 2>/dev/null)
+  rss=$(rss_kb "$running")
   [[ -z "$rss" ]] && break
   ((rss > peak)) && peak=$rss
   sleep 0.1

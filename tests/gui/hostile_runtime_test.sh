@@ -6,13 +6,12 @@
 set -uo pipefail
 fixtures=$2
 out=$3
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running second holder
 set -m
 
 ini=$sandbox/bin/Lumaro.ini
 log=$out/lumaro.log
-started() { wait_until 10 grep -qs '^ICONE=' "$ini"; }
 # ends_with_zero: the program has ended, with exit code 0 (it is reaped here).
 ends_with_zero() {
   wait "$running"
@@ -40,7 +39,7 @@ choices=(chkboxAutoRecover_Checked=False chkboxCache_Checked=True TrkBarLiberar_
 printf '%s\r\n' '[TfrmPrincipal]' "${choices[@]}" >"$ini"
 LUMARO_PROC_DIR=$proc "$lumaro" >"$log" 2>&1 &
 running=$!
-check "a start on 64 GB" started
+check "a start on 64 GB" started_up "$ini"
 check "the ticks read the figures" read_again "$proc/meminfo" 10
 check "half the memory: the ticks take it up" meminfo_becomes half
 request_restore
@@ -104,7 +103,7 @@ holder=$!
 check "1100 connections were made and are held" wait_until 60 test -s "$sandbox/held"
 echo "     held and failed: $(cat "$sandbox/held" 2>/dev/null)"
 check "the program keeps running" kill -0 "$running"
-descriptors=$(ls "/proc/$running/fd" 2>/dev/null | wc -l)
+descriptors=$(descriptor_count "$running")
 echo "     the program holds $descriptors descriptors"
 check "holding few of the connections" test "$descriptors" -lt 200
 check "its socket is still there" listening
@@ -116,7 +115,7 @@ check "a restore request shows the main window" test -n "$main"
 second=$!
 check "a second start finds the running copy" wait_until 30 grep -qs "Já existe uma cópia" "$out/second.log"
 message=$(wait_for_window '^Lumaro$' 30)
-[[ -n "$message" ]] && press_return "$message"
+[[ -n "$message" ]] && press_key "$message" Return
 check "the second copy ends with exit code 0" exits_with 0 "$second" 10
 second=
 kill "$holder"

@@ -6,7 +6,7 @@
 # Usage: main_window_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 ini=$sandbox/bin/Lumaro.ini
 
@@ -27,7 +27,7 @@ pixel() { import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null | tail -n 1 | 
 click_at() {
   local x y
   read -r x y < <(origin "$1")
-  xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+  click_point $((x + $2)) $((y + $3)) 1
 }
 ini_holds() { tr -d '\r' <"$ini" | grep -qx "$1" || { echo "     $(tr -d '\r' <"$ini" | grep "${1%%=*}")"; return 1; }; }
 
@@ -97,8 +97,7 @@ screenshot "$out/page-ram-again.png"
 click_at "$main" 393 11
 wait_until 5 not_visible '^Lumaro\.$'
 icon=$(wait_for_tray_icon 5)
-eval "$(xdotool getwindowgeometry --shell "${icon:-0}")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
+click_middle "$icon" --repeat 2 --delay 80 1
 main=$(wait_for_window '^Lumaro\.$' 10)
 check "a double click on the tray icon shows the window" test -n "$main"
 [[ -n "$main" ]] || exit 1

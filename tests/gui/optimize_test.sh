@@ -6,10 +6,9 @@
 set -uo pipefail
 grabber=$2
 out=$3
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running holder
 
-peak_mb() { awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$1/status"; }
 grew_by() { (($(peak_mb "$running") >= $2 + $3)); }
 # The target at its largest, so that a run claims the full 1 GiB.
 printf '[TfrmPrincipal]\r\nTrkBarLiberar_Position=0\r\n' >"$sandbox/bin/Lumaro.ini"
@@ -36,12 +35,8 @@ xdotool key ctrl+alt+m
 # The text icon leaves the tray and the animated one takes its place.
 animated=$(wait_for_tray_icon 10 "$text_icon")
 check "a run puts the animated icon in the tray" test -n "$animated"
-if [[ -n "$animated" ]]; then
-  eval "$(xdotool getwindowgeometry --shell "$animated")"
-  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-fi
-gone() { ! xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null | grep -qx "$animated"; }
-check "a click on the animated icon ends the run" wait_until 10 gone
+[[ -n "$animated" ]] && click_middle "$animated" 1
+check "a click on the animated icon ends the run" wait_until 10 window_hidden "$animated"
 grown=$(($(peak_mb "$running") - before))
 echo "     the run claimed $grown MB before it stopped"
 check "before it claimed the whole target" test "$grown" -lt 900

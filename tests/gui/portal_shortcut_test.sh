@@ -10,13 +10,13 @@ if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
   exec env LUMARO_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" program portal
 
 calls=$out/portal-calls.log
 : >"$calls"
 # Debian's interpreter, which has the D-Bus and GLib bindings of scripts/packages.txt.
-/usr/bin/python3 "$gui_tests/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
+/usr/bin/python3 "$(dirname "$0")/portal_double.py" "$calls" >"$out/portal.log" 2>&1 &
 portal=$!
 portal_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
@@ -27,7 +27,6 @@ check "the portal stand-in owns its name" wait_until 10 portal_owned
 export WAYLAND_DISPLAY=wayland-test
 unset QT_QPA_PLATFORM
 
-peak_mb() { awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$1/status"; }
 grew() { (($(peak_mb "$program") >= $1 + 100)); }
 # The target at its largest, so that a run claims several hundred megabytes.
 printf '[TfrmPrincipal]\r\nTrkBarLiberar_Position=0\r\n' >"$sandbox/bin/Lumaro.ini"

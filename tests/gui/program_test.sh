@@ -4,7 +4,7 @@
 # Usage: program_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" first second
 
 "$lumaro" >"$out/first.log" 2>&1 &
@@ -18,7 +18,7 @@ message=$(wait_for_window '^Lumaro$' 10)
 check "a second copy shows a message box" test -n "$message"
 screenshot "$out/second-copy-message.png"
 check "the message box names the running copy" grep -q "Já existe uma cópia do Lumaro sendo executada" "$out/second.log"
-[[ -n "$message" ]] && press_return "$message"
+[[ -n "$message" ]] && press_key "$message" Return
 check "the second copy ends with exit code 0" exits_with 0 "$second" 10
 check "the first copy is not disturbed" kill -0 "$first"
 

@@ -3,12 +3,9 @@
 # Usage: run_on_virtual_desktop.sh <folder for logs> <program> [arguments...]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
+source "$here/../lib/desktop.sh"
 out=$1
 shift
+trap stop_virtual_desktop EXIT
 start_virtual_desktop "$out" || exit 1
 QT_QPA_PLATFORM=xcb "$@"
-status=$?
-kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
-wait 2>/dev/null
-exit $status

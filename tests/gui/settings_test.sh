@@ -8,7 +8,7 @@
 # Usage: settings_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 
 ini=$sandbox/bin/Lumaro.ini
@@ -24,20 +24,6 @@ keys=(chkboxAutoRecover_Checked chkboxAutoRecoverTime_Checked chkboxAutoRun_Chec
   TrkBarMaxCache_Position TrkBarMinCache_Position TrkBarBlockCache_Position chkboxAntiCrash_Checked
   RxSpinAntiCrash_Value)
 
-start() {
-  "$1" >>"$out/lumaro.log" 2>&1 &
-  running=$!
-}
-# Ends the running copy as the session's end does, once its message loop runs ($1: its runtime folder);
-# true when it exits with 0.
-end_session() {
-  wait_until 10 answers "${1:-}"
-  kill -TERM "$running"
-  exits_with 0 "$running" 10
-  local status=$?
-  running=
-  return $status
-}
 bytes_are() { cmp -s "$1" <(printf '%b' "$2") || { echo "     $1 holds:"; od -c "$1" | head -5; return 1; }; }
 every_line_ends_in_crlf() { ! grep -qv $'\r$' "$1"; }
 lines_are() {
@@ -49,7 +35,7 @@ entry_runs() { grep -qx "Exec=$1" "$entry" && ! grep -q '^Hidden=' "$entry"; }
 entry_disabled() { grep -qx 'Exec=' "$entry" && grep -qx 'Hidden=true' "$entry"; }
 valid_entry() { desktop-file-validate "$entry"; }
 
-start "$lumaro"
+start_program "$out/lumaro.log" "$lumaro"
 check "the first start writes Lumaro.ini beside the program" wait_until 10 test -s "$ini"
 check "it holds the section header and ICONE=0 only" bytes_are "$ini" '[TfrmPrincipal]\r\nICONE=0\r\n'
 check "the autostart entry starts this copy" entry_runs "$lumaro"
@@ -65,7 +51,7 @@ cp "$ini" "$out/Lumaro-first-exit.ini"
 # the entry; a stored slider position reaches its control and is saved back from it.
 sed -i -e 's/^chkboxAutoRun_Checked=True/chkboxAutoRun_Checked=False/' \
   -e 's/^TrkBarPageBuffers_Position=1/TrkBarPageBuffers_Position=7/' "$ini"
-start "$lumaro"
+start_program "$out/lumaro.log" "$lumaro"
 check "a stored unchecked auto-run box disables the autostart entry" wait_until 10 entry_disabled
 check "the disabled entry is still a valid desktop entry" valid_entry
 check "the end of the session ends the program with exit code 0" end_session
@@ -73,7 +59,7 @@ check "the unchecked box is saved back" holds "$ini" 'chkboxAutoRun_Checked=Fals
 check "the stored slider position went through the control" holds "$ini" 'TrkBarPageBuffers_Position=7'
 
 # A copy in another folder with its own (new) settings: the box is checked and the entry follows it.
-start "$sandbox/moved/lumaro"
+start_program "$out/lumaro.log" "$sandbox/moved/lumaro"
 check "a copy started from another folder rewrites the entry with its own path" \
   wait_until 10 entry_runs "$sandbox/moved/lumaro"
 check "the copy keeps its own settings beside it" wait_until 10 test -s "$sandbox/moved/Lumaro.ini"
@@ -85,7 +71,7 @@ home_ini=$XDG_CONFIG_HOME/lumaro/Lumaro.ini
 mkdir -p "$sandbox/shared"
 chmod 1777 "$sandbox/shared"
 cp "$lumaro" "$sandbox/shared/lumaro"
-start "$sandbox/shared/lumaro"
+start_program "$out/lumaro.log" "$sandbox/shared/lumaro"
 check "a program folder others may write keeps the settings in the user's folder" \
   wait_until 10 test -s "$home_ini"
 check "the end of the session ends that copy with exit code 0" end_session
@@ -97,7 +83,7 @@ if [[ $EUID -eq 0 ]]; then
   cp "$planted" "$out/planted.ini"
   chown 65534:65534 "$planted"
   chmod 4777 "$planted"
-  start "$sandbox/moved/lumaro"
+  start_program "$out/lumaro.log" "$sandbox/moved/lumaro"
   check "another user's settings file beside the program sends the settings to the user's folder" \
     wait_until 10 test -s "$home_ini"
   check "the end of the session ends that copy with exit code 0" end_session

@@ -9,7 +9,7 @@ if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
   exec env LUMARO_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 TRAY_HOST=none gui_test_setup "$1" "$out" program watcher monitor
 
 # Memory that does not change, so that the figure in the picture stays the same.
@@ -34,11 +34,9 @@ item_property() {
     org.kde.StatusNotifierItem "$1"
 }
 activate() { bus_call -d "$item" -o /StatusNotifierItem -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null; }
-main_window_shown() { xdotool search --onlyvisible --name '^Lumaro\.$' >/dev/null 2>&1; }
-main_window_stays_hidden() { ! wait_until "$1" main_window_shown; }
-new_icons() { grep -c 'member=NewIcon' "$out/new-icon.log"; }
-new_icon_sent() { test "$(new_icons)" -ge 1; }
-menu_window() { sized_window '[0-9]+x302'; }
+main_window_stays_hidden() { ! wait_until "$1" visible '^Lumaro\.$'; }
+new_icon_sent() { test "$(grep -c 'member=NewIcon' "$out/new-icon.log")" -ge 1; }
+no_new_icon_within() { ! wait_until "$1" new_icon_sent; }
 # The 16 × 16 picture shows a level colour (green, yellow or red) and a black or white figure.
 picture_shows_figure_over_level() {
   python3 -c '
@@ -66,15 +64,14 @@ program=$!
 item=$(wait_until 10 registered_item)
 check "the item registers with the watcher" test -n "$item"
 check "the item's title is \"Lumaro\"" grep -q "'Lumaro'" <<<"$(item_property Title)"
-check "no XEmbed icon is made beside the item" test -z "$(wait_for_icon 1)"
+check "no XEmbed icon is made beside the item" test -z "$(wait_until 1 icon_window)"
 check "the picture shows the figure over the level picture" wait_until 5 picture_shows_figure_over_level
 
 # With memory unchanged, the picture is never announced again.
 dbus-monitor --session "type='signal',interface='org.kde.StatusNotifierItem',member='NewIcon'" \
   >"$out/new-icon.log" 2>&1 &
 monitor=$!
-sleep 10
-check "no NewIcon over 10 s of unchanged memory" test "$(new_icons)" -eq 0
+check "no NewIcon over 10 s of unchanged memory" no_new_icon_within 10
 # Half the available memory: a new figure (also in gigabytes), announced.
 awk '/^MemAvailable:/ {$2 = int($2 / 2)} {print}' "$LUMARO_PROC_DIR/meminfo" >"$sandbox/meminfo"
 mv "$sandbox/meminfo" "$LUMARO_PROC_DIR/meminfo"
@@ -87,11 +84,11 @@ activate
 check "one activation shows nothing, also after the double-click time" main_window_stays_hidden 1
 activate
 activate
-check "two activations within the double-click time show the main window" wait_until 5 main_window_shown
+check "two activations within the double-click time show the main window" wait_until 5 visible '^Lumaro\.$'
 screenshot "$out/status-notifier-restored.png"
 
 bus_call -d "$item" -o /StatusNotifierItem -m org.kde.StatusNotifierItem.ContextMenu 300 200 >/dev/null
-menu=$(wait_until 5 menu_window)
+menu=$(wait_until 5 bar_menu)
 check "the context request opens the bar menu" test -n "$menu"
 if [[ -n "$menu" ]]; then
   eval "$(xdotool getwindowgeometry --shell "$menu")"

@@ -6,12 +6,8 @@
 # Usage: tray_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" program
-
-not_shown() { ! shown_windows | grep -qx "$1"; }
-# The tray menu: 11 items of 22 pixels and 6 separators of 9 inside a 3-pixel frame are 302 high.
-wait_for_menu() { wait_until "$1" sized_window '[0-9]+x302'; }
 
 # The red level (0-255) of one pixel of the screen.
 red_at() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/^0,0: *(\([0-9]*\).*/\1/p'; }
@@ -25,22 +21,6 @@ hover() {
   ((${red:-255} < 230))
 }
 
-# Right-clicks the middle of a window.
-right_click() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-}
-
-# A level bar's colour and the black or white of the figure show in a window's area of the screen.
-shows_figure_over_level() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW colours
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/icon-crop.png" 2>/dev/null
-  colours=$(convert "$out/icon-crop.png" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | sort -u)
-  grep -qE '#00FF00|#FFFF00|#FF0000' <<<"$colours" && grep -qE '#000000|#FFFFFF' <<<"$colours"
-}
-
 "$lumaro" >"$out/lumaro.log" 2>&1 &
 program=$!
 icon=$(wait_for_tray_icon 10)
@@ -48,23 +28,23 @@ check "the icon embeds in the tray" test -n "$icon"
 check "the icon shows the free memory over a level picture" wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon.png"
 
-right_click "$icon"
-menu=$(wait_for_menu 5)
+click_middle "$icon" 3
+menu=$(wait_until 5 bar_menu)
 check "a right click opens the tray menu" test -n "$menu"
 screenshot "$out/tray-menu.png"
 xdotool key Escape
-check "Escape closes the menu" wait_until 3 not_shown "$menu"
+check "Escape closes the menu" wait_until 3 window_hidden "$menu"
 check "the program keeps running" kill -0 "$program"
 
 # Closed and opened again at once, twice: a right press within the double-click time of the last one
 # is a double click to the toolkit, and must open the menu all the same.
-right_click "$icon"
-menu=$(wait_for_menu 5)
+click_middle "$icon" 3
+menu=$(wait_until 5 bar_menu)
 check "a right click right after Escape opens the menu again" test -n "$menu"
 xdotool key Escape
-wait_until 3 not_shown "$menu"
-right_click "$icon"
-menu=$(wait_for_menu 5)
+wait_until 3 window_hidden "$menu"
+click_middle "$icon" 3
+menu=$(wait_until 5 bar_menu)
 check "and so does the next one" test -n "$menu"
 
 # "&Configurar Lumaro" by the mouse: its middle is 76 pixels above the menu's bottom edge (frame 3,
@@ -79,19 +59,16 @@ main=$(wait_for_window '^Lumaro\.$' 10)
 check "\"&Configurar Lumaro\" shows the main window" test -n "$main"
 
 # The tray host goes away and comes back: the icon is added again, into the new host.
-kill "$TRAYER_PID"
-wait "$TRAYER_PID" 2>/dev/null
-trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-  --transparent false --tint 0x404040 >"$out/trayer-again.log" 2>&1 &
-TRAYER_PID=$!
+stop_tray_host
+start_tray_host "$out/trayer-again.log"
 icon=$(wait_for_tray_icon 10)
 check "after the tray host restarts the icon comes back" test -n "$icon"
 wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/tray-icon-again.png"
 
 # "&Fechar Otimizador" from the keyboard: Up from no highlight reaches the last item that can be chosen.
-[[ -n "$icon" ]] && right_click "$icon"
-menu=$(wait_for_menu 5)
+[[ -n "$icon" ]] && click_middle "$icon" 3
+menu=$(wait_until 5 bar_menu)
 check "the menu opens again" test -n "$menu"
 xdotool key Up Return
 check "\"&Fechar Otimizador\" ends the program with exit code 0" exits_with 0 "$program" 10

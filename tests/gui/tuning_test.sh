@@ -7,7 +7,7 @@
 # Usage: tuning_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
-source "$(dirname "$0")/gui_checks.sh"
+source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 
 ini=$sandbox/bin/Lumaro.ini
@@ -15,7 +15,7 @@ ini=$sandbox/bin/Lumaro.ini
 # run_changed <Windows directory>: starts the program with that Windows directory, stores a new DMA
 # buffer size while it runs and shows the window, whose first show reloads the settings file; the
 # change handler marks the system configuration as changed. Then the session ends (SIGTERM).
-# Sets `milliseconds` to the time from the signal to the end and `status` to the exit code.
+# Sets `milliseconds` to the time from the signal to the end and `status` to the exit code (end_on).
 run_changed() {
   rm -f "$ini"
   LUMARO_WINDOWS_DIR=$1 "$lumaro" >>"$out/lumaro.log" 2>&1 &
@@ -26,13 +26,7 @@ run_changed() {
   printf 'TrkBarDMABuffers_Position=8\r\n' >>"$ini"
   request_restore
   wait_for_window '^Lumaro\.$' 10 >/dev/null || return 1
-  local started=${EPOCHREALTIME/./}
-  kill -TERM "$running"
-  wait "$running"
-  status=$?
-  milliseconds=$(((${EPOCHREALTIME/./} - started) / 1000))
-  running=
-  echo "     ended $milliseconds ms after SIGTERM with exit code $status"
+  end_on TERM
 }
 took_at_most() { ((milliseconds <= $1 * 1000)); }
 

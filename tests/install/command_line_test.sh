@@ -4,15 +4,15 @@
 # Usage: command_line_test.sh <path to lumaro>
 set -uo pipefail
 program=$1
-source "$(dirname "$0")/../gui/gui_checks.sh"
+source "$(dirname "$0")/../lib/checks.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 # matches <file> <pattern>: the file's first line matches, or the file is empty for the pattern "-".
 matches() { if [[ $2 == - ]]; then [[ ! -s $1 ]]; else head -n 1 "$1" | grep -qE "$2"; fi; }
-# answers <exit code> <stdout pattern> <stderr pattern> <arguments...>
-answers() {
+# command_answers <exit code> <stdout pattern> <stderr pattern> <arguments...>
+command_answers() {
   local code=$1 stdout_pattern=$2 stderr_pattern=$3 status
   shift 3
   "$program" "$@" >"$out" 2>"$err"
@@ -21,10 +21,10 @@ answers() {
   matches "$out" "$stdout_pattern" || { echo "     stdout:"; head -3 "$out"; return 1; }
   matches "$err" "$stderr_pattern" || { echo "     stderr:"; head -3 "$err"; return 1; }
 }
-check "--version prints the name and version" answers 0 '^Lumaro [0-9]+\.[0-9]+' - --version
+check "--version prints the name and version" command_answers 0 '^Lumaro [0-9]+\.[0-9]+' - --version
 check "--version prints one line" test "$(wc -l <"$out")" -eq 1
-check "--help prints the usage" answers 0 '^Usage: lumaro' - --help
+check "--help prints the usage" command_answers 0 '^Usage: lumaro' - --help
 check "--help names the settings file" grep -q 'Lumaro.ini' "$out"
-check "an unknown option gives the usage on standard error" answers 2 - '^Usage: lumaro' --frobnicate
-check "a stray argument is unknown too" answers 2 - '^Usage: lumaro' notes.txt
+check "an unknown option gives the usage on standard error" command_answers 2 - '^Usage: lumaro' --frobnicate
+check "a stray argument is unknown too" command_answers 2 - '^Usage: lumaro' notes.txt
 summary

@@ -5,7 +5,7 @@
 set -uo pipefail
 build=$1
 prefix=$2
-source "$(dirname "$0")/../gui/gui_checks.sh"
+source "$(dirname "$0")/../lib/checks.sh"
 rm -rf "$prefix"
 check "cmake --install succeeds" cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/lumaro share/applications/lumaro.desktop share/man/man1/lumaro.1.gz \

@@ -8,8 +8,7 @@ set -uo pipefail
 deb=$(realpath "$1")
 out=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/virtual-desktop.sh"
-source "$here/../gui/gui_checks.sh"
+for part in checks desktop tray program; do source "$here/../lib/$part.sh"; done
 ((EUID == 0)) || { echo "package_test.sh installs a package: run it as root on a throw-away machine" >&2; exit 1; }
 if dpkg-query -W -f='${Status}' lumaro 2>/dev/null | grep -q "ok installed"; then
   echo "lumaro is installed already; package_test.sh does not touch an existing installation" >&2
@@ -55,61 +54,36 @@ as_user() {
 }
 settings=$home/.config/lumaro/Lumaro.ini
 entry=$home/.config/autostart/lumaro.desktop
-program=
-cleanup() {
-  [[ -n "$program" ]] && kill "$program" 2>/dev/null
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$stubs" "$run"
-}
-trap cleanup EXIT
-
-# The program starts hidden: its only mapped window is the tray icon, embedded when the tray host has
-# taken it as a child (its parent is no longer the root window).
-tray_icon() { xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null | head -n 1; }
-embedded() { [[ -n "$1" ]] && xwininfo -id "$1" -tree | grep 'Parent window id' | grep -qv 'the root window'; }
-start() {
-  as_user /usr/bin/lumaro >>"$out/lumaro.log" 2>&1 &
-  program=$!
-}
-end_session() {
-  kill -TERM "$program"
-  exits_with 0 "$program" 10
-  local status=$?
-  program=
-  return $status
-}
+running=
+trap 'kill "$running" 2>/dev/null; stop_virtual_desktop; wait 2>/dev/null; rm -rf "$stubs" "$run"' EXIT
+start_installed() { start_program "$out/lumaro.log" as_user /usr/bin/lumaro; }
 opened_installed_help() { grep -qx '\(file://\)\?/usr/share/doc/lumaro/lumaro.html' "$stubs/opened" 2>/dev/null; }
 
-start
-has_tray_icon() { [[ -n "$(tray_icon)" ]]; }
-wait_until 10 has_tray_icon
-icon=$(tray_icon)
-check "the installed program's icon embeds in the tray" wait_until 10 embedded "$icon"
+# The program starts hidden, with its icon in the tray.
+start_installed
+icon=$(wait_for_tray_icon 20)
+check "the installed program's icon embeds in the tray" test -n "$icon"
 check "its settings land in the user's folder" wait_until 10 test -s "$settings"
 check "the start-with-the-desktop entry starts /usr/bin/lumaro" wait_until 10 grep -qx 'Exec=/usr/bin/lumaro' "$entry"
 check "the entry is a valid desktop entry" desktop-file-validate "$entry"
-sleep 1
+wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/installed-tray.png"
 # "&Ajuda on-line" from the tray menu: Up from no highlight reaches "&Fechar Otimizador", one more the help.
-if [[ -n "$icon" ]]; then
-  eval "$(xdotool getwindowgeometry --shell "$icon")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-  sleep 1
+if [[ -n "$icon" ]] && click_middle "$icon" 3 && wait_until 5 bar_menu >/dev/null; then
   xdotool key Up Up Return
 fi
 check "the help opens the installed page" wait_until 10 opened_installed_help
-check "the end of the session ends the program with exit code 0" end_session
+check "the end of the session ends the program with exit code 0" end_session "$run"
 
 # Unticked in the stored settings the entry is disabled; ticked again it starts the installed program.
 sed -i 's/^chkboxAutoRun_Checked=True/chkboxAutoRun_Checked=False/' "$settings"
-start
+start_installed
 check "an unticked box disables the entry" wait_until 10 grep -qx 'Hidden=true' "$entry"
-check "the end of the session ends the program with exit code 0" end_session
+check "the end of the session ends the program with exit code 0" end_session "$run"
 sed -i 's/^chkboxAutoRun_Checked=False/chkboxAutoRun_Checked=True/' "$settings"
-start
+start_installed
 check "ticking the box again writes Exec=/usr/bin/lumaro" wait_until 10 grep -qx 'Exec=/usr/bin/lumaro' "$entry"
-check "the end of the session ends the program with exit code 0" end_session
+check "the end of the session ends the program with exit code 0" end_session "$run"
 
 check "apt-get purges the package" apt-get purge -y -qq lumaro >"$out/apt-purge.log" 2>&1
 still_there() {

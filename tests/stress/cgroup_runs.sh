@@ -9,7 +9,7 @@ runs=${1:-100}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${LUMARO_BUILD_DIR:-$top/build}
 driver=$build/tests/stress/optimize_runs
-source "$top/scripts/lib/virtual-desktop.sh"
+source "$top/tests/lib/desktop.sh"
 limit=$((400 * 1024 * 1024))
 cgroups=/sys/fs/cgroup
 
@@ -43,13 +43,7 @@ fi
 echo "memory control group $group, limit 400 MiB"
 
 sandbox=$(mktemp -d)
-cleanup() {
-  kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  rmdir "$group" 2>/dev/null
-  rm -rf "$sandbox"
-}
-trap cleanup EXIT
+trap 'stop_virtual_desktop; rmdir "$group" 2>/dev/null; rm -rf "$sandbox"' EXIT
 start_virtual_desktop "$sandbox/desktop" || exit 1
 export XDG_RUNTIME_DIR=$sandbox/run XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox/home
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME"

@@ -10,17 +10,15 @@ rounds=${1:-1}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${LUMARO_BUILD_DIR:-$top/build}
 out=$build/tests/stress/faults
-source "$top/scripts/lib/virtual-desktop.sh"
-source "$top/tests/gui/gui_checks.sh"
+source "$top/tests/lib/gui_test.sh"
 
-prepare_sandbox "$build/lumaro" "$out" || exit 1
+gui_test_setup "$build/lumaro" "$out" running holder
 mounts=()
-cleanup() {
+release_mounts() {
   local m
   for m in "${mounts[@]}"; do umount "$m" 2>/dev/null; done
-  stop_sandbox "${running:-}" "${holder:-}"
 }
-trap cleanup EXIT
+trap 'release_mounts; stop_gui_test' EXIT
 log=$out/lumaro.log
 ini=$sandbox/bin/Lumaro.ini
 
@@ -42,19 +40,23 @@ main_window_shows() {
   return 1
 }
 
+# met_fault <log size at its start>: the copy has met its fault: it has reported an error since (its
+# thread may then be held in the error handler's 15 s pause), or its message loop answers.
+met_fault() { grep -q '^Lumaro: ' <<<"$(tail -c "+$(($1 + 1))" "$log" 2>/dev/null)" || answers; }
+
 # keeps_working <name> <settings file> <its text at the start, empty for none> [VAR=value...]: a copy
-# started with those variables keeps
-# running, shows its main window on request, ends with exit code 0 at the end of the session (an error
-# may hold its thread for the error handler's 15 s pause first) and has saved every setting.
+# started with those variables keeps running, shows its main window on request, ends with exit code 0
+# at the end of the session (an error may hold its thread for the error pause first) and has saved
+# every setting.
 keeps_working() {
   local name=$1 settings=$2
   rm -f "$settings"
   [[ -n "$3" ]] && printf '%b' "$3" >"$settings"
   shift 3
-  env "$@" "$lumaro" >>"$log" 2>&1 &
-  running=$!
-  wait_until 10 test -S "$XDG_RUNTIME_DIR/LUMARO2"
-  sleep 2
+  local from
+  from=$(stat -c %s "$log" 2>/dev/null || echo 0)
+  start_program "$log" env "$@" "$lumaro"
+  wait_until 30 met_fault "$from"
   check "$name: keeps running" kill -0 "$running"
   check "$name: shows its main window on request" main_window_shows
   screenshot "$out/$name.png"
@@ -96,19 +98,16 @@ for ((round = 1; round <= rounds; round++)); do
   wait "$holder" 2>/dev/null
   holder=
 
-  kill "$TRAYER_PID" 2>/dev/null
-  wait "$TRAYER_PID" 2>/dev/null
+  stop_tray_host
   keeps_working "no tray host" "$ini" ""
 
   # The display goes away: the program ends, and its settings file is the last complete one.
-  "$lumaro" >>"$log" 2>&1 &
-  running=$!
-  wait_until 10 test -S "$XDG_RUNTIME_DIR/LUMARO2"
-  sleep 2
+  start_program "$log" "$lumaro"
+  wait_until_running "$running" 10
   cp "$ini" "$out/settings-before.ini"
   kill "$XVFB_PID"
   wait "$XVFB_PID" 2>/dev/null
-  check "display gone: the program ends" wait_until 20 eval '! kill -0 $running 2>/dev/null'
+  check "display gone: the program ends" wait_until 20 ended "$running"
   wait "$running" 2>/dev/null
   echo "     it ended with exit code $?"
   running=

@@ -7,7 +7,7 @@
 # and must not run at the same time (CTest RESOURCE_LOCK wine_desktop).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../../scripts/lib/virtual-desktop.sh"
+source "$here/../../lib/desktop.sh"
 export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 logs=$2
 shift 2
@@ -20,12 +20,8 @@ wineserver -w
 # still taking its measure: Wine then keeps the old width (the window manager's report, which it
 # ignores for other programs' windows, replaces the real one), and its own hit test sends every click
 # on the icon to the tray host's window instead.
+trap 'wineserver -k 2>/dev/null; stop_virtual_desktop' EXIT
 TRAY_WIDTH=48 start_virtual_desktop "$logs" || exit 1
 # Wine's own services started by the first program would otherwise hold the caller's output open.
 wineserver -p
 "$@"
-status=$?
-wineserver -k 2>/dev/null
-kill "$TRAYER_PID" "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
-wait 2>/dev/null
-exit $status

@@ -7,8 +7,9 @@
 set -uo pipefail
 built=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../../gui/gui_checks.sh"
+test_lib=$(cd "$(dirname "$0")/../../../lib" && pwd)
+source "$test_lib/checks.sh"
+source "$test_lib/tray.sh"
 
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
 idle_key='HKLM\System\CurrentControlSet\control\CPUIdle'
@@ -23,28 +24,15 @@ wine reg delete "HKCU\\$run_key" /v Lumaro /f >/dev/null 2>&1
 wine reg delete "HKLM\\$run_key" /v Lumaro /f >/dev/null 2>&1
 wine reg delete "$idle_key" /v idle /f >/dev/null 2>&1
 
-cleanup() { kill "${first:-}" "${second:-}" 2>/dev/null; }
-trap cleanup EXIT
-
-# The icon Wine embeds into the tray host: a window of Wine's explorer, 16 to 24 pixels square, in
-# trayer's window tree.
-tray_icon() {
-  local host
-  for host in $(xdotool search --class trayer 2>/dev/null); do
-    xwininfo -tree -id "$host" 2>/dev/null | grep '"explorer.exe"' |
-      grep -E ' (1[6-9]|2[0-4])x(1[6-9]|2[0-4])\+' | awk '{print $1}' | grep . && return 0
-  done
-  return 1
-}
+trap 'kill "${first:-}" "${second:-}" 2>/dev/null' EXIT
 
 saved() { grep -q '^FormVersion=' "$ini"; }
 in_registry() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -q "$3"; }
 
 wine "$app/lumaro.exe" >"$out/first.log" 2>&1 &
 first=$!
-icon_shown() { tray_icon >/dev/null; }
-check "starts and puts its icon into the tray" wait_until 60 icon_shown
-icon=$(tray_icon)
+icon=$(wait_until 60 wine_tray_icon)
+check "starts and puts its icon into the tray" test -n "$icon"
 screenshot "$out/tray.png"
 check "shows no window at start" not_visible '^Lumaro\.$'
 
@@ -54,14 +42,13 @@ message=$(wait_for_window '^Lumaro$' 30)
 check "a second copy shows a message box" test -n "$message"
 screenshot "$out/second-copy-message.png"
 check "the message box names the running copy" grep -q "Já existe uma cópia do Lumaro sendo executada" "$out/second.log"
-[[ -n "$message" ]] && press_return "$message"
+[[ -n "$message" ]] && press_key "$message" Return
 check "the second copy ends with exit code 0" exits_with 0 "$second" 20
 second=
 check "the first copy is not disturbed" kill -0 "$first"
 
 # A shown window of the program other than the given one: our popup menus have no name.
 other_window() { xdotool search --onlyvisible --class '^lumaro\.exe$' 2>/dev/null | grep -vx "${1:-}" | head -n 1 | grep .; }
-gone() { ! xdotool search --onlyvisible --class '^lumaro\.exe$' 2>/dev/null | grep -qx "$1"; }
 # open_menu <window or ""> <name> <click...>: the clicks open a menu of the program (a window other
 # than the given one), saved as <name>.png; `menu` holds its id.
 open_menu() {
@@ -74,12 +61,10 @@ open_menu() {
   wait_until 10 drawn "$menu"
   screenshot "$out/$name.png"
 }
-# Keys go to the window with the X focus, which the window manager does not hand to a popup.
 closes_with_escape() {
   [[ -n "$1" ]] || return 1
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  xdotool key Escape
-  wait_until 10 gone "$1"
+  press_key "$1" Escape
+  wait_until 10 window_hidden "$1"
 }
 # Mapped comes before painted: a picture waits for more colours than a blank window has.
 drawn() { (($(import -window "$1" -format %k info: 2>/dev/null || echo 0) > 16)); }

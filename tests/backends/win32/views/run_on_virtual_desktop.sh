@@ -6,9 +6,9 @@
 # tests): the program gets a Wine desktop of its own, made on this display.
 set -euo pipefail
 program=$1 folder=$2
-source "$(dirname "$0")/../../../../scripts/lib/virtual-desktop.sh"
+source "$(dirname "$0")/../../../lib/desktop.sh"
+trap stop_virtual_desktop EXIT
 TRAY_HOST=none start_virtual_desktop "$folder/desktop"
-trap 'kill "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null || true' EXIT
 cd "$folder"
 # The desktop's launcher does not pass the program's exit status on: the report says how it went, and a
 # program that ended early leaves none.

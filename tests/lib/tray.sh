@@ -1,0 +1,55 @@
+# Sourced: the program's icon in the tray host (trayer) and its bar menu, on the virtual display.
+source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
+
+# tray_icon [id to skip]: prints the id of the program's icon in the tray: a visible window of the
+# program, 16 to 24 pixels square, inside the tray host's window tree (an icon left over from a tray
+# host that has gone does not count). Skips the window with the given id.
+tray_icon() {
+  local host w hex X Y WIDTH HEIGHT SCREEN WINDOW hosted=""
+  for host in $(xdotool search --class trayer 2>/dev/null); do
+    hosted+=" $(xwininfo -tree -id "$host" 2>/dev/null | grep -o '0x[0-9a-f]\+' | while read -r hex; do printf ' %d ' "$hex"; done)"
+  done
+  for w in $(xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null); do
+    [[ "$w" == "${1:-}" || " $hosted " != *" $w "* ]] && continue
+    WIDTH=0 HEIGHT=0
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    if ((WIDTH >= 16 && WIDTH <= 24 && HEIGHT >= 16 && HEIGHT <= 24)); then
+      echo "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# wait_for_tray_icon <seconds> [id to skip]: prints the icon's id once it is embedded.
+wait_for_tray_icon() { wait_until "$1" tray_icon "${@:2}"; }
+
+# icon_window: prints the id of a visible window of the program of a tray icon's size (16 to 24 pixels
+# square), in a tray host or not: an icon shown where there is no XEmbed tray host counts too.
+icon_window() { sized_window '(1[6-9]|2[0-4])x(1[6-9]|2[0-4])'; }
+
+# wine_tray_icon: prints the id of the icon Wine embeds into the tray host for a Windows program: a
+# window of Wine's explorer, 16 to 24 pixels square, in trayer's window tree.
+wine_tray_icon() {
+  local host
+  for host in $(xdotool search --class trayer 2>/dev/null); do
+    xwininfo -tree -id "$host" 2>/dev/null | grep '"explorer.exe"' |
+      grep -E ' (1[6-9]|2[0-4])x(1[6-9]|2[0-4])\+' | awk '{print $1}' | grep . && return 0
+  done
+  return 1
+}
+
+# bar_menu: prints the id of the program's bar menu while it is open. Its 11 items of 22 pixels and 6
+# separators of 9 inside a 3-pixel frame are 302 pixels high.
+bar_menu() { sized_window '[0-9]+x302'; }
+
+# shows_figure_over_level <window>: a level picture's colour and the black or white of the figure
+# show in the window's area of the screen.
+shows_figure_over_level() {
+  local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW='' colours
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+  [[ -n "$X" ]] || return 1
+  colours=$(import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -depth 8 txt:- 2>/dev/null |
+    grep -o '#[0-9A-F]\{6\}' | sort -u)
+  grep -qE '#00FF00|#FFFF00|#FF0000' <<<"$colours" && grep -qE '#000000|#FFFFFF' <<<"$colours"
+}
