@@ -2,6 +2,8 @@
 if(LUMARO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+  # For the few tests that cannot run under the sanitizers' own checks.
+  add_compile_definitions(LUMARO_SANITIZED)
 endif()
 if(LUMARO_FUZZ)
   # Coverage for libFuzzer in every library the fuzz targets link; the targets add the fuzzer's main.

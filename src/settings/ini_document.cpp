@@ -1,6 +1,7 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "toolkit/drawing/text.h"
 
@@ -45,9 +46,20 @@ IniDocument::IniDocument(std::string bytes) : text_(std::move(bytes)) {}
 
 template <class Visit>
 void IniDocument::forEachLine(Visit visit) const {
+  // The next CR and the next LF, each looked for again only once a line has passed it: the library's
+  // search is quick in every build, and a file of bare CRs (or bare LFs) is still read in one pass.
+  const auto after = [this](std::size_t from, char c) {
+    const void* found =
+        from < text_.size() ? std::memchr(text_.data() + from, c, text_.size() - from) : nullptr;
+    return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data())
+                            : text_.size();
+  };
+  std::size_t nextCr = after(0, '\r');
+  std::size_t nextLf = after(0, '\n');
   for (std::size_t start = 0; start < text_.size();) {
-    std::size_t end = start;
-    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+    if (nextCr < start) nextCr = after(start, '\r');
+    if (nextLf < start) nextLf = after(start, '\n');
+    const std::size_t end = std::min(nextCr, nextLf);
     std::size_t next = end;
     if (end < text_.size())
       next += text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1;

@@ -135,6 +135,9 @@ TEST_F(LocalRestoreChannelTest, IdleConnectionsAreHeldFewAtATimeAndBrieflyWhileR
 }
 
 TEST_F(LocalRestoreChannelTest, AFullDescriptorTableOnlyDelaysTheRequestsQueuedMeanwhile) {
+#if defined(LUMARO_SANITIZED)
+  GTEST_SKIP() << "the sanitizers' own checks open descriptors, which a full table refuses them";
+#endif
   listen();
   const int client = unconnectedClient();
   ASSERT_GE(client, 0);
