@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "toolkit/drawing/utf8.h"
+
 namespace lumaro::settings {
 
 namespace {
@@ -38,36 +40,6 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// Decodes one UTF-8 sequence at `i`; returns its length, or 0 when it is not valid (overlong forms,
-// surrogates and values above U+10FFFF included).
-std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& out) {
-  constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  if (lead < 0x80) {
-    out = lead;
-    return 1;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  out = lead & (0x7F >> length);
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xC0) != 0x80) return 0;
-    out = (out << 6) | (next & 0x3F);
-  }
-  if (out < kSmallest[length] || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) return 0;
-  return length;
-}
-
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
@@ -82,7 +54,7 @@ std::string utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     char32_t codePoint = 0;
-    const std::size_t length = decodeUtf8(text, i, codePoint);
+    const std::size_t length = toolkit::decodeUtf8(text, i, codePoint);
     out.push_back(length == 0 ? '?' : byteOf(codePoint));
     i += length == 0 ? 1 : length;
   }

@@ -93,8 +93,7 @@ void TFormStorage::ReleaseHeldBack(const std::function<bool(const Component&)>& 
   for (Entry& entry : entries_) {
     if (!entry.heldBack) continue;
     entry.heldBack = false;
-    if (applies && apply(*entry.component))
-      form_.application().guarded([&] { loadEntry(ini, section, entry); });
+    if (applies && apply(*entry.component)) loadEntry(ini, section, entry);
   }
 }
 
@@ -109,17 +108,23 @@ void TFormStorage::LoadStoredSettings() {
   // Restored even when the stored version is too old, so that the next save replaces it.
   restored_ = true;
   if (!appliesStoredValues(ini, section)) return;
-  // One entry's failure (a handler that raised) is reported and does not keep the others from loading.
   for (const Entry& entry : entries_) {
-    if (!entry.heldBack) form_.application().guarded([&] { loadEntry(ini, section, entry); });
+    if (!entry.heldBack) loadEntry(ini, section, entry);
   }
   if (Options & fpActiveControl) restoreActiveControl(ini, section);
 }
 
 void TFormStorage::loadEntry(const IniFile& ini, const std::string& section, const Entry& entry) const {
-  const auto property = PublishedProperty::find(*entry.component, entry.property, decimalSeparator_);
-  if (!property) return;
-  property->assign(trimText(ini.readString(section, keyOf(*entry.component, *property), property->text())));
+  // One entry's failure (a handler that raised, a value that cannot be read) is not the load's: the
+  // next entry follows, and only the session log hears of it, so that a setting the system refuses
+  // does not hold every start in the error handler.
+  const std::string what =
+      "Stored setting " + entry.component->name() + '.' + entry.property + " not applied";
+  form_.application().ignoringErrors(what, [&] {
+    const auto property = PublishedProperty::find(*entry.component, entry.property, decimalSeparator_);
+    if (!property) return;
+    property->assign(trimText(ini.readString(section, keyOf(*entry.component, *property), property->text())));
+  });
 }
 
 void TFormStorage::restoreActiveControl(const IniFile& ini, const std::string& section) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "settings/cp1252.h"
 #include "toolkit/drawing/text.h"
 
 namespace lumaro::settings {
@@ -22,6 +23,11 @@ bool sectionHeader(std::string_view line, std::string_view& name) {
   line.remove_prefix(1);
   name = trimBlanks(line.substr(0, line.find(']')));
   return true;
+}
+
+// The file's names are code-page text: their cases are compared as characters, not as bytes.
+bool sameName(std::string_view a, std::string_view b) {
+  return toolkit::sameText(cp1252ToUtf8(a), cp1252ToUtf8(b));
 }
 
 // "key=value": both sides of the first equals sign, trimmed.
@@ -80,7 +86,7 @@ IniDocument::Place IniDocument::find(std::string_view section, std::string_view 
     if (sectionHeader(lineText, name)) {
       // Only the first section of that name counts.
       if (place.section) return false;
-      if (toolkit::sameText(name, section)) {
+      if (sameName(name, section)) {
         place.section = line;
         place.last = line;
       }
@@ -90,8 +96,7 @@ IniDocument::Place IniDocument::find(std::string_view section, std::string_view 
     if (!trimBlanks(lineText).empty()) place.last = line;
     std::string_view lineKey;
     std::string_view lineValue;
-    if (!place.key && keyLine(lineText, lineKey, lineValue) && toolkit::sameText(lineKey, key))
-      place.key = line;
+    if (!place.key && keyLine(lineText, lineKey, lineValue) && sameName(lineKey, key)) place.key = line;
     return true;
   });
   return place;

@@ -10,6 +10,7 @@
 #include "backends/linux/desktop/text_service.h"
 #include "toolkit/controls/access_key.h"
 #include "toolkit/controls/check_box.h"
+#include "toolkit/controls/track_bar.h"
 
 namespace lumaro::app {
 namespace {
@@ -127,6 +128,22 @@ TEST_F(MainWindowLayoutTest, MemoryReadOutsHaveADigitForEveryDigitOfTheTotal) {
     EXPECT_LT(display->bounds().left + display->bounds().width, w.Panel1->bounds().left) << display->name();
   }
   EXPECT_EQ(w.LEDDisplayCPU->NumDigits(), 3);
+}
+
+TEST_F(MainWindowLayoutTest, OnlyTheTwoVerticalSlidersHaveTheShortThumb) {
+  TfrmPrincipal& w = started();
+  for (const toolkit::TrackBar* bar : {w.TrkBarLiberar, w.trkbarAutoLiberar}) {
+    EXPECT_EQ(bar->orientation(), toolkit::Orientation::Vertical) << bar->name();
+    EXPECT_EQ(bar->thumbLength(), 15) << bar->name();
+    EXPECT_EQ(bar->tickStyle(), toolkit::TickStyle::None) << bar->name();
+  }
+  const int standard = toolkit::TrackBar(nullptr).thumbLength();
+  for (const toolkit::TrackBar* bar :
+       {w.TrkBarDMABuffers, w.TrkBarPageBuffers, w.TrkBarMinCache, w.TrkBarMaxCache, w.TrkBarBlockCache}) {
+    EXPECT_EQ(bar->orientation(), toolkit::Orientation::Horizontal) << bar->name();
+    EXPECT_EQ(bar->thumbLength(), standard) << bar->name();
+    EXPECT_NE(bar->tickStyle(), toolkit::TickStyle::None) << bar->name();
+  }
 }
 
 TEST_F(MainWindowLayoutTest, TheTitleBarShowsTheIconAndTheMinimizeGlyphAndHelpLiesOverThePageButtons) {

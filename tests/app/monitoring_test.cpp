@@ -204,7 +204,8 @@ TEST_F(MonitoringTest, CancelStopsTheRunAndMonitoringResumesAtTheNewInterval) {
   EXPECT_FALSE(w.CancelRequest);
   EXPECT_FALSE(program.progressWindow().visible());
   EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
-  EXPECT_EQ(w.ProgressBar1->Position(), 100);  // as a finished run leaves it
+  EXPECT_EQ(w.ProgressBar1->Position(), 3);  // a stopped run must not look finished
+  EXPECT_TRUE(w.TrayIcon->IconVisible());
   EXPECT_TRUE(w.Timer1->enabled());
   EXPECT_EQ(w.Timer1->interval(), 150u);
 }
@@ -248,16 +249,16 @@ TEST_F(MonitoringTest, AnEndOfTheSessionStopsARunAtItsNextReport) {
   EXPECT_EQ(fakes.memory.held(), 0u);
 }
 
-TEST_F(MonitoringTest, ARunEndedByARefusedClaimLeavesWhatAFinishedRunLeaves) {
+TEST_F(MonitoringTest, ARunEndedByARefusedClaimEndsAsAStoppedRun) {
   TfrmPrincipal& w = started();
   w.chkboxVisualBar->setChecked(true);
   w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 100);  // 102 blocks
-  const auto expectIdle = [&](const char* end) {
+  const auto expectIdle = [&](const char* end, int mainMeter) {
     SCOPED_TRACE(end);
     EXPECT_FALSE(program.progressWindow().visible());
     EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
     EXPECT_EQ(program.progressWindow().ProgressBarProgress->Position(), 100);
-    EXPECT_EQ(w.ProgressBar1->Position(), 100);
+    EXPECT_EQ(w.ProgressBar1->Position(), mainMeter);
     EXPECT_TRUE(w.TrayIcon->IconVisible());
     EXPECT_FALSE(w.AniTrayicon->IconVisible());
     EXPECT_FALSE(w.AniTrayicon->CycleIcons());
@@ -270,13 +271,13 @@ TEST_F(MonitoringTest, ARunEndedByARefusedClaimLeavesWhatAFinishedRunLeaves) {
   w.btnDefrag->click();
   EXPECT_EQ(progress.back(), 15);
   EXPECT_TRUE(progressWindowShown.back());
-  expectIdle("refused part-way");
+  expectIdle("refused part-way", 15);
 
   progress.clear();
   fakes.memory.setHeldLimit(0);  // refused at once: not one report
   w.btnDefrag->click();
   EXPECT_TRUE(progress.empty());
-  expectIdle("refused at the first block");
+  expectIdle("refused at the first block", 15);  // no report: the meter is as it was
 
   // The box unticked while the window is up: the window still goes.
   fakes.memory.setHeldLimit(SIZE_MAX);
@@ -301,28 +302,30 @@ TEST_F(MonitoringTest, FreeReadOutNeverShowsLessThanAtTheStart) {
   EXPECT_EQ(program.progressWindow().lblFreeRam->caption(), "320M");
 }
 
-TEST_F(MonitoringTest, TheProgressWindowTakesOnlyNewPercentages) {
+TEST_F(MonitoringTest, TheProgressWindowFollowsEveryReport) {
   TfrmPrincipal& w = started();
   w.trkbarAutoLiberar->setPosition(w.trkbarAutoLiberar->max());  // no automatic run
   w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max() - 198);    // 200 blocks: 400 reports
-  const auto readsOfARun = [&] {
-    const int before = fakes.memory.statusReads();
-    w.btnDefrag->click();
-    return fakes.memory.statusReads() - before;
-  };
-  const int hidden = readsOfARun();
   w.chkboxVisualBar->setChecked(true);
+  // Each report finds the read-outs at the report before it, with the free memory read for it, also
+  // where two reports in a row give the same percentage.
   std::vector<std::string> captions;
-  onProgress = [&](int) { captions.push_back(program.progressWindow().lblProgress->caption()); };
-  const int shown = readsOfARun();
-  ASSERT_EQ(progress.size(), 800u);
-  // One reading for each percentage from 0 to 100, not one for each of the 400 reports.
-  EXPECT_LE(shown - hidden, 101);
-  // Every report still finds the read-out at the percentage before it, never further behind.
+  std::vector<std::string> freeShown;
+  int freeMB = 300;
+  onProgress = [&](int) {
+    captions.push_back(program.progressWindow().lblProgress->caption());
+    freeShown.push_back(program.progressWindow().lblFreeRam->caption());
+    setFree(++freeMB);
+  };
+  w.btnDefrag->click();
+  ASSERT_EQ(progress.size(), 400u);
+  ASSERT_EQ(progress[0], progress[1]);  // 1 and 2 of 400 both round to 0 %
   for (std::size_t i = 1; i < captions.size(); ++i) {
-    EXPECT_EQ(captions[i], std::to_string(progress[400 + i - 1]) + "%") << i;
+    EXPECT_EQ(captions[i], std::to_string(progress[i - 1]) + "%") << i;
+    EXPECT_EQ(freeShown[i], std::to_string(300 + i) + "M") << i;
   }
   EXPECT_EQ(program.progressWindow().lblProgress->caption(), "100%");
+  EXPECT_EQ(program.progressWindow().lblFreeRam->caption(), "700M");
 }
 
 TEST_F(MonitoringTest, CriticalLevelRequestsARunAndTheGateHoldsItBack) {

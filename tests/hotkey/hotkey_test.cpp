@@ -35,6 +35,9 @@ TEST(ShortCutText, TextsThatNameNoKeyGiveZero) {
   EXPECT_EQ(TextToShortCut("Ctrl Alt M", keys), 0);
   keys.layoutNames[186] = ";";  // other keys take the layout's names
   EXPECT_EQ(TextToShortCut("Ctrl+;", keys), scCtrl | 186);
+  keys.layoutNames[192] = "Ç";  // a layout's letter matches its other case, as the system's would
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+ç", keys), scCtrl | scAlt | 192);
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+c", keys), scCtrl | scAlt | 'C');
   EXPECT_EQ(keyCodeName(101, keys), "5");
   EXPECT_EQ(keyCodeName(0, keys), "");
 }

@@ -205,13 +205,24 @@ TEST_F(FormStorageTest, EntriesThatNameNoComponentAreDropped) {
             "[TfrmTest]\r\nFormVersion=0\r\nchkboxCache_Checked=False\r\n");
 }
 
-TEST_F(FormStorageTest, AnEntryWhoseHandlerRaisesDoesNotStopTheOthers) {
+TEST_F(FormStorageTest, AnEntryWhoseHandlerRaisesIsOnlyLoggedAndTheOthersFollow) {
   given("[TfrmTest]\r\nchkboxCache_Checked=True\r\nTrkBarPageBuffers_Position=9\r\n");
-  cache.OnClick = [](Component&) { throw Error("Failed to create key x"); };
+  cache.OnClick = [](Component&) { throw Error("Unable to write to C:\\WINDOWS\\system.ini"); };
   storage.LoadStoredSettings();
   EXPECT_TRUE(cache.checked());
   EXPECT_EQ(pages.position(), 9);
-  EXPECT_THAT(errors, ElementsAre("Failed to create key x"));
+  // Not the exception handler's (its pause at every start), but not lost either.
+  EXPECT_THAT(errors, ElementsAre());
+  ASSERT_EQ(messageBox.notes.size(), 1u);
+  EXPECT_THAT(messageBox.notes[0].second, HasSubstr("chkboxCache.Checked"));
+  EXPECT_THAT(messageBox.notes[0].second, HasSubstr("Unable to write to C:\\WINDOWS\\system.ini"));
+
+  // The silent abort writes nothing.
+  cache.OnClick = [](Component&) {};
+  cache.setChecked(false);
+  cache.OnClick = [](Component&) { throw Abort(); };
+  storage.LoadStoredSettings();
+  EXPECT_EQ(messageBox.notes.size(), 1u);
 }
 
 TEST_F(FormStorageTest, ShowLoadsWhileActiveAndThenRunsTheFormsOwnHandler) {

@@ -55,6 +55,15 @@ TEST_F(IniFileTest, ReadsWithThePrivateProfileRules) {
   EXPECT_EQ(read("Nowhere", "Key"), "<default>");
 }
 
+TEST_F(IniFileTest, NamesWithAccentsMatchTheirOtherCaseInTheCodePage) {
+  // "[SEÇÃO]" and "Posição=", in Windows-1252 bytes.
+  given("[SE\xC7\xC3O]\r\nPosi\xE7\xE3o=1\r\n");
+  EXPECT_EQ(read("seção", "POSIÇÃO"), "1");
+  EXPECT_EQ(read("SECAO", "Posição"), "<default>");  // an accent is not its letter
+  ini.writeString("Seção", "POSIÇÃO", "2");
+  EXPECT_EQ(bytes(), "[SE\xC7\xC3O]\r\nPosi\xE7\xE3o=2\r\n");
+}
+
 TEST_F(IniFileTest, MissingOrUnreadableFilesGiveTheDefault) {
   EXPECT_EQ(read("S", "K"), "<default>");
   given("[S]\r\nK=v\r\n");

@@ -83,7 +83,7 @@ class Builder {
                    int frequency, Orientation orientation = Orientation::Horizontal) {
     TrackBar* bar = make<TrackBar>(parent, name, bounds);
     bar->setCursor(Cursor::HandPoint);
-    bar->setThumbLength(15);
+    if (orientation == Orientation::Vertical) bar->setThumbLength(15);
     if (orientation == Orientation::Vertical) bar->setTickStyle(TickStyle::None);
     bar->setOrientation(orientation);
     bar->setMax(max);

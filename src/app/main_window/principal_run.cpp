@@ -61,10 +61,8 @@ void TfrmPrincipal::MMProgress(int progress) {
 }
 
 void TfrmPrincipal::showInProgressWindow(int progress) {
-  // A run reports every block, two thousand times for a gigabyte: the window shows only what a new
-  // percentage brings, so that a run on the desktop neither reads memory figures nor lays out its
-  // read-outs more often than they can change on screen.
-  if (progress == lastShownProgress_) return;
+  // Every report reaches the read-outs, also one whose percentage did not change: the free memory
+  // moves with every block. Painting them stays with the paced turns of the loop.
   lastShownProgress_ = progress;
   if (!chkboxVisualBar->checked()) return;
 
@@ -84,9 +82,9 @@ void TfrmPrincipal::showInProgressWindow(int progress) {
 }
 
 void TfrmPrincipal::MMAfterDefrag() {
-  // A run stopped by the user or by a refused claim ends short of 100 (or before any report): it
-  // leaves the meters and the progress window as a finished run does, never a window stuck on screen.
-  ProgressBar1->setPosition(100);
+  // A run refused by the reserve or the stall budget ends short of 100 (or before any report), as a
+  // stopped run does: the progress window shows 100 and goes, never stuck on screen, while the main
+  // window's meter keeps the last value reported, so that the run does not look finished.
   if (lastShownProgress_ != 100) showInProgressWindow(100);
   // The box may have been unticked during the run: the window it showed goes all the same.
   frmProgress->hide();

@@ -4,19 +4,33 @@
 
 namespace lumaro::toolkit {
 
-Application::Application(platform::EventLoop& loop, platform::MessageNotice& messageBox)
-    : loop_(loop), messageBox_(messageBox) {}
+namespace {
 
-void Application::guarded(const std::function<void()>& handler) noexcept {
+// Runs `handler` and gives what escapes it, but the silent abort, to `onError`.
+template <class OnError>
+void catching(const std::function<void()>& handler, OnError onError) noexcept {
   try {
     handler();
   } catch (const Abort&) {
     // The silent kind: nothing to report.
   } catch (const std::exception& error) {
-    handleException(error);
+    onError(error);
   } catch (...) {
-    handleException(Error("Unknown error"));
+    onError(Error("Unknown error"));
   }
+}
+
+}  // namespace
+
+Application::Application(platform::EventLoop& loop, platform::MessageNotice& messageBox)
+    : loop_(loop), messageBox_(messageBox) {}
+
+void Application::guarded(const std::function<void()>& handler) noexcept {
+  catching(handler, [this](const std::exception& error) { handleException(error); });
+}
+
+void Application::ignoringErrors(const std::string& what, const std::function<void()>& handler) noexcept {
+  catching(handler, [&](const std::exception& error) { note(what, error); });
 }
 
 void Application::handleException(const std::exception& error) noexcept {
@@ -28,6 +42,14 @@ void Application::handleException(const std::exception& error) noexcept {
     }
   } catch (...) {
     // A failing handler must not take the loop down with it.
+  }
+}
+
+void Application::note(const std::string& what, const std::exception& error) noexcept {
+  try {
+    messageBox_.note(title_, what + ": " + error.what());
+  } catch (...) {
+    // The log line is a courtesy; the task goes on without it.
   }
 }
 

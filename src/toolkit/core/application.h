@@ -37,6 +37,10 @@ class Application {
   // Runs `handler` inside the guard: an error that escapes it goes to the exception handler (the
   // silent abort is ignored). Every timer tick, posted message and user action comes through here.
   void guarded(const std::function<void()>& handler) noexcept;
+  // Runs `handler` for a part of a larger task that goes on without it: an error that escapes it is
+  // not the exception handler's, only a line in the session log, after `what` (the silent abort
+  // writes nothing).
+  void ignoringErrors(const std::string& what, const std::function<void()>& handler) noexcept;
 
   // Replaces the exception handler. Without one, the error's message is shown in a message box.
   void setOnException(ExceptionHandler handler) { onException_ = std::move(handler); }
@@ -77,6 +81,7 @@ class Application {
 
  private:
   void handleException(const std::exception& error) noexcept;
+  void note(const std::string& what, const std::exception& error) noexcept;
 
   platform::EventLoop& loop_;
   platform::MessageNotice& messageBox_;

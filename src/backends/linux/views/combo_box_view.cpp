@@ -23,7 +23,8 @@ char typedKey(const QKeyEvent& event) {
 
 // Every typed character reaches the model's OnKeyPress first. A drop-down list takes no typing at all
 // (the list is chosen from with the mouse or the arrow keys); an editable box edits as any text field
-// does (caret, selection, Delete, paste) and hands the model the resulting text.
+// does (caret, selection, Delete, paste) and hands the model the resulting text. Only the list makes a
+// choice: typing never does, not even a text that matches an item.
 class ComboBoxView : public ControlView {
  public:
   ComboBoxView(toolkit::ComboBox& model, QComboBox& combo, toolkit::Application& app)
@@ -33,8 +34,14 @@ class ComboBoxView : public ControlView {
         keyFilter_(*new EventFilter(context(), [this](QEvent& event) { return keyEvent(event); })) {
     combo_.setInsertPolicy(QComboBox::NoInsert);
     combo_.installEventFilter(&keyFilter_);
-    QObject::connect(&combo_, &QComboBox::activated, &context(),
-                     [this](int index) { userAction([&] { model_.userSelect(index); }); });
+    QObject::connect(&combo_, &QComboBox::activated, &context(), [this](int index) {
+      if (typingEnds_) {
+        // Qt took the typed text for the item it matches: the box shows what the user typed again.
+        apply();
+        return;
+      }
+      userAction([&] { model_.userSelect(index); });
+    });
   }
 
  protected:
@@ -47,10 +54,11 @@ class ComboBoxView : public ControlView {
     }
     const bool editable = model_.style() == toolkit::ComboStyle::DropDown;
     if (editable != combo_.isEditable()) {
-      combo_.setEditable(editable);
-      // Keys reach the editor through the box, which hands them on directly (past any filter), or go
-      // to the editor itself: each key is seen once either way.
-      if (editable) takeOverEditor(*combo_.lineEdit());
+      if (editable) {
+        giveEditor();
+      } else {
+        combo_.setEditable(false);
+      }
     }
     if (!editable) {
       combo_.setCurrentIndex(model_.itemIndex());
@@ -75,6 +83,28 @@ class ComboBoxView : public ControlView {
     return items;
   }
 
+  // Qt's box takes the editor's Enter and its loss of the focus for a choice of the item that matches
+  // the typed text (without regard to case, while it completes): here they end the typing and choose
+  // nothing. The box connects its own handlers of the two when it takes the editor, so handlers
+  // connected before and after it bracket them.
+  void giveEditor() {
+    auto& editor = *new QLineEdit(&combo_);
+    markTypingEnds(editor, true);
+    combo_.setLineEdit(&editor);
+    markTypingEnds(editor, false);
+    // Neither is the typed text completed from the list.
+    combo_.setCompleter(nullptr);
+    takeOverEditor(editor);
+  }
+
+  void markTypingEnds(QLineEdit& editor, bool ending) {
+    const auto mark = [this, ending] { typingEnds_ = ending; };
+    QObject::connect(&editor, &QLineEdit::returnPressed, &context(), mark);
+    QObject::connect(&editor, &QLineEdit::editingFinished, &context(), mark);
+  }
+
+  // Keys reach the editor through the box, which hands them on directly (past any filter), or go to the
+  // editor itself: each key is seen once either way.
   void takeOverEditor(QLineEdit& editor) {
     editor.installEventFilter(&keyFilter_);
     QObject::connect(&editor, &QLineEdit::textEdited, &context(), [this](const QString& text) {
@@ -105,6 +135,8 @@ class ComboBoxView : public ControlView {
   toolkit::ComboBox& model_;
   QComboBox& combo_;
   EventFilter& keyFilter_;
+  // Inside the editor's Enter or loss of the focus.
+  bool typingEnds_ = false;
 };
 
 }  // namespace

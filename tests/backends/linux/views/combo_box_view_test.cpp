@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -42,6 +43,47 @@ TEST_F(ComboBoxViewTest, TheEditorEditsLikeATextFieldAndTheModelGetsTheResult) {
   QTest::keySequence(&editor, QKeySequence::Paste);
   EXPECT_EQ(combo.text(), "Shift+Alt+1");
   EXPECT_EQ(editor.text(), "Shift+Alt+1");
+}
+
+// Typing is never a choice from the list, whatever the text: the editor's Enter and the loss of the
+// focus leave the typed text as it is and run no OnClick, even where it matches an item but for case.
+TEST_F(ComboBoxViewTest, TypedTextIsNeverAChoiceFromTheList) {
+  combo_.setItems({"Ctrl+Alt+M", "Ctrl+Alt+Q"});
+  combo_.setText("Ctrl+Alt+M");
+  showForm();
+  auto& box = widget<QComboBox>("cbMegs");
+  QLineEdit& editor = *box.lineEdit();
+  for (const char* typed : {"ctrl+alt+q", "Ctrl+Alt+Q", "ctrl+"}) {
+    SCOPED_TRACE(typed);
+    box.setFocus();
+    editor.selectAll();
+    QTest::keyClicks(&editor, typed);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    box.clearFocus();
+    EXPECT_EQ(clicks_, 0);
+    EXPECT_EQ(combo_.text(), typed);
+    EXPECT_EQ(editor.text(), typed);
+  }
+}
+
+TEST_F(ComboBoxViewTest, TheEditableBoxsListIsStillChosenFrom) {
+  combo_.setItems({"Ctrl+Alt+M", "Ctrl+Alt+Q"});
+  combo_.setText("ctrl+alt+m");
+  showForm();
+  auto& box = widget<QComboBox>("cbMegs");
+  box.setFocus();
+
+  QTest::keyClick(&box, Qt::Key_Down);  // the arrow keys step through the list
+  EXPECT_EQ(clicks_, 1);
+  EXPECT_EQ(combo_.text(), "Ctrl+Alt+M");
+
+  box.showPopup();
+  QAbstractItemView& list = *box.view();
+  list.setCurrentIndex(list.model()->index(1, 0));
+  QTest::keyClick(&list, Qt::Key_Return);  // the open list's choice
+  EXPECT_EQ(clicks_, 2);
+  EXPECT_EQ(combo_.itemIndex(), 1);
+  EXPECT_EQ(combo_.text(), "Ctrl+Alt+Q");
 }
 
 }  // namespace
