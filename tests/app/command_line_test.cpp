@@ -68,5 +68,16 @@ TEST(CommandLineTest, ToolkitOptionsAreLeftToTheToolkitUntilItHasTakenThem) {
   EXPECT_EQ(readCommandLine({"--bogus", "--help"}, true), CommandLineRequest::PrintHelp);
 }
 
+// An unknown single-dash option is answered before the toolkit starts (and before it would look for a
+// display), while the toolkit's own options keep their values in either form.
+TEST(CommandLineTest, OnlyTheToolkitsOwnSingleDashOptionsAreLeftToIt) {
+  EXPECT_EQ(readCommandLine({"-x"}, true), CommandLineRequest::UsageError);
+  EXPECT_EQ(readCommandLine({"-platformx", "offscreen"}, true), CommandLineRequest::UsageError);
+  EXPECT_EQ(readCommandLine({"-platform=offscreen", "notes.txt"}, true), CommandLineRequest::UsageError);
+  EXPECT_EQ(readCommandLine({"-platform=offscreen", "-reverse", "-style", "-fusion"}, true),
+            CommandLineRequest::Run);
+  EXPECT_EQ(readCommandLine({"-sync", "notes.txt"}, true), CommandLineRequest::UsageError);
+}
+
 }  // namespace
 }  // namespace lumaro::app

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program's command line, without a display: --version and --help answer on standard output
-# with exit code 0, an unknown option gets the usage on standard error and exit code 2.
+# with exit code 0, an unknown option gets the usage on standard error and exit code 2, and no display
+# (none set, or one that cannot be reached) ends the program with one line and exit code 1.
 # Usage: command_line_test.sh <path to lumaro>
 set -uo pipefail
 program=$1
@@ -27,4 +28,12 @@ check "--help prints the usage" command_answers 0 '^Usage: lumaro' - --help
 check "--help names the settings file" grep -q 'Lumaro.ini' "$out"
 check "an unknown option gives the usage on standard error" command_answers 2 - '^Usage: lumaro' --frobnicate
 check "a stray argument is unknown too" command_answers 2 - '^Usage: lumaro' notes.txt
+check "an unknown single-dash option gives the usage before any display is looked for" \
+  command_answers 2 - '^Usage: lumaro' -x
+check "without a display the program ends with one clear line and exit code 1" \
+  command_answers 1 - '^lumaro: no display could be opened' -platform xcb
+check "that line is the only one" test "$(wc -l <"$err")" -eq 1
+# An X display number no server answers.
+unreachable_display() { DISPLAY=:77 command_answers 1 - '^lumaro: no display could be opened \(DISPLAY=:77\)'; }
+check "a display that cannot be reached ends the same way" unreachable_display
 summary

@@ -1,11 +1,42 @@
 #include "app/program/command_line.h"
 
+#include <string_view>
+
 namespace lumaro::app {
 
 namespace {
 
 bool startsWith(const std::string& text, const char* prefix) {
   return text.rfind(prefix, 0) == 0;
+}
+
+// The toolkit's own options (Qt's, in either dash form), and whether each takes the next word.
+struct ToolkitOption {
+  std::string_view name;
+  bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {{"platform", true},      {"platformpluginpath", true},
+                                             {"platformtheme", true}, {"plugin", true},
+                                             {"qmljsdebugger", true}, {"qwindowgeometry", true},
+                                             {"qwindowicon", true},   {"qwindowtitle", true},
+                                             {"session", true},       {"display", true},
+                                             {"geometry", true},      {"title", true},
+                                             {"name", true},          {"style", true},
+                                             {"stylesheet", true},    {"reverse", false},
+                                             {"widgetcount", false},  {"nograb", false},
+                                             {"dograb", false},       {"sync", false}};
+
+// The toolkit option `argument` names, if any: "-platform", or "-platform=offscreen" with its value.
+const ToolkitOption* toolkitOption(const std::string& argument, bool& valueIncluded) {
+  std::string_view name(argument);
+  if (!startsWith(argument, "-") || startsWith(argument, "--")) return nullptr;
+  name.remove_prefix(1);
+  const auto equals = name.find('=');
+  valueIncluded = equals != std::string_view::npos;
+  name = name.substr(0, equals);
+  for (const ToolkitOption& option : kToolkitOptions)
+    if (option.name == name) return &option;
+  return nullptr;
 }
 
 }  // namespace
@@ -16,11 +47,11 @@ CommandLineRequest readCommandLine(const std::vector<std::string>& arguments, bo
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") return CommandLineRequest::PrintHelp;
     if (argument == "--version") return CommandLineRequest::PrintVersion;
-    const bool toolkitOption =
-        toolkitOptionsPending && startsWith(argument, "-") && !startsWith(argument, "--");
-    if (toolkitOption) {
-      // Its value, if any, belongs to it too.
-      if (i + 1 < arguments.size() && !startsWith(arguments[i + 1], "-")) ++i;
+    bool valueIncluded = false;
+    const ToolkitOption* option = toolkitOptionsPending ? toolkitOption(argument, valueIncluded) : nullptr;
+    if (option != nullptr) {
+      // Its value belongs to it too.
+      if (option->takesValue && !valueIncluded && i + 1 < arguments.size()) ++i;
       continue;
     }
     unknown = true;

@@ -11,8 +11,9 @@ enum class CommandLineRequest { Run, PrintVersion, PrintHelp, UsageError };
 
 // Reads the arguments after the program name. The toolkit takes its own single-dash options
 // ("-platform offscreen", "-display :1"): while it has not seen them yet (toolkitOptionsPending),
-// single-dash arguments and the word after them are left to it; afterwards any argument still there
-// is unknown. The first of "--help" and "--version" wins over the rest.
+// those and their values are left to it, and any other argument is unknown already, so that it is
+// answered before the toolkit looks for a display; afterwards any argument still there is unknown.
+// The first of "--help" and "--version" wins over the rest.
 CommandLineRequest readCommandLine(const std::vector<std::string>& arguments, bool toolkitOptionsPending);
 
 // The short usage: what the program does, where its settings live, the environment it reads.

@@ -1,6 +1,7 @@
 // The program: the real platform plugged into the logic.
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
 #include "app/pictures/program_icon.h"
 #include "app/program/command_line.h"
@@ -9,6 +10,7 @@
 #include "backends/linux/desktop/session_end.h"
 #include "backends/linux/desktop/xwayland_choice.h"
 #include "backends/linux/program/desktop_services.h"
+#include "backends/linux/program/display_guard.h"
 #include "backends/linux/system/runtime_directory.h"
 #include "backends/linux/views/classic_look.h"
 #include "backends/linux/views/drawn_popup_menu_view.h"
@@ -41,7 +43,9 @@ int main(int argc, char** argv) {
   chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
   exportRuntimeDirectory();
+  std::optional<DisplayGuard> displayGuard(std::in_place);
   QApplication qtApplication(argc, argv);
+  displayGuard.reset();
   if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, false, std::cout, std::cerr))
     return *exitCode;
   // The program lives in the tray: hiding its last window must not end it.
