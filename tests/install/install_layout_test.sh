@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # `cmake --install` into a scratch prefix: the program, the launcher entry, every icon size, the AppStream
-# data, the manual page and the help land where desktops look for them.
-# Usage: install_layout_test.sh <build folder> <scratch folder>
+# data, the manual page and the help with its pictures land where desktops look for them.
+# With --with-guide-pictures, every picture the installed guide shows is installed beside it.
+# Usage: install_layout_test.sh <build folder> <scratch folder> [--with-guide-pictures]
 set -uo pipefail
 build=$1
 prefix=$2
+with_pictures=${3:-}
 source "$(dirname "$0")/../lib/checks.sh"
 rm -rf "$prefix"
 check "cmake --install succeeds" cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -35,4 +37,12 @@ done
 for file in Lumaro.ini autostart/lumaro.desktop system.ini registry.reg LUMARO2.lock /proc/meminfo /proc/stat; do
   check "the manual page names $file" grep -q "$file" <(manual)
 done
+if [[ "$with_pictures" == --with-guide-pictures ]]; then
+  guide=$prefix/share/doc/lumaro/lumaro.html
+  pictures=$(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//')
+  check "the guide shows pictures" test -n "$pictures"
+  for picture in $pictures; do
+    check "the guide's $picture is installed beside it" test -s "$(dirname "$guide")/$picture"
+  done
+fi
 summary

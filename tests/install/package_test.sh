@@ -22,7 +22,7 @@ check "apt-get installs the package" apt-get install -y -qq "$deb" >"$out/apt-in
 dpkg-query -L lumaro | sort >"$out/package-files.txt"
 installed() { grep -qx "$1" "$out/package-files.txt" && test -e "$1"; }
 for file in /usr/bin/lumaro /usr/share/applications/lumaro.desktop /usr/share/man/man1/lumaro.1.gz \
-  /usr/share/doc/lumaro/lumaro.html /usr/share/doc/lumaro/copyright; do
+  /usr/share/doc/lumaro/lumaro.html /usr/share/doc/lumaro/lumaro-help/ram.png /usr/share/doc/lumaro/copyright; do
   check "$file is installed" installed "$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
