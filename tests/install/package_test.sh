@@ -103,6 +103,6 @@ check "nothing named lumaro is left in /usr, /etc, /opt or /var" test -z "$(left
 leftovers | sed 's/^/     left: /'
 check "the user's settings stay" test -s "$settings"
 # The user's autostart entry stays too (a package does not reach into homes), but no login starts it.
-glib_refuses() { /usr/bin/python3 "$here/../backends/linux/system/glib_launch.py" "$1" 2>&1 | grep -q 'GLib refuses'; }
+glib_refuses() { [[ "$(/usr/bin/python3 "$here/../backends/linux/system/glib_launch.py" "$1" 2>&1)" == *'GLib refuses'* ]]; }
 check "the user's autostart entry no longer starts anything" glib_refuses "$entry"
 summary
