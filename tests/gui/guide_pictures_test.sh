@@ -29,7 +29,8 @@ click_at() {
 }
 shoot() { import -window "$1" "$taken/$2" 2>/dev/null && test -s "$taken/$2"; }
 
-start_program "$out/lumaro.log" "$lumaro"
+# Each mebibyte a run claims waits 2 ms, so that the progress window stays up to be pictured.
+start_program "$out/lumaro.log" env LUMARO_COMMIT_PAUSE_MS=2 "$lumaro"
 wait_until 10 listening
 request_restore
 main=$(wait_for_window '^Lumaro\.$' 10)
@@ -58,6 +59,26 @@ click_middle "$icon" 3
 menu=$(wait_until 5 bar_menu)
 check "the tray menu is pictured" shoot "$menu" menu.png
 xdotool key Escape
+wait_until 5 eval '! bar_menu >/dev/null'
+
+# The progress window, with its box ticked on the "Configuração" page, during a run of the hotkey; once
+# the run has claimed some memory, a click on the animated icon stops it.
+shown=$(picture_of "$main")
+click_at "$main" "${tabs[1]}" 34
+wait_until 5 shows_other_than "$main" "$shown"
+shown=$(picture_of "$main")
+click_at "$main" 20 234
+check "the progress window's box is ticked" wait_until 5 shows_other_than "$main" "$shown"
+before=$(peak_mb "$running")
+xdotool key ctrl+alt+m
+progress=$(wait_until 10 sized_window 612x192)
+check "a run shows the progress window" test -n "$progress"
+claimed_some() { (($(peak_mb "$running") > before + 600)); }
+wait_until 10 claimed_some
+[[ -n "$progress" ]] && check "the progress window is pictured" shoot "$progress" progresso.png
+animated=$(wait_for_tray_icon 5 "$icon")
+[[ -n "$animated" ]] && click_middle "$animated" 1
+check "a click on the animated icon ends the run" wait_until 20 eval '! sized_window 612x192 >/dev/null'
 
 # Each picture replaces the old one in one step.
 for picture in "$taken"/*.png; do mv -f "$picture" "$pictures/"; done
