@@ -1,7 +1,7 @@
 // The autostart desktop entry on arbitrary names and paths (input: the name, a NUL byte, the path):
 // the entry keeps its fixed lines whatever the texts hold, and a reader that follows the desktop entry
 // format's escaping and quoting rules gets back exactly the name and the one path it was given (a path
-// with a percent sign as the argument of a shell that starts it).
+// with a percent sign as the argument of a shell that starts it), and the plain path from TryExec.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -109,8 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lines.push_back(std::string_view(entry).substr(start, end - start));
     start = end + 1;
   }
-  require(lines.size() == (path.empty() ? 6u : 5u));
-  require(lines[0] == "[Desktop Entry]" && lines[1] == "Type=Application" && lines[4] == "Terminal=false");
+  // A disabled entry has no TryExec and ends with Hidden=true; either way six lines.
+  require(lines.size() == 6u);
+  const std::size_t terminal = path.empty() ? 4 : 5;
+  require(lines[0] == "[Desktop Entry]" && lines[1] == "Type=Application" &&
+          lines[terminal] == "Terminal=false");
   require(lines[2].starts_with("Name=") && lines[3].starts_with("Exec="));
   require(unescapeString(lines[2].substr(5)) == name);
 
@@ -125,5 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     require(arguments->size() == 1 && arguments->front() == path);
   }
+  if (!path.empty()) require(lines[4].starts_with("TryExec=") && unescapeString(lines[4].substr(8)) == path);
   return 0;
 }

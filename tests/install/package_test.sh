@@ -22,7 +22,7 @@ check "apt-get installs the package" apt-get install -y -qq "$deb" >"$out/apt-in
 dpkg-query -L lumaro | sort >"$out/package-files.txt"
 installed() { grep -qx "$1" "$out/package-files.txt" && test -e "$1"; }
 for file in /usr/bin/lumaro /usr/share/applications/lumaro.desktop /usr/share/man/man1/lumaro.1.gz \
-  /usr/share/doc/lumaro/lumaro.html /usr/share/doc/lumaro/copyright; do
+  /usr/share/doc/lumaro/lumaro.html /usr/share/doc/lumaro/lumaro-help/ram.png /usr/share/doc/lumaro/copyright; do
   check "$file is installed" installed "$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -32,6 +32,8 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 check "AppStream data is installed" compgen -G '/usr/share/metainfo/*.metainfo.xml' >/dev/null
 check "the manual page names the program" sh -c "zcat /usr/share/man/man1/lumaro.1.gz | grep -q '^lumaro'"
+check "the manual page names the installed help page" \
+  sh -c "zcat /usr/share/man/man1/lumaro.1.gz | grep -q '^\.I /usr/share/doc/lumaro/lumaro.html'"
 check "--version answers from the installed program" sh -c '/usr/bin/lumaro --version | grep -qx "Lumaro [0-9.]*"'
 
 # An ordinary user with a fresh home: its settings go to its own folder, as on a real desktop.
@@ -66,6 +68,7 @@ check "the installed program's icon embeds in the tray" test -n "$icon"
 check "its settings land in the user's folder" wait_until 10 test -s "$settings"
 check "the start-with-the-desktop entry starts /usr/bin/lumaro" wait_until 10 grep -qx 'Exec=/usr/bin/lumaro' "$entry"
 check "the entry is a valid desktop entry" desktop-file-validate "$entry"
+check "the entry starts it only while /usr/bin/lumaro exists" grep -qx 'TryExec=/usr/bin/lumaro' "$entry"
 wait_until 5 shows_figure_over_level "$icon"
 screenshot "$out/installed-tray.png"
 # "&Ajuda on-line" from the tray menu: Up from no highlight reaches "&Fechar Otimizador", one more the help.
@@ -99,4 +102,7 @@ leftovers() { find /usr /etc /opt /var -iname '*lumaro*' 2>/dev/null | grep -v "
 check "nothing named lumaro is left in /usr, /etc, /opt or /var" test -z "$(leftovers)"
 leftovers | sed 's/^/     left: /'
 check "the user's settings stay" test -s "$settings"
+# The user's autostart entry stays too (a package does not reach into homes), but no login starts it.
+glib_refuses() { [[ "$(/usr/bin/python3 "$here/../backends/linux/system/glib_launch.py" "$1" 2>&1)" == *'GLib refuses'* ]]; }
+check "the user's autostart entry no longer starts anything" glib_refuses "$entry"
 summary

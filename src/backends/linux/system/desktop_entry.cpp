@@ -59,8 +59,13 @@ std::string execValue(const std::string& path) {
 }
 
 std::string autostartDesktopEntry(const std::string& name, const std::string& path) {
-  std::string entry = "[Desktop Entry]\nType=Application\nName=" + stringEscaped(name) +
-                      "\nExec=" + execValue(path) + "\nTerminal=false\n";
+  std::string entry =
+      "[Desktop Entry]\nType=Application\nName=" + stringEscaped(name) + "\nExec=" + execValue(path) + "\n";
+  // Desktops skip an entry whose TryExec is gone, so a removed program is never started at login. It
+  // names the program itself, plainly: no quoting and no field codes, also when Exec goes through the
+  // shell.
+  if (!path.empty()) entry += "TryExec=" + stringEscaped(path) + "\n";
+  entry += "Terminal=false\n";
   if (path.empty()) entry += "Hidden=true\n";
   return entry;
 }

@@ -4,7 +4,8 @@
 namespace lumaro::platform::linuxos {
 
 // The text of an XDG autostart desktop entry named `name` that runs the program at `path` (no
-// arguments). An empty path keeps the entry but disables it: empty Exec and Hidden=true.
+// arguments) while that program exists (TryExec). An empty path keeps the entry but disables it:
+// empty Exec, no TryExec and Hidden=true.
 std::string autostartDesktopEntry(const std::string& name, const std::string& path);
 
 // A path as the Exec key holds it: quoted when it has reserved characters, with the quoting,

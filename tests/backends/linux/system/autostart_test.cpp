@@ -48,8 +48,10 @@ class XdgAutostartTest : public ::testing::Test {
 TEST_F(XdgAutostartTest, AnEnabledEntryStartsTheExecutable) {
   EXPECT_EQ(autostart.folder(), dir.path() + "/autostart");
   ASSERT_EQ(autostart.writeEntry("Lumaro", "/opt/lumaro/lumaro"), Result::Written);
-  EXPECT_EQ(contentOf(entry()),
-            "[Desktop Entry]\nType=Application\nName=Lumaro\nExec=/opt/lumaro/lumaro\nTerminal=false\n");
+  EXPECT_EQ(
+      contentOf(entry()),
+      "[Desktop Entry]\nType=Application\nName=Lumaro\nExec=/opt/lumaro/lumaro\nTryExec=/opt/lumaro/lumaro\n"
+      "Terminal=false\n");
   expectValid(entry());
 }
 
@@ -102,6 +104,33 @@ TEST_F(XdgAutostartTest, DesktopsBuiltOnGLibStartTheProgramWhateverItsPathHolds)
   for (std::size_t i = 0; i < folders.size(); ++i)
     EXPECT_EQ(contentOf(dir.path() + "/started-" + std::to_string(i)),
               dir.path() + '/' + folders[i] + "/lumaro");
+}
+
+// TryExec holds the plain path, whatever Exec needs: the shell's detour for "%", quotes for blanks.
+TEST_F(XdgAutostartTest, TryExecNamesTheProgramWithOnlyTheStringEscapes) {
+  ASSERT_EQ(autostart.writeEntry("Lumaro", "/opt/100% sure/back\\slash\nline/lumaro"), Result::Written);
+  EXPECT_NE(contentOf(entry()).find("\nTryExec=/opt/100% sure/back\\\\slash\\nline/lumaro\n"),
+            std::string::npos)
+      << contentOf(entry());
+  expectValid(entry());
+}
+
+// After an uninstall the entry stays in the user's folder: the login must not try to start it.
+TEST_F(XdgAutostartTest, DesktopsBuiltOnGLibSkipTheEntryOfARemovedProgram) {
+  const std::string program = dir.path() + "/100% sure/lumaro";
+  std::filesystem::create_directory(dir.path() + "/100% sure");
+  std::ofstream(program) << "#!/bin/sh\ntouch '" << dir.path() << "/started'\n";
+  std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+  ASSERT_EQ(autostart.writeEntry("Lumaro", program), Result::Written);
+  const int launched = launchedByGLib(" '" + entry() + "'");
+  if (launched == 77) GTEST_SKIP() << "GLib's Python bindings are not installed";
+  ASSERT_EQ(launched, 0);
+  ASSERT_TRUE(std::filesystem::exists(dir.path() + "/started"));
+
+  std::filesystem::remove(dir.path() + "/started");
+  std::filesystem::remove(program);
+  EXPECT_EQ(launchedByGLib(" '" + entry() + "'"), 1);  // refused, not started
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/started"));
 }
 
 TEST_F(XdgAutostartTest, FailuresTellTheFolderFromTheEntry) {
