@@ -146,6 +146,12 @@ TEST_F(TrayFigurePictures, TheFontStaysWhereItFits) {
     for (const std::string& row : rows) inked += row.find('#') != std::string::npos ? 1 : 0;
     EXPECT_GT(inked, tray::narrow::kGlyphHeight) << figure;  // taller than the narrow glyphs
   }
+  // The 9-pixel Arial figure as the unscaled screen draws it, the same at every scale factor.
+  const std::vector<std::string> fortyTwo = picture("42");
+  const std::vector<std::string> drawn{".....#..###.....", "....##.....#....", "....##.....#....",
+                                       "...#.#....#.....", "...#.#...#......", "...####.#.......",
+                                       ".....#..####...."};
+  EXPECT_EQ(std::vector<std::string>(fortyTwo.begin() + 2, fortyTwo.begin() + 9), drawn);
   EXPECT_EQ(picture("1536")[5], std::string(kSide, '.'));  // the gap between the narrow lines
   EXPECT_EQ(picture("23G")[4], "...###.###..##..");
 }
