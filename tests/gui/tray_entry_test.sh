@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tray entry on an XEmbed tray whose slots are 22 pixels (trayer 24 high): the 16-pixel picture
-# shows pixel for pixel in the middle of the slot, the same at scale factors 1, 1.5 and 2, and a run
-# plays its animation in the same icon window, which then shows the figure again.
+# shows pixel for pixel in the middle of the slot, the same at scale factors 1, 1.5 and 2, the icon
+# has a tip, and a run plays its animation in the same icon window, which then shows the figure again.
 # Usage: tray_entry_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
@@ -38,6 +38,16 @@ program=$!
 wait_until_running "$program" 10
 icon=$(wait_for_tray_icon 10)
 wait_until 5 shows_figure_over_level "$icon"
+# The tip: a window of the program of one line's height, wider than the icon, under the pointer.
+tip_window() { sized_window '(1[0-9][0-9]|[2-3][0-9][0-9])x(1[4-9]|2[0-9]|3[0-2])'; }
+if [[ -n "$icon" ]]; then
+  eval "$(xdotool getwindowgeometry --shell "$icon")"
+  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+fi
+tip=$(wait_until 5 tip_window)
+check "the pointer on the icon shows a tip" test -n "$tip"
+screenshot "$out/tip.png"
+xdotool mousemove 10 10
 xdotool key ctrl+alt+m
 check "a run plays the animation in the same icon window" wait_until 10 shows_animation "$icon"
 screenshot "$out/run.png"
