@@ -87,5 +87,26 @@ TEST_F(ReadmePromises, TheTooltipGivesTheMegabytesAndARunKeepsTheOneEntry) {
   EXPECT_EQ(fakes.tray.icons.begin()->second.tip, "Lumaro: 300 MB livres");
 }
 
+TEST_F(ReadmePromises, FourDigitFiguresTakeTheNarrowFontInTwoLines) {
+  ASSERT_THAT(text, HasSubstr("## The tray"));
+  EXPECT_THAT(text,
+              HasSubstr("are drawn in a narrow pixel font of Lumaro's own, four characters in two lines"));
+  fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 8192 * kMiB, .availablePhysical = 5234 * kMiB});
+  ASSERT_EQ(program.start(), std::nullopt);
+  fakes.loop.advance(500);
+  const platform::TrayImage& shown = fakes.tray.icons.begin()->second.image;
+  const auto row = [&](int y) {
+    std::string out;
+    for (int x = 0; x < 16; ++x)
+      out += shown.argb[static_cast<std::size_t>(y) * 16 + x] == 0xFF000000u ? '#' : '.';
+    return out;
+  };
+  // "52" over "34" on the white face, a clear row between them.
+  EXPECT_EQ(row(2).substr(5, 7), "###.###");
+  EXPECT_EQ(row(3).substr(5, 7), "..#.#..");
+  EXPECT_EQ(row(5).substr(2, 13), std::string(13, '.'));
+  EXPECT_EQ(row(7).substr(5, 7), "..#.#.#");
+}
+
 }  // namespace
 }  // namespace lumaro::app
