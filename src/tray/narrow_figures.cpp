@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 
 namespace lumaro::tray::narrow {
 
 namespace {
+
+constexpr int kGlyphWidth = 3;
+constexpr std::size_t kLineLength = 3;
 
 using Glyph = std::array<const char*, kGlyphHeight>;
 
@@ -64,16 +66,15 @@ bool canDraw(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return glyphOf(c) != nullptr; });
 }
 
-bool draw(toolkit::Bitmap& picture, std::string_view text, std::uint32_t pixel) {
-  if (!canDraw(text) || picture.width() < kSide || picture.height() < kSide) return false;
+void draw(toolkit::Bitmap& picture, std::string_view text, std::uint32_t pixel) {
+  if (!canDraw(text) || picture.width() < kSide || picture.height() < kSide) return;
   if (text.size() <= kLineLength) {
     drawLine(picture, text, kOneLineTop, pixel);
-    return true;
+    return;
   }
   const std::size_t first = (text.size() + 1) / 2;
   drawLine(picture, text.substr(0, first), kTwoLinesTop, pixel);
   drawLine(picture, text.substr(first), kTwoLinesTop + kGlyphHeight + kLineGap, pixel);
-  return true;
 }
 
 }  // namespace lumaro::tray::narrow

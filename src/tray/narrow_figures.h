@@ -12,16 +12,14 @@ namespace lumaro::tray {
 // in a 16 × 16 picture with its edge columns clear.
 namespace narrow {
 
-inline constexpr int kGlyphWidth = 3;
 inline constexpr int kGlyphHeight = 5;
-inline constexpr int kLineLength = 3;
 
 // Whether the font has every character of the text and the text fits its two lines.
 bool canDraw(std::string_view text);
 
-// Draws the text in one colour (0x00RRGGBB), centred in a 16 × 16 picture; false, drawing nothing,
-// when canDraw is false.
-bool draw(toolkit::Bitmap& picture, std::string_view text, std::uint32_t pixel);
+// Draws the text in one colour (0x00RRGGBB), centred in a 16 × 16 picture; nothing when canDraw is
+// false.
+void draw(toolkit::Bitmap& picture, std::string_view text, std::uint32_t pixel);
 
 }  // namespace narrow
 }  // namespace lumaro::tray
