@@ -46,7 +46,6 @@ TCoolTrayIcon::TCoolTrayIcon(toolkit::Component* owner, toolkit::Application& ap
 }
 
 TCoolTrayIcon::~TCoolTrayIcon() {
-  if (iconVisible_) tray_.remove(id_);
   if (auto* form = dynamic_cast<toolkit::Form*>(owner()); form != nullptr && minimizeHook_ != 0) {
     form->removeMinimizeHook(minimizeHook_);
   }
@@ -72,10 +71,11 @@ const platform::TrayImage& TCoolTrayIcon::trayImage() {
 }
 
 void TCoolTrayIcon::modifyInTray() {
-  if (iconVisible_) tray_.modify(id_, trayImage(), tip());
+  if (iconVisible_) handler_->update(id_, trayImage(), tip());
 }
 
 void TCoolTrayIcon::setHint(std::string hint) {
+  if (hint == hint_) return;  // set at every tick: an unchanged tip is not pushed again
   hint_ = std::move(hint);
   modifyInTray();
 }
@@ -100,14 +100,10 @@ void TCoolTrayIcon::setIconVisible(bool visible) {
   if (visible == iconVisible_) return;
   iconVisible_ = visible;
   if (visible) {
-    tray_.add(id_, trayImage(), tip());
+    handler_->show(id_, trayImage(), tip());
   } else {
-    tray_.remove(id_);
+    handler_->hide(id_);
   }
-}
-
-void TCoolTrayIcon::readd() {
-  if (iconVisible_) tray_.add(id_, trayImage(), tip());
 }
 
 void TCoolTrayIcon::setIconList(toolkit::ImageList* list) {

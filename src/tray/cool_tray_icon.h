@@ -20,7 +20,7 @@ using TrayButtonEvent = toolkit::Event<toolkit::Component&, TrayButton, platform
 
 // An icon in the desktop's notification area: shows a picture and a tip, animates through an image
 // list, turns mouse activity into click, double-click and menu events, and hides the main window to
-// the tray and brings it back.
+// the tray and brings it back. The process's icons share one tray entry (see TTrayIconHandler).
 class TCoolTrayIcon : public toolkit::Component {
  public:
   static constexpr int kTipLength = 127;
@@ -73,7 +73,6 @@ class TCoolTrayIcon : public toolkit::Component {
 
   // From the shared handler.
   void handleMouse(platform::TrayMouse mouse);
-  void readd();
 
  protected:
   toolkit::Application& application() const { return app_; }

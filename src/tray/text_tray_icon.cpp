@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/drawing/system_colors.h"
+#include "tray/narrow_figures.h"
 
 namespace lumaro::tray {
 
@@ -14,6 +15,14 @@ constexpr toolkit::Rect kSquare{0, 0, TTextTrayIcon::kSize, TTextTrayIcon::kSize
 
 std::uint32_t pixelOf(toolkit::Color color) {
   return toolkit::toPixel(toolkit::resolveColor(color));
+}
+
+// Whether the picture's first and last columns hold only the back colour.
+bool edgeColumnsClear(const toolkit::Bitmap& picture, std::uint32_t back) {
+  for (int y = 0; y < picture.height(); ++y) {
+    if (picture.pixel(0, y) != back || picture.pixel(picture.width() - 1, y) != back) return false;
+  }
+  return true;
 }
 
 // Every pixel of `mask` becomes transparent, reusing the icon's storage.
@@ -86,8 +95,16 @@ void TTextTrayIcon::drawText() {
   const std::size_t firstBreak = text.find('\r');
   if (firstBreak == std::string_view::npos) {
     const toolkit::Size size = canvas.textExtent(text);
-    canvas.textOut((kCentreReference - size.width) / 2 + options_.OffsetX(),
-                   (kCentreReference - size.height) / 2 + options_.OffsetY(), text);
+    const int left = (kCentreReference - size.width) / 2 + options_.OffsetX();
+    canvas.textOut(left, (kCentreReference - size.height) / 2 + options_.OffsetY(), text);
+    // A figure the font cannot show whole (four digits, "23G") takes the narrow font instead of
+    // losing its outer digits.
+    const bool whole =
+        left >= 0 && left + size.width <= kSize && edgeColumnsClear(textBitmap_, pixelOf(textBack_));
+    if (!whole && narrow::canDraw(text)) {
+      canvas.fillRect(kSquare);
+      narrow::draw(textBitmap_, text, pixelOf(font_.color));
+    }
   } else {
     const int lineHeight = canvas.textExtent(text.substr(firstBreak)).height + options_.LineDistance();
     const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\r')) + 1;

@@ -33,8 +33,10 @@ class TOffsetOptions {
 };
 
 // A tray icon that shows a short text, drawn into its 16 × 16 picture over a background icon or over a
-// square of its colour. Every change redraws the icon; the pictures are reused from one redraw to the
-// next, so that a text set at every tick costs no allocation.
+// square of its colour. A one-line text the font cannot show whole, clear of the picture's edge
+// columns, is drawn in the narrow figure font when that font has its characters. Every change redraws
+// the icon; the pictures are reused from one redraw to the next, so that a text set at every tick
+// costs no allocation.
 class TTextTrayIcon : public TCoolTrayIcon {
  public:
   static constexpr int kSize = 16;

@@ -8,4 +8,8 @@ std::string trayFigure(std::int64_t freeMB) {
   return std::to_string(freeMB / 1024) + "G";
 }
 
+std::string trayTip(std::int64_t freeMB) {
+  return "Lumaro: " + std::to_string(freeMB) + " MB livres";
+}
+
 }  // namespace lumaro::tray

@@ -8,4 +8,7 @@ namespace lumaro::tray {
 // with a "G" from there on, so that five-digit figures are never cut to their middle digits.
 std::string trayFigure(std::int64_t freeMB);
 
+// The tray icon's tip: the free memory in megabytes, which the picture may only give in gigabytes.
+std::string trayTip(std::int64_t freeMB);
+
 }  // namespace lumaro::tray

@@ -56,22 +56,56 @@ TEST_F(ReadmePromises, ASecondStartOnlyShowsTheMessageAndEnds) {
   EXPECT_TRUE(fakes.restoreChannel.sent.empty());  // the running copy is not asked for its window
 }
 
-TEST_F(ReadmePromises, TheTrayIconsHaveNoTooltip) {
+TEST_F(ReadmePromises, TheTooltipGivesTheMegabytesAndARunKeepsTheOneEntry) {
   ASSERT_THAT(text, HasSubstr("## The tray"));
-  EXPECT_THAT(text, HasSubstr("The tray icons have no tooltip."));
+  EXPECT_THAT(
+      text,
+      HasSubstr("The tray icon's tooltip gives the free memory in megabytes (\"Lumaro: 23608 MB livres\")"));
+  EXPECT_THAT(text, HasSubstr("An optimization run keeps the one tray entry"));
+  fakes.memory.setStatus(
+      {.memoryLoad = 40, .totalPhysical = 32768 * kMiB, .availablePhysical = 23608 * kMiB});
   ASSERT_EQ(program.start(), std::nullopt);
   TfrmPrincipal& w = program.mainWindow();
   fakes.loop.advance(500);  // a monitoring tick puts the figure in the tray
+  ASSERT_EQ(fakes.tray.icons.size(), 1u);
+  EXPECT_EQ(fakes.tray.icons.begin()->second.tip, "Lumaro: 23608 MB livres");
+  EXPECT_EQ(w.TrayIcon->Text(), "23G");
+
+  fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = 300 * kMiB});
+  fakes.loop.advance(500);
   w.TrkBarLiberar->setPosition(w.TrkBarLiberar->max());
-  std::vector<std::string> tips;
+  std::vector<std::size_t> entries;
   w.MM->OnProgress = [&, handler = w.MM->OnProgress.handler()](toolkit::Component& sender, int p) {
-    for (const auto& [id, shown] : fakes.tray.icons) tips.push_back(shown.tip);  // the animation's too
+    entries.push_back(fakes.tray.icons.size());
     handler(sender, p);
   };
+  fakes.tray.operations.clear();
   w.btnDefrag->click();
-  for (const auto& [id, shown] : fakes.tray.icons) tips.push_back(shown.tip);
-  EXPECT_FALSE(tips.empty());
-  for (const std::string& tip : tips) EXPECT_EQ(tip, "");
+  EXPECT_FALSE(entries.empty());
+  for (std::size_t count : entries) EXPECT_EQ(count, 1u);
+  for (const std::string& operation : fakes.tray.operations) EXPECT_EQ(operation, "modify 1");
+  EXPECT_EQ(fakes.tray.icons.begin()->second.tip, "Lumaro: 300 MB livres");
+}
+
+TEST_F(ReadmePromises, FourDigitFiguresTakeTheNarrowFontInTwoLines) {
+  ASSERT_THAT(text, HasSubstr("## The tray"));
+  EXPECT_THAT(text,
+              HasSubstr("are drawn in a narrow pixel font of Lumaro's own, four characters in two lines"));
+  fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 8192 * kMiB, .availablePhysical = 5234 * kMiB});
+  ASSERT_EQ(program.start(), std::nullopt);
+  fakes.loop.advance(500);
+  const platform::TrayImage& shown = fakes.tray.icons.begin()->second.image;
+  const auto row = [&](int y) {
+    std::string out;
+    for (int x = 0; x < 16; ++x)
+      out += shown.argb[static_cast<std::size_t>(y) * 16 + x] == 0xFF000000u ? '#' : '.';
+    return out;
+  };
+  // "52" over "34" on the white face, a clear row between them.
+  EXPECT_EQ(row(2).substr(5, 7), "###.###");
+  EXPECT_EQ(row(3).substr(5, 7), "..#.#..");
+  EXPECT_EQ(row(5).substr(2, 13), std::string(13, '.'));
+  EXPECT_EQ(row(7).substr(5, 7), "..#.#.#");
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
 
 # tray_icon [id to skip]: prints the id of the program's icon in the tray: a visible window of the
-# program, 16 to 24 pixels square, inside the tray host's window tree (an icon left over from a tray
-# host that has gone does not count). Skips the window with the given id.
+# program, 16 to 24 pixels high and as wide or up to twice as wide (the toolkit asks a scaled screen's
+# tray for a wider slot), inside the tray host's window tree (an icon left over from a tray host that
+# has gone does not count). Skips the window with the given id.
 tray_icon() {
   local host w hex X Y WIDTH HEIGHT SCREEN WINDOW hosted=""
   for host in $(xdotool search --class trayer 2>/dev/null); do
@@ -13,7 +14,7 @@ tray_icon() {
     [[ "$w" == "${1:-}" || " $hosted " != *" $w "* ]] && continue
     WIDTH=0 HEIGHT=0
     eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
-    if ((WIDTH >= 16 && WIDTH <= 24 && HEIGHT >= 16 && HEIGHT <= 24)); then
+    if ((HEIGHT >= 16 && HEIGHT <= 24 && WIDTH >= HEIGHT && WIDTH <= 2 * HEIGHT)); then
       echo "$w"
       return 0
     fi
@@ -43,13 +44,44 @@ wine_tray_icon() {
 # separators of 9 inside a 3-pixel frame are 302 pixels high.
 bar_menu() { sized_window '[0-9]+x302'; }
 
+# window_pixels <window>: the window's area of the screen as ImageMagick's text enumeration, one pixel
+# a line ("x,y: (r,g,b)  #RRGGBB ...").
+window_pixels() {
+  local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW=''
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+  [[ -n "$X" ]] || return 1
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -depth 8 txt:- 2>/dev/null
+}
+window_colours() { window_pixels "$1" | grep -o '#[0-9A-F]\{6\}' | sort -u; }
+
 # shows_figure_over_level <window>: a level picture's colour and the black or white of the figure
 # show in the window's area of the screen.
 shows_figure_over_level() {
-  local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW='' colours
-  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
-  [[ -n "$X" ]] || return 1
-  colours=$(import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -depth 8 txt:- 2>/dev/null |
-    grep -o '#[0-9A-F]\{6\}' | sort -u)
+  local colours
+  colours=$(window_colours "$1") || return 1
   grep -qE '#00FF00|#FFFF00|#FF0000' <<<"$colours" && grep -qE '#000000|#FFFFFF' <<<"$colours"
+}
+
+# shows_animation <window>: the run's animation shows there (the olive tips of its module's pins).
+shows_animation() { window_colours "$1" | grep -q '#7B7B00'; }
+
+# unscaled_picture <window>: prints the picture the window shows, row by row, when what differs from
+# the slot's corner colour is one 16 × 16 square in a handful of flat colours: the picture pixel for
+# pixel, neither enlarged nor smoothed. Fails otherwise.
+unscaled_picture() {
+  window_pixels "$1" | python3 -c '
+import re, sys
+pixels = {}
+for line in sys.stdin:
+    found = re.match(r"(\d+),(\d+): .*?(#[0-9A-F]{6})", line)
+    if found: pixels[int(found[1]), int(found[2])] = found[3]
+if not pixels: sys.exit(1)
+corner = pixels[0, 0]
+drawn = [xy for xy, colour in pixels.items() if colour != corner]
+if not drawn: sys.exit(1)
+left, top = min(x for x, _ in drawn), min(y for _, y in drawn)
+if max(x for x, _ in drawn) - left != 15 or max(y for _, y in drawn) - top != 15: sys.exit(1)
+if len(set(pixels.values())) > 8: sys.exit(1)
+for y in range(top, top + 16): print(" ".join(pixels[x, y] for x in range(left, left + 16)))
+'
 }

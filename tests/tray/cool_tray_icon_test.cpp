@@ -23,7 +23,7 @@ class TrayIconTest : public ::testing::Test {
  protected:
   TrayIconTest() { app.setMainForm(&form); }
 
-  // A click as the desktop reports it.
+  // A click as the desktop reports it, on the one entry.
   void click(TCoolTrayIcon& icon) {
     tray.press(1, TrayMouse::LeftDown);
     tray.press(1, TrayMouse::LeftUp);
@@ -39,6 +39,7 @@ class TrayIconTest : public ::testing::Test {
 
 TEST_F(TrayIconTest, ClickWithoutDoubleClickHandlerFiresAtOnce) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);  // the tray reports only on a shown entry
   std::vector<std::string> trace;
   icon.OnClick = [&](toolkit::Component&) { trace.push_back("click@" + std::to_string(loop.now())); };
   icon.OnMouseUp = [&](toolkit::Component&, TrayButton, platform::ShiftState, int x, int) {
@@ -50,6 +51,7 @@ TEST_F(TrayIconTest, ClickWithoutDoubleClickHandlerFiresAtOnce) {
 
 TEST_F(TrayIconTest, ClickWaitsForTheDoubleClickTimeWhenBothHandlersExist) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);
   int clicks = 0, doubleClicks = 0;
   icon.OnClick = [&](toolkit::Component&) { ++clicks; };
   icon.OnDblClick = [&](toolkit::Component&) { ++doubleClicks; };
@@ -71,6 +73,7 @@ TEST_F(TrayIconTest, ClickWaitsForTheDoubleClickTimeWhenBothHandlersExist) {
 
 TEST_F(TrayIconTest, APressWhileTheClickTimerRunsDoesNotRestartIt) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);
   std::vector<std::uint64_t> clicksAt;
   icon.OnClick = [&](toolkit::Component&) { clicksAt.push_back(loop.now()); };
   icon.OnDblClick = [](toolkit::Component&) {};
@@ -85,6 +88,7 @@ TEST_F(TrayIconTest, APressWhileTheClickTimerRunsDoesNotRestartIt) {
 
 TEST_F(TrayIconTest, DisabledIconsIgnoreTheMouseAndHandlerErrorsAreGuarded) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);
   int clicks = 0;
   icon.OnClick = [&](toolkit::Component&) {
     ++clicks;
@@ -103,6 +107,7 @@ TEST_F(TrayIconTest, DisabledIconsIgnoreTheMouseAndHandlerErrorsAreGuarded) {
 
 TEST_F(TrayIconTest, RightPressOpensTheMenuAtTheCursorAndDoubleClickChoosesTheDefaultItem) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);
   toolkit::PopupMenu menu(nullptr);
   toolkit::MenuItem& first = menu.addItem("a", "A");
   toolkit::MenuItem& chosen = menu.addItem("b", "B");
@@ -211,6 +216,7 @@ TEST_F(TrayIconTest, RestoreAndHideMoveTheMainWindowAndMinimizeGoesToTheTray) {
 
 TEST_F(TrayIconTest, EnterAndExitArePolledWhileWanted) {
   TCoolTrayIcon icon(&form, app, tray);
+  icon.setIconVisible(true);
   std::vector<std::string> trace;
   icon.OnMouseEnter = [&](toolkit::Component&) { trace.push_back("enter"); };
   icon.OnMouseExit = [&](toolkit::Component&) { trace.push_back("exit"); };
@@ -221,6 +227,69 @@ TEST_F(TrayIconTest, EnterAndExitArePolledWhileWanted) {
   tray.cursor = platform::ScreenPoint{0, 0};
   loop.advance(20);
   EXPECT_THAT(trace, ElementsAre("enter", "exit"));
+}
+
+// Two icons, as the main window's text icon and run animation: the tray sees one entry throughout.
+class OneTrayEntryTest : public TrayIconTest {
+ protected:
+  OneTrayEntryTest() {
+    text.setIcon(solid(0x0000AA));
+    animation.setIcon(solid(0x00BB00));
+    text.setHint("text");
+    text.OnClick = [this](toolkit::Component&) { clicked.push_back("text"); };
+    animation.OnClick = [this](toolkit::Component&) { clicked.push_back("animation"); };
+  }
+  std::uint32_t shown() { return tray.icons.at(1).image.argb[0]; }
+
+  TCoolTrayIcon text{&form, app, tray};
+  TCoolTrayIcon animation{&form, app, tray};
+  std::vector<std::string> clicked;
+};
+
+TEST_F(OneTrayEntryTest, TheIconShownLastIsSeenAndClickedAndTheOneBeforeComesBack) {
+  text.setIconVisible(true);
+  animation.setIconVisible(true);  // takes the entry over
+  text.setIconVisible(false);      // leaves it from behind: nothing to see
+  EXPECT_EQ(shown(), 0xFF00BB00u);
+  EXPECT_EQ(tray.icons.at(1).tip, "");
+  click(animation);
+  text.setHint("changed behind");  // kept for when it is seen again
+  animation.setIcon(solid(0x00CC00));
+  EXPECT_EQ(shown(), 0xFF00CC00u);
+
+  text.setIconVisible(true);
+  animation.setIconVisible(false);
+  EXPECT_EQ(shown(), 0xFF0000AAu);
+  EXPECT_EQ(tray.icons.at(1).tip, "changed behind");
+  click(text);
+  EXPECT_THAT(clicked, ElementsAre("animation", "text"));
+  EXPECT_THAT(tray.operations, ElementsAre("add 1", "modify 1", "modify 1", "modify 1"));
+
+  animation.setIconVisible(true);
+  animation.setIconVisible(false);  // the one behind it comes back
+  EXPECT_EQ(shown(), 0xFF0000AAu);
+  text.setIconVisible(false);  // the last one leaves: so does the entry, deaf from then on
+  EXPECT_EQ(tray.operations.back(), "remove 1");
+  EXPECT_TRUE(tray.icons.empty());
+  click(text);
+  EXPECT_EQ(clicked.size(), 2u);
+}
+
+TEST_F(OneTrayEntryTest, ARestartedHostGetsTheEntryAgainAndADestroyedIconGivesItBack) {
+  text.setIconVisible(true);
+  animation.setIconVisible(true);
+  tray.operations.clear();
+  tray.restartHost();
+  EXPECT_THAT(tray.operations, ElementsAre("add 1"));
+  EXPECT_EQ(shown(), 0xFF00BB00u);
+  {
+    TCoolTrayIcon passing(&form, app, tray);
+    passing.setIcon(solid(0x0000DD));
+    passing.setIconVisible(true);
+    EXPECT_EQ(shown(), 0xFF0000DDu);
+  }
+  EXPECT_EQ(shown(), 0xFF00BB00u);
+  EXPECT_EQ(tray.icons.size(), 1u);
 }
 
 }  // namespace

@@ -65,8 +65,8 @@ TEST_F(TextTrayIconTest, StartsAsAnOpaqueButtonFaceSquare) {
 }
 
 TEST_F(TextTrayIconTest, AWideTextStartsLeftOfTheSquareByHalfTheExcessTruncatedTowardZero) {
-  // x = (15 − 24) div 2 + 1 = −3, y = (15 − 9) div 2 − 1 = 2.
-  icon.setText("1536");
+  // x = (15 − 24) div 2 + 1 = −3, y = (15 − 9) div 2 − 1 = 2. Letters have no narrow glyphs.
+  icon.setText("abcd");
   const std::string row = "kk.kkkkk.kkkkk.k";
   const std::string empty(16, '.');
   std::vector<std::string> expected(16, empty);
@@ -75,8 +75,37 @@ TEST_F(TextTrayIconTest, AWideTextStartsLeftOfTheSquareByHalfTheExcessTruncatedT
   for (auto& r : rows) std::replace(r.begin(), r.end(), 'b', '.');
   EXPECT_EQ(rows, expected);
 
-  icon.setText("187");  // 18 wide: (15 − 18) div 2 + 1 = 0
+  icon.setText("abc");  // 18 wide: (15 − 18) div 2 + 1 = 0
   EXPECT_EQ(shown()[5], "kkkkkbkkkkkbkkkk");
+}
+
+TEST_F(TextTrayIconTest, AFigureTheFontCannotShowWholeTakesTheNarrowFont) {
+  icon.setText("1536");  // four characters: two lines, from the top
+  std::vector<std::string> rows = shown();
+  const std::vector<std::string> expected{"bbbbb.#.b###bbbb", "bbbbb##.b#..bbbb", "bbbbb.#.b###bbbb",
+                                          "bbbbb.#.b..#bbbb", "bbbbb###b###bbbb", "bbbbbbbbbbbbbbbb",
+                                          "bbbbb###b###bbbb", "bbbbb..#b#..bbbb", "bbbbb.##b###bbbb",
+                                          "bbbbb..#b#.#bbbb", "bbbbb###b###bbbb"};
+  for (std::size_t y = 0; y < expected.size(); ++y) {
+    std::string want = expected[y];
+    std::replace(want.begin(), want.end(), '#', 'k');
+    std::replace(want.begin(), want.end(), '.', 'b');
+    EXPECT_EQ(rows[y], want) << y;
+  }
+  for (std::size_t y = expected.size(); y < 16; ++y) EXPECT_EQ(rows[y], std::string(16, 'b')) << y;
+
+  icon.setText("23G");  // three: one line in the middle
+  EXPECT_EQ(shown()[3], std::string(16, 'b'));
+  EXPECT_EQ(shown()[4], "bbbkkkbkkkbbkkbb");
+  EXPECT_EQ(shown()[8], "bbbkkkbkkkbbkkbb");
+  EXPECT_EQ(shown()[9], std::string(16, 'b'));
+
+  icon.setText("9G");  // fits the font: 12 wide from x = 2
+  EXPECT_EQ(shown()[5], "bbkkkkkbkkkkkbbb");
+  icon.Options().setOffsetX(-1);  // from x = 0 it would touch the edge column
+  EXPECT_EQ(shown()[5], "bbbbbkbkbkbbbbbb");
+  icon.setText("1234567");  // more than two lines of three: the font's drawing, cut
+  EXPECT_EQ(shown()[5].substr(0, 2), "kk");
 }
 
 TEST_F(TextTrayIconTest, AColourLikeTheFontsGivesWayToTheInverseSoTheTextStaysReadable) {

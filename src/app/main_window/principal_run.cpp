@@ -32,9 +32,10 @@ void TfrmPrincipal::startRun(const std::function<int()>& blockCount) {
 }
 
 void TfrmPrincipal::MMBeforeDefrag() {
-  hideTextIconForRun();
-  application().processMessages();
+  // The animation takes the tray entry before the text icon leaves it: the entry never empties, so
+  // the tray keeps the icon in its place through the run.
   startRunAnimation();
+  hideTextIconForRun();
   application().processMessages();
   Defragging = true;
   FreeRamAtStart = monitor::megabytes(MM->FreeMemory());

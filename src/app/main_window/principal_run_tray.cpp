@@ -10,6 +10,7 @@ void TfrmPrincipal::showFreeMemoryInTray(std::int64_t freeMB, std::int64_t total
   if (freePercent <= 25) TrayIcon->setBackgroundIcon(LevelIconLow);
   if (freePercent > 25 && freePercent <= 70) TrayIcon->setBackgroundIcon(LevelIconMedium);
   if (freePercent > 70) TrayIcon->setBackgroundIcon(LevelIconPlenty);
+  TrayIcon->setHint(tray::trayTip(freeMB));
   TrayIcon->setText(tray::trayFigure(freeMB));
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDBusMetaType>
 
+#include "backends/linux/desktop/tray_icon_engine.h"
+
 QDBusArgument& operator<<(QDBusArgument& out, const StatusNotifierPixmap& pixmap) {
   out.beginStructure();
   out << pixmap.width << pixmap.height << pixmap.argb;
@@ -38,16 +40,17 @@ void registerStatusNotifierTypes() {
   qDBusRegisterMetaType<StatusNotifierToolTip>();
 }
 
-StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, int largestFactor) {
+StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, const QList<QSize>& sizes) {
   StatusNotifierPixmaps result;
   if (picture.isNull()) return result;
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int factor = 1; factor <= largestFactor; ++factor) {
-    StatusNotifierPixmap pixmap{argb.width() * factor, argb.height() * factor, {}};
+  for (const QSize& size : sizes) {
+    const QImage shown = trayPictureAt(argb, size);
+    StatusNotifierPixmap pixmap{shown.width(), shown.height(), {}};
     pixmap.argb.reserve(pixmap.width * pixmap.height * 4);
     for (int y = 0; y < pixmap.height; ++y) {
       for (int x = 0; x < pixmap.width; ++x) {
-        const QRgb pixel = argb.pixel(x / factor, y / factor);
+        const QRgb pixel = shown.pixel(x, y);
         for (int shift : {24, 16, 8, 0}) pixmap.argb.append(static_cast<char>((pixel >> shift) & 0xFF));
       }
     }

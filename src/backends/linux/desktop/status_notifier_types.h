@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QMetaType>
+#include <QSize>
 #include <QString>
 
 // The picture and tooltip records of the StatusNotifierItem D-Bus interface.
@@ -34,8 +35,8 @@ namespace lumaro::platform::linuxos {
 // Makes the records known to Qt's D-Bus marshalling; call before the first item is exported.
 void registerStatusNotifierTypes();
 
-// The picture in its own size and in whole multiples up to `largestFactor`, scaled by repeating pixels,
-// so that a host asking for a larger icon shows the same sharp picture.
-StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, int largestFactor);
+// The picture at each of the sizes (see trayPictureAt), so that a host asking for a larger icon shows
+// the same sharp picture.
+StatusNotifierPixmaps statusNotifierPixmaps(const QImage& picture, const QList<QSize>& sizes);
 
 }  // namespace lumaro::platform::linuxos

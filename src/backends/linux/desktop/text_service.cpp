@@ -36,6 +36,9 @@ QFont QtTextService::qFont(const TextFont& font) {
   result.setItalic(font.italic);
   result.setUnderline(font.underline);
   result.setStyleStrategy(QFont::NoAntialias);
+  // Said outright: left to the system, hinting is switched off whenever the screen is scaled, and
+  // the small figures' glyphs would change shape with the scale factor.
+  result.setHintingPreference(QFont::PreferFullHinting);
   return result;
 }
 

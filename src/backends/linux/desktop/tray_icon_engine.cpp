@@ -3,54 +3,67 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QtMath>
+#include <algorithm>
 
 namespace lumaro::platform::linuxos {
 
 namespace {
 
-// Whole multiples up to three times the picture, each pixel repeated, so that a tray asking for a
-// larger icon on a dense screen shows sharp digits instead of a smoothed blur.
-constexpr int kLargestScale = 3;
+// The sizes offered to hosts that ask which ones there are: the picture and its double and triple.
+constexpr int kLargestListedScale = 3;
+
+// The picture enlarged by the largest whole factor that fits the room, each pixel repeated; in a room
+// smaller than the picture, shrunk by dropping pixels. Never smoothed: grey fringes would blur the
+// one-pixel strokes of the figure.
+QImage enlarged(const QImage& picture, const QSize& room) {
+  if (picture.isNull() || room.isEmpty()) return {};
+  const int factor = std::min(room.width() / picture.width(), room.height() / picture.height());
+  if (factor < 1) return picture.scaled(room, Qt::KeepAspectRatio, Qt::FastTransformation);
+  return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 }  // namespace
 
-TrayIconEngine::TrayIconEngine(QImage picture) : picture_(std::move(picture)) {}
-
-// The smallest whole multiple that covers the request (or the largest one), shrunk smoothly to fit
-// when it is larger: what the picture looked like when its multiples were handed to the stock engine.
-QImage TrayIconEngine::fitted(const QSize& size) const {
-  if (picture_.isNull() || size.isEmpty()) return {};
-  int factor = 1;
-  while (factor < kLargestScale &&
-         (picture_.width() * factor < size.width() || picture_.height() * factor < size.height())) {
-    ++factor;
-  }
-  QImage out = picture_.scaled(picture_.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  if (out.width() > size.width() || out.height() > size.height()) {
-    out = out.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  }
+QImage trayPictureAt(const QImage& picture, const QSize& size) {
+  QImage shown = enlarged(picture, size);
+  if (shown.isNull() || shown.size() == size) return shown;
+  QImage out(size, QImage::Format_ARGB32);
+  out.fill(Qt::transparent);
+  QPainter painter(&out);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage((size.width() - shown.width()) / 2, (size.height() - shown.height()) / 2, shown);
   return out;
 }
 
+TrayIconEngine::TrayIconEngine(QImage picture) : picture_(std::move(picture)) {}
+
 QSize TrayIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
-  return fitted(size).size();
+  return trayPictureAt(picture_, size).size();
 }
 
 QPixmap TrayIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State) {
-  return QPixmap::fromImage(fitted(size));
+  return QPixmap::fromImage(trayPictureAt(picture_, size));
 }
 
+// Drawn in the device's own pixels, centred in the rectangle, so that no scaling of the painter's
+// (a fractional density, a rectangle of an odd size) resamples the picture.
 void TrayIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) {
   const QPaintDevice* device = painter->device();
   const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
-  const QImage image = fitted(rect.size() * ratio);
-  if (!image.isNull()) painter->drawImage(rect, image);
+  QImage image = enlarged(picture_, QSize(qFloor(rect.width() * ratio), qFloor(rect.height() * ratio)));
+  if (image.isNull()) return;
+  image.setDevicePixelRatio(ratio);
+  const QSizeF shown = QSizeF(image.size()) / ratio;
+  painter->drawImage(
+      QPointF(rect.x() + (rect.width() - shown.width()) / 2, rect.y() + (rect.height() - shown.height()) / 2),
+      image);
 }
 
 QList<QSize> TrayIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
   QList<QSize> sizes;
   if (picture_.isNull()) return sizes;
-  for (int factor = 1; factor <= kLargestScale; ++factor) sizes.append(picture_.size() * factor);
+  for (int factor = 1; factor <= kLargestListedScale; ++factor) sizes.append(picture_.size() * factor);
   return sizes;
 }
 

@@ -23,10 +23,13 @@ class TrayIconEngine : public QIconEngine {
   bool isNull() override;
 
  private:
-  QImage fitted(const QSize& size) const;
-
   QImage picture_;
 };
+
+// The picture at a tray's size: enlarged by the largest whole factor that fits, each pixel repeated,
+// and centred on a clear square of that size, so that a 22- or 24-pixel slot shows the 16-pixel
+// picture pixel for pixel. Never smoothed. A null picture or size gives a null image.
+QImage trayPictureAt(const QImage& picture, const QSize& size);
 
 // The picture as a tray icon; a null picture gives a null icon.
 QIcon trayIcon(const QImage& picture);

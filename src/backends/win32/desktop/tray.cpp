@@ -70,7 +70,8 @@ bool ShellTray::notify(DWORD action, Entry& entry, const TrayImage* image, const
   if (action == NIM_DELETE) return Shell_NotifyIconW(action, &data) != FALSE;
 
   HICON icon = makeTrayIcon(*image);
-  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  // NIF_SHOWTIP keeps the standard tooltip on shells that treat the icon by the version-4 rules.
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon;
   // The tip holds 127 characters and the terminator.
