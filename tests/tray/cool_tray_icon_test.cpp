@@ -225,7 +225,7 @@ TEST_F(TrayIconTest, EnterAndExitArePolledWhileWanted) {
 }
 
 TEST_F(TrayIconTest, TheMenuGoesToTheTrayWithItsItemsAndAChoiceThereActsLikeTheDrawnMenus) {
-  toolkit::ImageList images;
+  toolkit::ImageList images(nullptr);
   images.add(solid(0x102030));
   toolkit::PopupMenu plain;
   TBcBarPopupMenu menu;

@@ -195,7 +195,8 @@ TEST_F(DBusMenuTest, OnlyClicksChooseAndTheyActFromTheLoopAfterTheCall) {
 
 TEST(DBusMenuChoice, AChoiceThatEndsTheMenuEndsCleanlyAndOneThatChangesItIsAnnounced) {
   std::vector<TrayMenuItem> items = sample();
-  auto gone = std::make_unique<DBusMenu>(TrayMenu{[&] { return items; }, [&](std::size_t) { gone.reset(); }});
+  std::unique_ptr<DBusMenu> gone;
+  gone = std::make_unique<DBusMenu>(TrayMenu{[&] { return items; }, [&](std::size_t) { gone.reset(); }});
   gone->Event(1, "clicked", QDBusVariant(0), 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return gone == nullptr; }, 2000));
 
