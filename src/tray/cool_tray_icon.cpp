@@ -61,11 +61,12 @@ TCoolTrayIcon::TCoolTrayIcon(toolkit::Component* owner, toolkit::Application& ap
 
 TCoolTrayIcon::~TCoolTrayIcon() {
   if (iconVisible_) tray_.remove(id_);
-  if (popupMenu_ != nullptr) tray_.setMenu(id_, {});
   if (auto* form = dynamic_cast<toolkit::Form*>(owner()); form != nullptr && minimizeHook_ != 0) {
     form->removeMinimizeHook(minimizeHook_);
   }
   handler_->withdraw(id_);
+  // Last, once the icon has left the tray: taking the menu from an icon still shown registers it anew.
+  if (popupMenu_ != nullptr) tray_.setMenu(id_, {});
 }
 
 std::string TCoolTrayIcon::tip() const {
