@@ -70,9 +70,9 @@ class Tray {
   // Replaces the picture and tip in place.
   virtual bool modify(IconId id, const TrayImage& image, const std::string& tip) = 0;
   virtual void remove(IconId id) = 0;
-  // Gives the icon a menu that hosts drawing menus themselves can show; an empty TrayMenu (no items function)
-  // takes it away. It outlives remove and add, and the host reads it again after each modify. Trays whose
-  // right click always reaches the program, which opens its own drawn menu, need none.
+  // Gives the icon a menu that hosts drawing menus themselves can show; a TrayMenu without an items
+  // function takes it away. It outlives remove and add, and the host reads it again after each
+  // modify. Trays whose right click always reaches the program, which opens its drawn menu, need none.
   virtual void setMenu(IconId, TrayMenu) {}
 
   // Where the mouse pointer is on the screen, when that can be known.

@@ -50,6 +50,7 @@ menu=$(open_menu "$out/panel-menu-again.png")
 check "the menu opens again" test -n "$menu"
 xdotool key o  # the optimize item's access key
 check "the optimize item starts a run" wait_until 10 run_going
+screenshot "$out/panel-during-run.png"
 entries_changed=0
 while run_going; do
   [[ "$(one_item_registered)" == "$item" ]] || entries_changed=1
