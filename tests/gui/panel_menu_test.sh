@@ -28,6 +28,7 @@ point=$(wait_until 10 panel_icon_point)
 check "the panel shows the icon" test -n "$point"
 read -r icon_x icon_y <<<"${point:-0 0}"
 
+no_bar_menu_within() { ! wait_until "$1" bar_menu >/dev/null; }
 # open_menu <screenshot>: a right click on the icon; prints the id of the menu the panel opens.
 open_menu() {
   click_point "$icon_x" "$icon_y" 3
@@ -39,7 +40,7 @@ open_menu() {
 
 menu=$(open_menu "$out/panel-menu.png")
 check "a right click opens the menu the panel draws" test -n "$menu"
-check "and not the program's own drawn menu" test -z "$(bar_menu)"
+check "and not the program's own drawn menu" no_bar_menu_within 1
 xdotool key c  # the configure item's access key
 check "the configure item shows the main window" wait_until 5 visible '^Lumaro\.$'
 check "and the menu closes" wait_until 5 no_panel_menu
@@ -51,11 +52,13 @@ check "the menu opens again" test -n "$menu"
 xdotool key o  # the optimize item's access key
 check "the optimize item starts a run" wait_until 10 run_going
 screenshot "$out/panel-during-run.png"
+# Until the run ends, the panel holds the one item it had.
 entries_changed=0
-while run_going; do
+entry_watched_until_run_ends() {
   [[ "$(one_item_registered)" == "$item" ]] || entries_changed=1
-  sleep 0.2  # how often to look, not a wait for one event
-done
+  ! run_going
+}
+check "the run ends" wait_until 60 entry_watched_until_run_ends
 screenshot "$out/panel-after-run.png"
 check "the run keeps the one tray entry" test "$entries_changed" -eq 0
 check "the entry is the same after the run" test "$(one_item_registered)" == "$item"
