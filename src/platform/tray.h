@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -26,6 +27,26 @@ struct ShiftState {
   bool ctrl = false;
 };
 
+// One item of an icon's menu, for hosts that draw the menu themselves. '&' marks the access key and
+// "&&" is a plain ampersand.
+struct TrayMenuItem {
+  std::string caption;
+  bool separator = false;
+  bool enabled = true;
+  bool visible = true;
+  bool checked = false;
+  TrayImage image;  // empty when the item has none
+
+  bool operator==(const TrayMenuItem&) const = default;
+};
+
+// An icon's menu as such hosts see it: the items, read whenever the host asks for them, and the item
+// chosen there, given by its place among the items.
+struct TrayMenu {
+  std::function<std::vector<TrayMenuItem>()> items;
+  std::function<void(std::size_t index)> choose;
+};
+
 struct ScreenPoint {
   int x = 0;
   int y = 0;
@@ -49,6 +70,10 @@ class Tray {
   // Replaces the picture and tip in place.
   virtual bool modify(IconId id, const TrayImage& image, const std::string& tip) = 0;
   virtual void remove(IconId id) = 0;
+  // Gives the icon a menu that hosts drawing menus themselves can show; a TrayMenu without an items
+  // function takes it away. It outlives remove and add, and the host reads it again after each
+  // modify. Trays whose right click always reaches the program, which opens its drawn menu, need none.
+  virtual void setMenu(IconId, TrayMenu) {}
 
   // Where the mouse pointer is on the screen, when that can be known.
   virtual std::optional<ScreenPoint> cursorPosition() = 0;

@@ -29,6 +29,7 @@ class TBcBarPopupMenu : public toolkit::PopupMenu, public toolkit::DrawnMenu {
   TBcBar Bar;
   TBcCustomDrawModule* DrawModule = nullptr;
 
+  const toolkit::ImageList* images() const override { return Images; }
   int itemCount() const override { return static_cast<int>(items().size()); }
   toolkit::Size measureItem(toolkit::Canvas& canvas, int index, toolkit::Size standard) override;
   void drawItem(toolkit::Canvas& canvas, int index, const toolkit::Rect& rect, bool selected) override;

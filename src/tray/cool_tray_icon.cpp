@@ -21,6 +21,20 @@ std::string firstCharacters(const std::string& text, int count) {
   return text.substr(0, end);
 }
 
+// The icon as the tray takes it, into `out`, whose buffer is reused.
+void fillTrayImage(const toolkit::Icon& icon, platform::TrayImage& out) {
+  const toolkit::Bitmap& image = icon.image;
+  out.width = image.width();
+  out.height = image.height();
+  out.argb.resize(image.pixels().size());
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      out.argb[static_cast<std::size_t>(y) * image.width() + x] =
+          icon.isTransparent(x, y) ? 0u : 0xFF000000u | image.pixel(x, y);
+    }
+  }
+}
+
 }  // namespace
 
 TCoolTrayIcon::TCoolTrayIcon(toolkit::Component* owner, toolkit::Application& app, platform::Tray& tray)
@@ -50,6 +64,8 @@ TCoolTrayIcon::~TCoolTrayIcon() {
     form->removeMinimizeHook(minimizeHook_);
   }
   handler_->withdraw(id_);
+  // Last, once the icon has left the tray: taking the menu from an icon still shown registers it anew.
+  if (popupMenu_ != nullptr) tray_.setMenu(TTrayIconHandler::kEntry, {});
 }
 
 std::string TCoolTrayIcon::tip() const {
@@ -57,16 +73,7 @@ std::string TCoolTrayIcon::tip() const {
 }
 
 const platform::TrayImage& TCoolTrayIcon::trayImage() {
-  const toolkit::Bitmap& image = icon_.image;
-  trayImage_.width = image.width();
-  trayImage_.height = image.height();
-  trayImage_.argb.resize(image.pixels().size());
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      trayImage_.argb[static_cast<std::size_t>(y) * image.width() + x] =
-          icon_.isTransparent(x, y) ? 0u : 0xFF000000u | image.pixel(x, y);
-    }
-  }
+  fillTrayImage(icon_, trayImage_);
   return trayImage_;
 }
 
@@ -216,6 +223,44 @@ void TCoolTrayIcon::pollPointer() {
     cursorOutside_ = true;
     OnMouseExit(*this);
   }
+}
+
+void TCoolTrayIcon::setPopupMenu(toolkit::PopupMenu* menu) {
+  popupMenu_ = menu;
+  if (menu == nullptr) {
+    tray_.setMenu(TTrayIconHandler::kEntry, {});
+    return;
+  }
+  tray_.setMenu(TTrayIconHandler::kEntry,
+                {[this] { return menuItems(); }, [this](std::size_t index) { chooseMenuItem(index); }});
+}
+
+std::vector<platform::TrayMenuItem> TCoolTrayIcon::menuItems() const {
+  std::vector<platform::TrayMenuItem> items;
+  if (popupMenu_ == nullptr) return items;
+  const toolkit::ImageList* images = popupMenu_->images();
+  for (const toolkit::MenuItem* item : popupMenu_->items()) {
+    platform::TrayMenuItem& made = items.emplace_back();
+    made.separator = item->isSeparator();
+    made.visible = item->visible;
+    if (made.separator) continue;
+    made.caption = item->caption;
+    made.enabled = item->enabled;
+    made.checked = item->checked;
+    if (images != nullptr && item->imageIndex >= 0 && item->imageIndex < images->count()) {
+      fillTrayImage(images->image(item->imageIndex), made.image);
+    }
+  }
+  return items;
+}
+
+// As a choice in the drawn menu: inside the application's guard, and only for an item still there.
+void TCoolTrayIcon::chooseMenuItem(std::size_t index) {
+  app_.guarded([this, index] {
+    if (popupMenu_ == nullptr || index >= popupMenu_->items().size()) return;
+    popupMenu_->popupComponent = this;
+    popupMenu_->items()[index]->click();
+  });
 }
 
 void TCoolTrayIcon::openMenu() {

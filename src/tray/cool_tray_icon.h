@@ -49,7 +49,8 @@ class TCoolTrayIcon : public toolkit::Component {
   std::uint32_t CycleInterval() const { return cycleInterval_; }
   void setCycleInterval(std::uint32_t interval);
   toolkit::PopupMenu* PopupMenu() const { return popupMenu_; }
-  void setPopupMenu(toolkit::PopupMenu* menu) { popupMenu_ = menu; }
+  // The menu also goes to the tray, for hosts that draw it themselves.
+  void setPopupMenu(toolkit::PopupMenu* menu);
   bool LeftPopup() const { return leftPopup_; }
   void setLeftPopup(bool left) { leftPopup_ = left; }
   bool WantEnterExitEvents() const { return wantEnterExit_; }
@@ -89,6 +90,8 @@ class TCoolTrayIcon : public toolkit::Component {
   void cycleTick();
   void pollPointer();
   void openMenu();
+  std::vector<platform::TrayMenuItem> menuItems() const;
+  void chooseMenuItem(std::size_t index);
   toolkit::Form* mainFormOfOwner() const;
 
   toolkit::Application& app_;

@@ -216,6 +216,31 @@ TEST_F(TrayTest, TheMenuHoldsItsSeventeenItemsAndTheirCommands) {
   EXPECT_THAT(fakes.fileStore.files[kIni], HasSubstr("FormVersion=0"));
 }
 
+// Hosts that draw the menu themselves get the same items, and a choice there runs the same command.
+TEST_F(TrayTest, TheTextIconsMenuGoesToTheTrayForHostsThatDrawIt) {
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(fakes.tray.menus.size(), 1u);  // the text icon's: the animation has none
+  const platform::TrayMenu& menu = fakes.tray.menus.begin()->second;
+  std::vector<std::string> captions;
+  int pictures = 0;
+  for (const platform::TrayMenuItem& item : menu.items()) {
+    captions.push_back(item.separator ? "-" : item.caption);
+    if (item.image.width == 16 && item.image.height == 16) ++pictures;
+  }
+  EXPECT_THAT(captions,
+              ElementsAre("Reiniciar Windows", "Suspender Windows", "Desligar Windows", "-",
+                          "Esvaziar área de transferência", "-", "Otimização rápida : 153MB",
+                          "Otimização rápida : 76MB", "Otimização rápida : 25MB", "-", "&Otimizar Ram", "-",
+                          "&Configurar Lumaro", "&Ajuda on-line", "-", "&Fechar Otimizador", "-"));
+  EXPECT_EQ(pictures, 11);
+
+  EXPECT_FALSE(w.visible());
+  menu.choose(12);  // Configurar Lumaro
+  EXPECT_TRUE(w.visible());
+  menu.choose(4);
+  EXPECT_EQ(fakes.clipboard.clears, 1);
+}
+
 TEST_F(TrayTest, DoubleClickRestoresRightClickOpensTheMenuAndTheAnimationStopsARun) {
   TfrmPrincipal& w = started();
   std::vector<std::pair<int, int>> openedAt;

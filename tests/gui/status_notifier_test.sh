@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program on a StatusNotifierItem host: Debian's status-notifier-watcher on a private session bus
 # with a host registered through gdbus, and no XEmbed tray. Through gdbus: the item registers, its
-# title and picture are right, two activations within the double-click time show the main window and
-# one shows nothing, the context request opens the bar menu, and an unchanged figure sends no NewIcon.
+# title and picture are right, its menu is served for hosts that draw it (its layout, and a click
+# event that acts), two activations within the double-click time show the main window and one shows
+# nothing, the context request opens the bar menu, and an unchanged figure sends no NewIcon.
 # Usage: status_notifier_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 if [[ -z "${LUMARO_PRIVATE_BUS:-}" ]]; then
@@ -33,6 +34,7 @@ item_property() {
   bus_call -d "$item" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
     org.kde.StatusNotifierItem "$1"
 }
+menu_call() { bus_call -d "$item" -o /MenuBar -m "com.canonical.dbusmenu.$1" "${@:2}"; }
 activate() { bus_call -d "$item" -o /StatusNotifierItem -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null; }
 main_window_stays_hidden() { ! wait_until "$1" visible '^Lumaro\.$'; }
 new_icon_sent() { test "$(grep -c 'member=NewIcon' "$out/new-icon.log")" -ge 1; }
@@ -79,6 +81,23 @@ check "a changed figure sends NewIcon" wait_until 5 new_icon_sent
 kill "$monitor"
 wait "$monitor" 2>/dev/null
 monitor=
+
+# The menu for hosts that draw it themselves, as they ask for it.
+layout=$(menu_call GetLayout -- 0 -1 '[]')
+check "the item's menu is served where its Menu property says" \
+  grep -q "objectpath '/MenuBar'" <<<"$(item_property Menu)"
+check "the menu's layout holds the 11 commands and 6 separators" \
+  test "$(grep -o "'label': <'[^']*'>" <<<"$layout" | wc -l)" -eq 11 \
+  -a "$(grep -o "'type': <'separator'>" <<<"$layout" | wc -l)" -eq 6
+check "captions keep their access keys" grep -q "'label': <'_Configurar Lumaro'>" <<<"$layout"
+check "the menu speaks version 3 of the protocol" grep -q "uint32 3" \
+  <<<"$(bus_call -d "$item" -o /MenuBar -m org.freedesktop.DBus.Properties.Get com.canonical.dbusmenu Version)"
+check "an unknown item is refused" test -z "$(menu_call GetProperty 99 label)"
+# Item 13 is "Configurar Lumaro".
+menu_call Event 13 clicked '<0>' 0 >/dev/null
+check "a click on the configure item shows the main window" wait_until 5 visible '^Lumaro\.$'
+xdotool windowminimize "$(window_named '^Lumaro\.$')"
+check "minimized, the window goes back to the tray" wait_until 5 not_visible '^Lumaro\.$'
 
 activate
 check "one activation shows nothing, also after the double-click time" main_window_stays_hidden 1

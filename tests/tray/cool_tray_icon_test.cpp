@@ -8,6 +8,7 @@
 #include "backends/fake/fake_tray.h"
 #include "toolkit/core/error.h"
 #include "toolkit/core/form.h"
+#include "tray/bar_popup_menu.h"
 
 namespace lumaro::tray {
 namespace {
@@ -290,6 +291,61 @@ TEST_F(OneTrayEntryTest, ARestartedHostGetsTheEntryAgainAndADestroyedIconGivesIt
   }
   EXPECT_EQ(shown(), 0xFF00BB00u);
   EXPECT_EQ(tray.icons.size(), 1u);
+}
+
+TEST_F(TrayIconTest, TheMenuGoesToTheTrayWithItsItemsAndAChoiceThereActsLikeTheDrawnMenus) {
+  toolkit::ImageList images(nullptr);
+  images.add(solid(0x102030));
+  toolkit::PopupMenu plain;
+  TBcBarPopupMenu menu;
+  menu.Images = &images;
+  toolkit::MenuItem& open = menu.addItem("open", "&Abrir");
+  open.imageIndex = 0;
+  menu.addItem("line", "-");
+  toolkit::MenuItem& off = menu.addItem("off", "Desligado");
+  off.enabled = false;
+  off.checked = true;
+  off.imageIndex = 5;  // beyond the list: no picture
+  std::vector<std::string> clicks;
+  for (toolkit::MenuItem* item : menu.items()) {
+    item->OnClick = [&clicks](toolkit::Component& sender) { clicks.push_back(sender.name()); };
+  }
+
+  auto icon = std::make_unique<TCoolTrayIcon>(&form, app, tray);
+  icon->setPopupMenu(&menu);
+  ASSERT_TRUE(tray.menus.contains(1));
+  const platform::TrayMenu& shown = tray.menus.at(1);
+  std::vector<platform::TrayMenuItem> items = shown.items();
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].caption, "&Abrir");
+  EXPECT_EQ(items[0].image.width, 16);
+  EXPECT_EQ(items[0].image.argb.at(0), 0xFF102030u);
+  EXPECT_TRUE(items[1].separator);
+  EXPECT_TRUE(items[1].caption.empty());
+  EXPECT_FALSE(items[2].enabled);
+  EXPECT_TRUE(items[2].checked);
+  EXPECT_TRUE(items[2].image.argb.empty());
+
+  // Read when asked: a caption changed later is seen.
+  open.caption = "Abrir agora";
+  EXPECT_EQ(shown.items()[0].caption, "Abrir agora");
+
+  shown.choose(0);
+  shown.choose(2);  // disabled
+  shown.choose(7);  // gone
+  EXPECT_THAT(clicks, ElementsAre("open"));
+  EXPECT_EQ(menu.popupComponent, icon.get());
+
+  icon->setPopupMenu(&plain);  // a plain menu has no pictures
+  open.imageIndex = 0;
+  plain.addItem("x", "X").imageIndex = 0;
+  EXPECT_TRUE(tray.menus.at(1).items()[0].image.argb.empty());
+
+  icon->setPopupMenu(nullptr);
+  EXPECT_FALSE(tray.menus.contains(1));
+  icon->setPopupMenu(&menu);
+  icon.reset();
+  EXPECT_FALSE(tray.menus.contains(1));
 }
 
 }  // namespace

@@ -21,6 +21,14 @@ void FakeTray::remove(IconId id) {
   icons.erase(id);
 }
 
+void FakeTray::setMenu(IconId id, TrayMenu menu) {
+  if (menu.items) {
+    menus[id] = std::move(menu);
+  } else {
+    menus.erase(id);
+  }
+}
+
 void FakeTray::restartHost() {
   icons.clear();  // the new host starts empty
   if (restarted_) restarted_();

@@ -23,6 +23,7 @@ class FakeTray : public Tray {
   bool add(IconId id, const TrayImage& image, const std::string& tip) override;
   bool modify(IconId id, const TrayImage& image, const std::string& tip) override;
   void remove(IconId id) override;
+  void setMenu(IconId id, TrayMenu menu) override;
   std::optional<ScreenPoint> cursorPosition() override { return cursor; }
   std::uint32_t doubleClickTimeMs() override { return doubleClickTime; }
   ShiftState shiftState() override { return shift; }
@@ -35,6 +36,7 @@ class FakeTray : public Tray {
   bool hasMouseHandler() const { return static_cast<bool>(mouse_); }
 
   std::map<IconId, Shown> icons;        // what the tray shows now
+  std::map<IconId, TrayMenu> menus;     // the icons' menus, for hosts that draw them
   std::vector<std::string> operations;  // "add 1", "modify 1", "remove 1"
   std::optional<ScreenPoint> cursor = ScreenPoint{1000, 740};
   std::uint32_t doubleClickTime = 400;

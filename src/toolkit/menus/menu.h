@@ -5,6 +5,7 @@
 
 #include "toolkit/core/component.h"
 #include "toolkit/core/event.h"
+#include "toolkit/drawing/image_list.h"
 
 namespace lumaro::toolkit {
 
@@ -39,6 +40,8 @@ class PopupMenu : public Component {
   const std::vector<MenuItem*>& items() const { return items_; }
   // The first item marked as default, or nullptr.
   MenuItem* defaultItem() const;
+  // The pictures the items' image indexes refer to, if the menu has any.
+  virtual const ImageList* images() const { return nullptr; }
 
   // Whether the menu opens by itself on a right click of its owner.
   bool autoPopup = true;

@@ -13,6 +13,7 @@ namespace {
 // larger panels, which get the 16-pixel picture unscaled in the middle.
 const QList<QSize> kPixmapSizes{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}};
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
+const QString kMenuPath = QStringLiteral("/MenuBar");
 
 int nextItemNumber() {
   static int next = 0;
@@ -35,6 +36,7 @@ StatusNotifierItem::~StatusNotifierItem() {
     QDBusConnection bus(connectionName_);
     if (bus.isConnected()) {
       bus.unregisterObject(kItemPath);
+      bus.unregisterObject(kMenuPath);
       bus.unregisterService(serviceName_);
     }
   }
@@ -43,7 +45,12 @@ StatusNotifierItem::~StatusNotifierItem() {
 
 bool StatusNotifierItem::registerWithWatcher() {
   QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName_);
-  if (!bus.isConnected() || !bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors) ||
+  const bool menuServed =
+      !menu_ || bus.registerObject(kMenuPath, menu_.get(),
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                       QDBusConnection::ExportAllProperties);
+  if (!bus.isConnected() || !menuServed ||
+      !bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors) ||
       !bus.registerService(serviceName_)) {
     return false;
   }
@@ -54,6 +61,10 @@ bool StatusNotifierItem::registerWithWatcher() {
   // The watcher answers at once; a watcher that hangs must not freeze the program's start.
   constexpr int kTimeoutMs = 2000;
   return bus.call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+void StatusNotifierItem::setMenu(TrayMenu menu) {
+  menu_ = std::make_unique<DBusMenu>(std::move(menu));
 }
 
 void StatusNotifierItem::setPicture(const QImage& picture) {
@@ -70,6 +81,11 @@ StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierItem& item)
     : QDBusAbstractAdaptor(&item), item_(item) {
   connect(&item, &StatusNotifierItem::newIcon, this, &StatusNotifierItemAdaptor::NewIcon);
   connect(&item, &StatusNotifierItem::newToolTip, this, &StatusNotifierItemAdaptor::NewToolTip);
+}
+
+// Without a menu the item names the path that tells the hosts knowing it that there is none.
+QDBusObjectPath StatusNotifierItemAdaptor::menu() const {
+  return QDBusObjectPath(item_.menu() != nullptr ? kMenuPath : QStringLiteral("/NO_DBUSMENU"));
 }
 
 void StatusNotifierItemAdaptor::later(const std::function<void(int, int)>& handler, int x, int y) {

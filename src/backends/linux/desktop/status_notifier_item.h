@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QObject>
 #include <functional>
+#include <memory>
 
+#include "backends/linux/desktop/dbus_menu.h"
 #include "backends/linux/desktop/status_notifier_types.h"
 
 namespace lumaro::platform::linuxos {
@@ -27,6 +29,10 @@ class StatusNotifierItem : public QObject {
   StatusNotifierItem(QString title, Handlers handlers);
   ~StatusNotifierItem() override;
 
+  // Serves the menu at the path the Menu property names, for hosts that draw menus themselves. Call
+  // it before registering: hosts read that path once.
+  void setMenu(TrayMenu menu);
+  DBusMenu* menu() const { return menu_.get(); }
   // False when the bus, the name or the watcher refused the item.
   bool registerWithWatcher();
   // Each call announces a new picture (NewIcon) or tip (NewToolTip): callers push only changes.
@@ -47,6 +53,7 @@ class StatusNotifierItem : public QObject {
   Handlers handlers_;
   QString tip_;
   StatusNotifierPixmaps pixmaps_;
+  std::unique_ptr<DBusMenu> menu_;
   QString connectionName_;
   QString serviceName_;
 };
@@ -67,6 +74,7 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
   Q_PROPERTY(QString AttentionIconName READ noName)
   Q_PROPERTY(StatusNotifierPixmaps AttentionIconPixmap READ noPixmaps)
   Q_PROPERTY(QString AttentionMovieName READ noName)
+  Q_PROPERTY(QString IconThemePath READ noName)
   Q_PROPERTY(StatusNotifierToolTip ToolTip READ toolTip)
   Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
   Q_PROPERTY(QDBusObjectPath Menu READ menu)
@@ -84,7 +92,7 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
   StatusNotifierPixmaps noPixmaps() const { return {}; }
   StatusNotifierToolTip toolTip() const { return {{}, {}, item_.tip(), {}}; }
   bool itemIsMenu() const { return false; }
-  QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+  QDBusObjectPath menu() const;
 
  public slots:
   void Activate(int x, int y);

@@ -40,6 +40,7 @@ void QtTray::show(Entry& entry, const TrayImage& image, const std::string& tip) 
   if (entry.item) {
     if (pictureChanged) entry.item->setPicture(entry.shown);
     if (tipChanged) entry.item->setTip(text);
+    if (DBusMenu* menu = entry.item->menu()) menu->refresh();
   } else if (entry.icon) {
     if (pictureChanged) entry.icon->setIcon(trayIcon(entry.shown));
     if (entry.icon->toolTip() != text) entry.icon->setToolTip(text);
@@ -60,6 +61,7 @@ bool QtTray::showInHost(IconId id, Entry& entry) {
                     });
     entry.item->setPicture(entry.shown);
     entry.item->setTip(entry.tip);
+    if (auto menu = menus_.find(id); menu != menus_.end()) entry.item->setMenu(menu->second);
     if (entry.item->registerWithWatcher()) return true;
     entry.item.reset();
   }
@@ -91,6 +93,26 @@ void QtTray::remove(IconId id) {
   if (found == icons_.end()) return;
   if (found->second.icon) found->second.icon->hide();
   icons_.erase(found);
+}
+
+// An item shown already takes a new menu in place; one that gets or loses its menu is registered
+// anew, since hosts read the menu's path only once.
+void QtTray::setMenu(IconId id, TrayMenu menu) {
+  const bool has = static_cast<bool>(menu.items);
+  if (has) {
+    menus_[id] = menu;
+  } else {
+    menus_.erase(id);
+  }
+  auto found = icons_.find(id);
+  if (found == icons_.end() || !found->second.item) return;
+  Entry& entry = found->second;
+  if (has && entry.item->menu() != nullptr) {
+    entry.item->menu()->setMenu(std::move(menu));
+  } else if (has || entry.item->menu() != nullptr) {
+    entry.item.reset();
+    showInHost(id, entry);
+  }
 }
 
 // A host came, went or was replaced: every icon leaves the old host, and the owners add the visible

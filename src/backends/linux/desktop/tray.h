@@ -29,6 +29,7 @@ class QtTray : public Tray {
   bool add(IconId id, const TrayImage& image, const std::string& tip) override;
   bool modify(IconId id, const TrayImage& image, const std::string& tip) override;
   void remove(IconId id) override;
+  void setMenu(IconId id, TrayMenu menu) override;
   std::optional<ScreenPoint> cursorPosition() override;
   std::uint32_t doubleClickTimeMs() override;
   ShiftState shiftState() override;
@@ -53,6 +54,7 @@ class QtTray : public Tray {
 
   QObject context_;
   std::map<IconId, Entry> icons_;
+  std::map<IconId, TrayMenu> menus_;
   std::function<void(IconId, TrayMouse)> mouse_;
   std::function<void()> restarted_;
   // Where the host said its menu request happened, while that request is being reported.
