@@ -2,7 +2,6 @@
 
 #include <QRegion>
 #include <QWidget>
-#include <QWindow>
 
 #include "backends/linux/views/event_filter.h"
 #include "backends/linux/views/view_convert.h"
@@ -11,15 +10,14 @@
 namespace lumaro::platform::linuxos {
 
 FormWindowView::FormWindowView(toolkit::Form& form, QWidget& window, toolkit::Application& app)
-    : ControlView(form, window, app), form_(form), window_(window) {
+    : ControlView(form, window, app), form_(form), window_(window), drag_(window) {
   form_.setFrontListener([this] {
     window_.raise();
     window_.activateWindow();
   });
-  form_.setMoveListener([this] {
-    // The window manager moves the window while the button stays down.
-    if (QWindow* handle = window_.windowHandle()) handle->startSystemMove();
-  });
+  // Not the window manager's move: its request names the left button only, and a press of another
+  // button, or a click released before the request arrives, would leave the window on the pointer.
+  form_.setMoveListener([this] { drag_.start(); });
   window_.installEventFilter(
       new EventFilter(context(), [this](QEvent& event) { return windowEvent(event); }));
 }

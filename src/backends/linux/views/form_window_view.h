@@ -1,5 +1,6 @@
 #pragma once
 #include "backends/linux/views/control_view.h"
+#include "backends/linux/views/window_drag.h"
 #include "toolkit/core/form.h"
 
 namespace lumaro::platform::linuxos {
@@ -21,6 +22,7 @@ class FormWindowView : public ControlView {
 
   toolkit::Form& form_;
   QWidget& window_;
+  WindowDrag drag_;
 };
 
 }  // namespace lumaro::platform::linuxos
