@@ -22,7 +22,9 @@ class FormWindowView : public ControlView {
 
   toolkit::Form& form_;
   QWidget& window_;
+  toolkit::Application& app_;
   WindowDrag drag_;
+  bool maskPending_ = false;
 };
 
 }  // namespace lumaro::platform::linuxos
