@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace lumaro::platform {
 
@@ -24,8 +25,9 @@ class GlobalHotkeys {
                               std::function<void()> onPressed) = 0;
   virtual void unregisterHotkey(HotkeyId id) = 0;
 
-  // The keyboard layout's name for a key without a fixed name, or "" when it has none.
-  virtual std::string keyName(std::uint32_t virtualKey) = 0;
+  // How the active keyboard layout names a key without a fixed name: first the name it is shown by
+  // (the key's own character, "Ç"), then any other a text may name it by; empty when it has none.
+  virtual std::vector<std::string> keyNames(std::uint32_t virtualKey) = 0;
 };
 
 }  // namespace lumaro::platform

@@ -8,6 +8,7 @@
 
 #include "app/program/program.h"
 #include "backends/fake/fake_services.h"
+#include "native_path.h"
 
 namespace lumaro::app {
 namespace {
@@ -106,6 +107,40 @@ TEST_F(ReadmePromises, FourDigitFiguresTakeTheNarrowFontInTwoLines) {
   EXPECT_EQ(row(3).substr(5, 7), "..#.#..");
   EXPECT_EQ(row(5).substr(2, 13), std::string(13, '.'));
   EXPECT_EQ(row(7).substr(5, 7), "..#.#.#");
+}
+
+// The key code a start registers with `stored` as the hotkey's text in the settings file, under a
+// layout that gives these names to the key right of L and to the keypad's plus; 0 when none.
+std::uint32_t keyHeldAfterStartWith(const std::string& stored) {
+  platform::fake::FakeServices fakes;
+  fakes.memory.setStatus({.memoryLoad = 40, .totalPhysical = 512 * kMiB, .availablePhysical = 300 * kMiB});
+  fakes.processor.queue({0}, 0);
+  fakes.hotkeys.layoutNames[186] = {"Ç", "ccedilla"};
+  fakes.hotkeys.layoutNames[107] = {"KP_Add"};
+  fakes.fileStore.files[lumaro::testing::nativePath("/opt/lumaro/Lumaro.ini")] =
+      "[TfrmPrincipal]\r\ncbHotKey_Text=" + stored + "\r\n";
+  platform::Services services = fakes.services();
+  Program program{services};
+  EXPECT_EQ(program.start(), std::nullopt);
+  if (fakes.hotkeys.held.size() != 1) return 0;
+  const auto [modifiers, key] = fakes.hotkeys.held.begin()->second.combination;
+  EXPECT_EQ(modifiers, platform::kModControl | platform::kModAlt);
+  return key;
+}
+
+TEST_F(ReadmePromises, KeysOutsideTheFixedTableAreNamedByTheirCharacterInEitherCaseOrByTheirSymbol) {
+  ASSERT_THAT(text, HasSubstr("## The tray"));
+  EXPECT_THAT(text,
+              HasSubstr("Key names outside the fixed table are the character the active keyboard layout "
+                        "shows on the key, in either case (\"Ctrl+Alt+Ç\" or \"ctrl+alt+ç\" on a "
+                        "Brazilian keyboard), and the X key symbol name for a key without one "
+                        "(\"Ctrl+Alt+KP_Add\", \"Ctrl+Alt+Pause\"); texts naming the symbol "
+                        "(\"Ctrl+Alt+ccedilla\") work as well."));
+  // The settings file is Windows-1252: 0xC7 is "Ç", 0xE7 "ç".
+  EXPECT_EQ(keyHeldAfterStartWith("Ctrl+Alt+\xC7"), 186u);
+  EXPECT_EQ(keyHeldAfterStartWith("ctrl+alt+\xE7"), 186u);
+  EXPECT_EQ(keyHeldAfterStartWith("Ctrl+Alt+ccedilla"), 186u);
+  EXPECT_EQ(keyHeldAfterStartWith("Ctrl+Alt+KP_Add"), 107u);
 }
 
 }  // namespace

@@ -33,13 +33,36 @@ TEST(ShortCutText, TextsThatNameNoKeyGiveZero) {
   EXPECT_EQ(TextToShortCut("Ctrl+Alt+MM", keys), 0);
   EXPECT_EQ(TextToShortCut("F25", keys), 0);
   EXPECT_EQ(TextToShortCut("Ctrl Alt M", keys), 0);
-  keys.layoutNames[186] = ";";  // other keys take the layout's names
+  keys.layoutNames[186] = {";"};  // other keys take the layout's names
   EXPECT_EQ(TextToShortCut("Ctrl+;", keys), scCtrl | 186);
-  keys.layoutNames[192] = "Ç";  // a layout's letter matches its other case, as the system's would
+  keys.layoutNames[192] = {"Ç"};  // a layout's letter matches its other case, as the system's would
   EXPECT_EQ(TextToShortCut("Ctrl+Alt+ç", keys), scCtrl | scAlt | 192);
   EXPECT_EQ(TextToShortCut("Ctrl+Alt+c", keys), scCtrl | scAlt | 'C');
   EXPECT_EQ(keyCodeName(101, keys), "5");
   EXPECT_EQ(keyCodeName(0, keys), "");
+}
+
+TEST(ShortCutText, ALayoutsKeyIsShownByItsFirstNameAndFoundByAnyOfThem) {
+  platform::fake::FakeHotkeys keys;
+  keys.layoutNames[186] = {"Ç", "ccedilla"};  // the character, then the name older texts used
+  keys.layoutNames[222] = {"´", "dead_acute"};
+  EXPECT_EQ(keyCodeName(186, keys), "Ç");
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+Ç", keys), scCtrl | scAlt | 186);
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+CCEDILLA", keys), scCtrl | scAlt | 186);
+  EXPECT_EQ(TextToShortCut("Shift+Alt+´", keys), scShift | scAlt | 222);
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+ç+", keys), 0);
+  keys.layoutNames[220] = {"^", "dead_circumflex"};
+  EXPECT_EQ(TextToShortCut("Shift+Alt+^", keys), scShift | scAlt | 220);
+  EXPECT_EQ(TextToShortCut("^^", keys), scCtrl | 220);
+
+  // A layout that puts a letter of the fixed table on another key too: the letter's own code counts.
+  keys.layoutNames[188] = {"M", "m"};
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+m", keys), scCtrl | scAlt | 'M');
+  // The fixed table is never asked of the layout.
+  keys.layoutNames['Q'] = {"Ç"};
+  keys.layoutNames[112] = {"Ç"};
+  EXPECT_EQ(keyCodeName('Q', keys), "Q");
+  EXPECT_EQ(TextToShortCut("Ctrl+Alt+Ç", keys), scCtrl | scAlt | 186);
 }
 
 class HotKeyTest : public ::testing::Test {

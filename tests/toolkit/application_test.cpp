@@ -89,6 +89,17 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationWhenAccepted) {
   EXPECT_FALSE(other.visible());
 }
 
+TEST_F(ApplicationTest, AFormCentredOnASmallerAreaKeepsItsTitleInside) {
+  Form form(nullptr, app);
+  form.setBounds({0, 0, 405, 405});
+  form.centerOn({0, 0, 1280, 760});
+  EXPECT_EQ(form.bounds(), (Bounds{437, 177, 405, 405}));
+  form.centerOn({0, 20, 640, 380});  // a dense screen: half the size, a panel at the top
+  EXPECT_EQ(form.bounds(), (Bounds{117, 20, 405, 405}));
+  form.centerOn({40, 0, 400, 800});
+  EXPECT_EQ(form.bounds(), (Bounds{40, 197, 405, 405}));
+}
+
 TEST_F(ApplicationTest, FormShowHideAndDestroyNotifications) {
   Form form(nullptr, app);
   std::vector<std::string> trace;

@@ -26,9 +26,9 @@ class FakeHotkeys : public GlobalHotkeys {
     log.push_back("unregister");
     held.erase(id);
   }
-  std::string keyName(std::uint32_t virtualKey) override {
+  std::vector<std::string> keyNames(std::uint32_t virtualKey) override {
     auto found = layoutNames.find(virtualKey);
-    return found == layoutNames.end() ? std::string() : found->second;
+    return found == layoutNames.end() ? std::vector<std::string>() : found->second;
   }
 
   // The user presses a combination anywhere on the desktop; true when something held it.
@@ -49,7 +49,7 @@ class FakeHotkeys : public GlobalHotkeys {
   };
   std::map<HotkeyId, Held> held;
   std::set<Combination> taken;
-  std::map<std::uint32_t, std::string> layoutNames;
+  std::map<std::uint32_t, std::vector<std::string>> layoutNames;
   std::vector<std::string> log;
 };
 

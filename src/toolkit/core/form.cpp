@@ -1,5 +1,7 @@
 #include "toolkit/core/form.h"
 
+#include <algorithm>
+
 #include "toolkit/core/application.h"
 
 namespace lumaro::toolkit {
@@ -85,8 +87,10 @@ void Form::setClearBackground(bool clear) {
 
 void Form::centerOn(const Bounds& area) {
   const Bounds& own = bounds();
-  setBounds(Bounds{area.left + (area.width - own.width) / 2, area.top + (area.height - own.height) / 2,
-                   own.width, own.height});
+  // A form larger than the area keeps its top left corner, and so its title, inside it: the title is
+  // where a borderless form is moved from.
+  setBounds(Bounds{area.left + std::max(0, (area.width - own.width) / 2),
+                   area.top + std::max(0, (area.height - own.height) / 2), own.width, own.height});
 }
 
 void Form::bringToFront() {

@@ -47,7 +47,8 @@ class Form : public WinControl {
   // A window that paints no background of its own: what lies behind it shows between its controls.
   bool clearBackground() const { return clearBackground_; }
   void setClearBackground(bool clear);
-  // Places the window at the centre of `area` (the screen, or another window's bounds).
+  // Places the window at the centre of `area` (the screen, or another window's bounds); one larger than
+  // the area starts at its top or left edge.
   void centerOn(const Bounds& area);
 
   WindowState windowState() const { return windowState_; }

@@ -16,7 +16,7 @@ class DesktopGlobalHotkeys : public GlobalHotkeys {
   bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                       std::function<void()> onPressed) override;
   void unregisterHotkey(HotkeyId id) override;
-  std::string keyName(std::uint32_t virtualKey) override { return grab_.keyName(virtualKey); }
+  std::vector<std::string> keyNames(std::uint32_t virtualKey) override { return grab_.keyNames(virtualKey); }
 
  private:
   XcbGlobalHotkeys grab_;

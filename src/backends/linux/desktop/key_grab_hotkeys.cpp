@@ -28,7 +28,7 @@ std::uint16_t xcbModifiers(std::uint32_t modifiers) {
 
 }  // namespace
 
-XcbGlobalHotkeys::XcbGlobalHotkeys() {
+XcbGlobalHotkeys::XcbGlobalHotkeys() : layout_([this] { regrab(); }) {
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   if (x11 == nullptr || x11->connection() == nullptr) return;
   connection_ = x11->connection();
@@ -37,32 +37,27 @@ XcbGlobalHotkeys::XcbGlobalHotkeys() {
 }
 
 XcbGlobalHotkeys::~XcbGlobalHotkeys() {
-  for (const auto& [id, grab] : grabs_) ungrab(grab.keycodes, grab.modifiers, kLockVariants.size());
+  for (const auto& [id, held] : grabs_) ungrab(held);
   if (connection_ == nullptr) return;
   if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
   xcb_flush(connection_);
 }
 
-void XcbGlobalHotkeys::ungrab(const std::vector<std::uint8_t>& keycodes, std::uint16_t modifiers,
-                              std::size_t variants) {
-  for (std::uint8_t keycode : keycodes) {
-    for (std::size_t v = 0; v < variants; ++v) {
-      xcb_ungrab_key(connection_, keycode, root_, modifiers | kLockVariants[v]);
-    }
+void XcbGlobalHotkeys::ungrab(const Grab& held) {
+  for (std::uint8_t keycode : held.keycodes) {
+    for (std::uint16_t lock : kLockVariants)
+      xcb_ungrab_key(connection_, keycode, root_, held.modifiers | lock);
   }
   xcb_flush(connection_);
 }
 
-bool XcbGlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
-                                      std::function<void()> onPressed) {
-  if (connection_ == nullptr || grabs_.contains(id)) return false;
-  Grab grab{layout_.keycodes(virtualKey), xcbModifiers(modifiers), std::move(onPressed)};
-  if (grab.keycodes.empty()) return false;
-
+bool XcbGlobalHotkeys::grab(Grab& held) {
+  held.keycodes = layout_.keycodes(held.keysym);
+  if (held.keycodes.empty()) return false;
   std::vector<xcb_void_cookie_t> cookies;
-  for (std::uint8_t keycode : grab.keycodes) {
+  for (std::uint8_t keycode : held.keycodes) {
     for (std::uint16_t lock : kLockVariants) {
-      cookies.push_back(xcb_grab_key_checked(connection_, 1, root_, grab.modifiers | lock, keycode,
+      cookies.push_back(xcb_grab_key_checked(connection_, 1, root_, held.modifiers | lock, keycode,
                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     }
   }
@@ -73,18 +68,33 @@ bool XcbGlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std:
       std::free(error);
     }
   }
-  if (refused) {
-    ungrab(grab.keycodes, grab.modifiers, kLockVariants.size());
-    return false;
+  if (!refused) return true;
+  ungrab(held);
+  held.keycodes.clear();
+  return false;
+}
+
+void XcbGlobalHotkeys::regrab() {
+  // The symbol is kept, not the key: under the new keymap other keys may carry it.
+  for (auto& [id, held] : grabs_) {
+    ungrab(held);
+    grab(held);
   }
-  grabs_[id] = std::move(grab);
+}
+
+bool XcbGlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
+                                      std::function<void()> onPressed) {
+  if (connection_ == nullptr || grabs_.contains(id)) return false;
+  Grab held{layout_.keysym(virtualKey), {}, xcbModifiers(modifiers), std::move(onPressed)};
+  if (!grab(held)) return false;
+  grabs_[id] = std::move(held);
   return true;
 }
 
 void XcbGlobalHotkeys::unregisterHotkey(HotkeyId id) {
   auto found = grabs_.find(id);
   if (found == grabs_.end()) return;
-  ungrab(found->second.keycodes, found->second.modifiers, kLockVariants.size());
+  ungrab(found->second);
   grabs_.erase(found);
 }
 
@@ -106,8 +116,8 @@ bool XcbGlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
   return false;
 }
 
-std::string XcbGlobalHotkeys::keyName(std::uint32_t virtualKey) {
-  return layout_.name(virtualKey);
+std::vector<std::string> XcbGlobalHotkeys::keyNames(std::uint32_t virtualKey) {
+  return layout_.names(virtualKey);
 }
 
 }  // namespace lumaro::platform::linuxos

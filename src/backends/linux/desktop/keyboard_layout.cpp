@@ -22,7 +22,10 @@ constexpr std::uint8_t kStateNotify = 2;
 
 }  // namespace
 
-XkbKeyboardLayout::XkbKeyboardLayout() {
+XkbKeyboardLayout::XkbKeyboardLayout(std::function<void()> onKeymapChanged) {
+  changed_.setSingleShot(true);
+  changed_.setInterval(0);
+  if (onKeymapChanged) QObject::connect(&changed_, &QTimer::timeout, std::move(onKeymapChanged));
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   if (x11 == nullptr || x11->connection() == nullptr) return;
   std::uint8_t firstEvent = 0;
@@ -66,14 +69,27 @@ bool XkbKeyboardLayout::load() {
   return state_ != nullptr;
 }
 
+void XkbKeyboardLayout::keymapChanged() {
+  forget();
+  changed_.start();
+}
+
 bool XkbKeyboardLayout::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
   auto* event = static_cast<xcb_generic_event_t*>(message);
-  if ((event->response_type & ~0x80) != keyboardEvent_) return false;
+  const std::uint8_t type = event->response_type & ~0x80;
+  if (type == XCB_MAPPING_NOTIFY) {
+    // The core keyboard map changed (xmodmap, or a server without the keyboard extension's reports).
+    if (reinterpret_cast<const xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_KEYBOARD) {
+      keymapChanged();
+    }
+    return false;
+  }
+  if (connection_ == nullptr || type != keyboardEvent_) return false;
   switch (reinterpret_cast<const std::uint8_t*>(event)[1]) {
     case kNewKeyboardNotify:
     case kMapNotify:
-      forget();
+      keymapChanged();
       break;
     case kStateNotify:
       // Perhaps another active layout; the state is asked for again when a name is wanted.
@@ -90,15 +106,23 @@ std::uint32_t XkbKeyboardLayout::placedKeycode(const char* place) {
   return place != nullptr && load() ? xkb_keymap_key_by_name(keymap_, place) : XKB_KEYCODE_INVALID;
 }
 
-std::vector<std::uint8_t> XkbKeyboardLayout::keycodes(std::uint32_t virtualKey) {
-  if (const char* place = keyPlaceForVirtualKey(virtualKey)) {
-    const xkb_keycode_t keycode = placedKeycode(place);
-    if (keycode == XKB_KEYCODE_INVALID || keycode > 0xFF) return {};
-    return {static_cast<std::uint8_t>(keycode)};
+std::uint32_t XkbKeyboardLayout::keysym(std::uint32_t virtualKey) {
+  const xkb_keycode_t keycode = placedKeycode(keyPlaceForVirtualKey(virtualKey));
+  if (keycode == XKB_KEYCODE_INVALID) return keysymForVirtualKey(virtualKey);
+  // The symbol of the key's first level in the active layout: the one printed on the key.
+  const xkb_layout_index_t layout = xkb_state_key_get_layout(state_, keycode);
+  const xkb_keysym_t* symbols = nullptr;
+  if (layout == XKB_LAYOUT_INVALID ||
+      xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, 0, &symbols) != 1) {
+    return 0;
   }
-  const xkb_keysym_t wanted = keysymForVirtualKey(virtualKey);
-  if (wanted == 0 || !load()) return {};
-  // Every key that carries the symbol in any layout or level, as the core keyboard map is searched.
+  return symbols[0];
+}
+
+std::vector<std::uint8_t> XkbKeyboardLayout::keycodes(std::uint32_t keysym) {
+  if (keysym == 0 || !load()) return {};
+  // Every key that carries the symbol in any layout or level, as the core keyboard map is searched:
+  // a switch between the keymap's layouts needs no new grab.
   std::vector<std::uint8_t> found;
   const xkb_keycode_t last = std::min<xkb_keycode_t>(xkb_keymap_max_keycode(keymap_), 0xFF);
   for (xkb_keycode_t keycode = xkb_keymap_min_keycode(keymap_); keycode <= last; ++keycode) {
@@ -109,7 +133,7 @@ std::vector<std::uint8_t> XkbKeyboardLayout::keycodes(std::uint32_t virtualKey) 
            !carries && level < xkb_keymap_num_levels_for_key(keymap_, keycode, layout); ++level) {
         const xkb_keysym_t* symbols = nullptr;
         const int count = xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, level, &symbols);
-        for (int i = 0; i < count; ++i) carries = carries || symbols[i] == wanted;
+        for (int i = 0; i < count; ++i) carries = carries || symbols[i] == keysym;
       }
     }
     if (carries) found.push_back(static_cast<std::uint8_t>(keycode));
@@ -117,18 +141,18 @@ std::vector<std::uint8_t> XkbKeyboardLayout::keycodes(std::uint32_t virtualKey) 
   return found;
 }
 
-std::string XkbKeyboardLayout::name(std::uint32_t virtualKey) {
-  const char* place = keyPlaceForVirtualKey(virtualKey);
-  const xkb_keycode_t keycode = placedKeycode(place);
-  if (keycode == XKB_KEYCODE_INVALID) return keysymName(keysymForVirtualKey(virtualKey));
-  // The symbol of the key's first level in the active layout: the one printed on the key.
-  const xkb_layout_index_t layout = xkb_state_key_get_layout(state_, keycode);
-  const xkb_keysym_t* symbols = nullptr;
-  if (layout == XKB_LAYOUT_INVALID ||
-      xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, 0, &symbols) != 1) {
-    return {};
-  }
-  return keysymName(symbols[0]);
+std::vector<std::string> XkbKeyboardLayout::names(std::uint32_t virtualKey) {
+  const std::uint32_t symbol = keysym(virtualKey);
+  std::string shown = keysymCharacter(symbol);
+  std::string name = keysymName(symbol);
+  std::vector<std::string> result;
+  if (!shown.empty()) result.push_back(std::move(shown));
+  if (!name.empty()) result.push_back(std::move(name));
+  return result;
+}
+
+std::string XkbKeyboardLayout::symbolName(std::uint32_t virtualKey) {
+  return keysymName(keysym(virtualKey));
 }
 
 }  // namespace lumaro::platform::linuxos

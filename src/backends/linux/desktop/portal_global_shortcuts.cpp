@@ -90,7 +90,7 @@ QString PortalGlobalShortcuts::requestPath(const QString& token) const {
 
 bool PortalGlobalShortcuts::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                                            std::function<void()> onPressed) {
-  const QString trigger = portalTrigger(modifiers, layout_.name(virtualKey));
+  const QString trigger = portalTrigger(modifiers, layout_.symbolName(virtualKey));
   if (trigger.isEmpty() || bindings_.contains(id)) return false;
   QDBusConnection bus = QDBusConnection::sessionBus();
   const QString token = nextToken();
@@ -157,8 +157,8 @@ void PortalGlobalShortcuts::unregisterHotkey(HotkeyId id) {
   bindings_.erase(found);
 }
 
-std::string PortalGlobalShortcuts::keyName(std::uint32_t virtualKey) {
-  return layout_.name(virtualKey);
+std::vector<std::string> PortalGlobalShortcuts::keyNames(std::uint32_t virtualKey) {
+  return layout_.names(virtualKey);
 }
 
 void PortalGlobalShortcuts::activated(const QDBusMessage& signal) {

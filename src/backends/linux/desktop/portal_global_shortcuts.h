@@ -32,7 +32,7 @@ class PortalGlobalShortcuts : public QObject, public GlobalHotkeys {
   bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                       std::function<void()> onPressed) override;
   void unregisterHotkey(HotkeyId id) override;
-  std::string keyName(std::uint32_t virtualKey) override;
+  std::vector<std::string> keyNames(std::uint32_t virtualKey) override;
 
  private slots:
   // The answer to CreateSession (response, results) and the Activated signal, as whole messages.

@@ -3,7 +3,6 @@
 #include <xkbcommon/xkbcommon.h>
 
 #include <array>
-
 #include <utility>
 
 namespace lumaro::platform::linuxos {
@@ -70,12 +69,46 @@ constexpr PlacedKey kPlacedKeys[] = {
     {190, 0x2e, "AB09"},  // period
     {191, 0x2f, "AB10"},  // slash
     {192, 0x60, "TLDE"},  // grave
+    {193, 0, "AB11"},     // none here: the extra key left of the right Shift on Brazilian keyboards
     {219, 0x5b, "AD11"},  // bracketleft
     {220, 0x5c, "BKSL"},  // backslash
     {221, 0x5d, "AD12"},  // bracketright
     {222, 0x27, "AC11"},  // apostrophe
     {226, 0x3c, "LSGT"},  // less: the extra key of 102-key keyboards
 };
+
+// The mark a dead key puts on the next letter, as the key shows it.
+constexpr std::pair<std::uint32_t, char32_t> kDeadKeyMarks[] = {
+    {0xfe50, U'`'},       // dead_grave
+    {0xfe51, U'\u00b4'},  // dead_acute
+    {0xfe52, U'^'},       // dead_circumflex
+    {0xfe53, U'~'},       // dead_tilde
+    {0xfe54, U'\u00af'},  // dead_macron
+    {0xfe55, U'\u02d8'},  // dead_breve
+    {0xfe56, U'\u02d9'},  // dead_abovedot
+    {0xfe57, U'\u00a8'},  // dead_diaeresis
+    {0xfe58, U'\u02da'},  // dead_abovering
+    {0xfe59, U'\u02dd'},  // dead_doubleacute
+    {0xfe5a, U'\u02c7'},  // dead_caron
+    {0xfe5b, U'\u00b8'},  // dead_cedilla
+    {0xfe5c, U'\u02db'},  // dead_ogonek
+};
+
+constexpr std::uint32_t kFirstKeypadSymbol = 0xff80;
+constexpr std::uint32_t kLastKeypadSymbol = 0xffbd;
+
+char32_t deadKeyMark(std::uint32_t keysym) {
+  for (const auto& [dead, mark] : kDeadKeyMarks) {
+    if (dead == keysym) return mark;
+  }
+  return 0;
+}
+
+std::string utf8(char32_t c) {
+  std::array<char, 8> text{};
+  if (xkb_keysym_to_utf8(xkb_utf32_to_keysym(c), text.data(), text.size()) <= 0) return {};
+  return text.data();
+}
 
 }  // namespace
 
@@ -98,6 +131,16 @@ const char* keyPlaceForVirtualKey(std::uint32_t vk) {
     if (key.virtualKey == vk) return key.place;
   }
   return nullptr;
+}
+
+std::string keysymCharacter(std::uint32_t keysym) {
+  if (keysym >= kFirstKeypadSymbol && keysym <= kLastKeypadSymbol) return {};
+  if (const char32_t mark = deadKeyMark(keysym)) return utf8(mark);
+  // The capital, as a letter key is labelled; a small letter without a capital of its own (ß) stays.
+  char32_t c = xkb_keysym_to_utf32(xkb_keysym_to_upper(keysym));
+  if (c == 0) c = xkb_keysym_to_utf32(keysym);
+  if (c <= 0x20 || c == 0x7F) return {};  // nothing, or a control character
+  return utf8(c);
 }
 
 std::string keysymName(std::uint32_t keysym) {

@@ -12,6 +12,11 @@ std::uint32_t keysymForVirtualKey(std::uint32_t virtualKey);
 // keyboard extension names it ("AC10" for the key right of L), or nullptr for any other key.
 const char* keyPlaceForVirtualKey(std::uint32_t virtualKey);
 
+// The character a key with this symbol shows, in UTF-8: the capital of a letter ("Ç"), the mark of a
+// dead key ("´"), the sign of a punctuation key (";"). "" for a symbol without one (keypad, function
+// and control keys).
+std::string keysymCharacter(std::uint32_t keysym);
+
 // The X name of a keysym ("semicolon", "KP_Add", "XF86AudioMute"), or "" for 0.
 std::string keysymName(std::uint32_t keysym);
 

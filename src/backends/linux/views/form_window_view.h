@@ -1,5 +1,6 @@
 #pragma once
 #include "backends/linux/views/control_view.h"
+#include "backends/linux/views/window_drag.h"
 #include "toolkit/core/form.h"
 
 namespace lumaro::platform::linuxos {
@@ -21,6 +22,9 @@ class FormWindowView : public ControlView {
 
   toolkit::Form& form_;
   QWidget& window_;
+  toolkit::Application& app_;
+  WindowDrag drag_;
+  bool maskPending_ = false;
 };
 
 }  // namespace lumaro::platform::linuxos

@@ -51,12 +51,25 @@ void Win32GlobalHotkeys::unregisterHotkey(HotkeyId id) {
   held_.erase(found);
 }
 
-std::string Win32GlobalHotkeys::keyName(std::uint32_t virtualKey) {
+std::vector<std::string> Win32GlobalHotkeys::keyNames(std::uint32_t virtualKey) {
+  std::vector<std::string> names;
+  // The character the layout puts on the key unshifted, in capitals as keys are labelled (the top bit
+  // only marks a dead key). The keypad's signs keep the key-name function's names ("Num +").
+  const bool keypad = virtualKey >= VK_NUMPAD0 && virtualKey <= VK_DIVIDE;
+  wchar_t shown = keypad ? 0 : static_cast<wchar_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR) & 0xFFFF);
+  if (shown > L' ' && shown != 0x7F && (shown < 0xD800 || shown > 0xDFFF)) {
+    CharUpperBuffW(&shown, 1);
+    names.push_back(narrow({&shown, 1}));
+  }
+  // The key-name function's name, as classic shortcut texts name the key.
   const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-  if (scanCode == 0) return {};
   wchar_t name[64] = {};
-  const int length = GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, 64);
-  return narrow({name, static_cast<std::size_t>(std::max(length, 0))});
+  const int length = scanCode == 0 ? 0 : GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, 64);
+  if (length > 0) {
+    std::string text = narrow({name, static_cast<std::size_t>(length)});
+    if (names.empty() || names.front() != text) names.push_back(std::move(text));
+  }
+  return names;
 }
 
 }  // namespace lumaro::platform::win32

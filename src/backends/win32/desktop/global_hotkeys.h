@@ -16,8 +16,9 @@ class Win32GlobalHotkeys : public GlobalHotkeys {
   bool registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                       std::function<void()> onPressed) override;
   void unregisterHotkey(HotkeyId id) override;
-  // The keyboard layout's name of the key (GetKeyNameTextW), as classic shortcut texts name it.
-  std::string keyName(std::uint32_t virtualKey) override;
+  // The character the keyboard layout puts on the key ("Ç"), then the key-name function's name of it
+  // (GetKeyNameTextW), the only one for keys without a character ("Num +").
+  std::vector<std::string> keyNames(std::uint32_t virtualKey) override;
 
   HWND window() const { return window_.handle(); }
 

@@ -20,13 +20,29 @@ TEST(XcbGlobalHotkeys, VirtualKeysMapToTheirKeysyms) {
   EXPECT_EQ(keysymForVirtualKey(7), 0u);         // an unassigned code
 }
 
-// Keys outside the fixed name table are named by their X symbol, and that name parses back.
-TEST(XcbGlobalHotkeys, KeysWithoutAFixedNameRoundTripThroughTheirSymbolNames) {
+TEST(XcbGlobalHotkeys, SymbolsShowTheirCharacterOrElseTheirName) {
+  EXPECT_EQ(keysymCharacter(0xe7), "Ç");  // ccedilla, as the key is labelled
+  EXPECT_EQ(keysymCharacter(0xc7), "Ç");
+  EXPECT_EQ(keysymCharacter(0xdf), "ß");    // no capital of its own here
+  EXPECT_EQ(keysymCharacter(0xfe51), "´");  // dead_acute
+  EXPECT_EQ(keysymCharacter(0xfe53), "~");  // dead_tilde
+  EXPECT_EQ(keysymCharacter(0x3b), ";");
+  EXPECT_EQ(keysymCharacter(0x1000e9), "");  // not a keysym
+  EXPECT_EQ(keysymCharacter(0x10020ac), "€");
+  EXPECT_EQ(keysymCharacter(0xffab), "");  // KP_Add: the keypad keeps its names
+  EXPECT_EQ(keysymCharacter(0xff0d), "");  // Return
+  EXPECT_EQ(keysymCharacter(0x20), "");    // space
+  EXPECT_EQ(keysymCharacter(0), "");
+}
+
+// Keys outside the fixed name table are shown by their character, or by their X symbol when they have
+// none; both names parse back.
+TEST(XcbGlobalHotkeys, KeysWithoutAFixedNameRoundTripThroughTheirNames) {
   XcbGlobalHotkeys hotkeys;
-  EXPECT_EQ(hotkeys.keyName(186), "semicolon");
-  EXPECT_EQ(hotkeys.keyName(107), "KP_Add");
-  EXPECT_EQ(hotkeys.keyName(173), "XF86AudioMute");
-  EXPECT_EQ(hotkeys.keyName(7), "");
+  EXPECT_EQ(hotkeys.keyNames(186), (std::vector<std::string>{";", "semicolon"}));
+  EXPECT_EQ(hotkeys.keyNames(107), std::vector<std::string>{"KP_Add"});
+  EXPECT_EQ(hotkeys.keyNames(173), std::vector<std::string>{"XF86AudioMute"});
+  EXPECT_TRUE(hotkeys.keyNames(7).empty());
   for (std::uint32_t code : {19u, 44u, 93u, 106u, 145u, 173u, 186u, 191u, 222u, 226u}) {
     const std::string text = "Ctrl+Alt+" + hotkey::keyCodeName(code, hotkeys);
     EXPECT_EQ(hotkey::TextToShortCut(text, hotkeys), hotkey::scCtrl | hotkey::scAlt | code) << text;

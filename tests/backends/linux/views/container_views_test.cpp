@@ -1,5 +1,10 @@
+#include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include "backends/linux/desktop/text_service.h"
 #include "backends/linux/views/view_fixture.h"
@@ -63,6 +68,45 @@ TEST_F(ContainerViewsTest, FlatButtonTabsLeaveNoFrameAroundThePages) {
 
   EXPECT_TRUE(tabs.documentMode());
   EXPECT_GT(tabs.currentWidget()->width(), framed.width());
+}
+
+// The dotted rectangle of the focused tab lies round its caption, never across its letters.
+TEST_F(ContainerViewsTest, TheFocusedTabsDottedRectangleLeavesItsCaptionClear) {
+  // The program's look, whose style draws the rectangle; the test's own is put back after.
+  const QString before = QApplication::style()->name();
+  QApplication::setStyle(QStringLiteral("Windows"));
+  const auto restore = qScopeGuard([&] { QApplication::setStyle(before); });
+  auto& pages = add<toolkit::PageControl>("pcMain");
+  pages.setBounds({0, 0, 280, 150});
+  pages.setTabStyle(toolkit::TabStyle::FlatButtons);
+  for (const char* caption : {"RAM", "Ajuste Fino", "Cache"}) {
+    add<toolkit::TabSheet>(std::string("ts") + caption, &pages).setCaption(caption);
+  }
+  showForm();
+  auto& tabs = widget<QTabWidget>("pcMain");
+  tabs.setCurrentIndex(1);
+  QTabBar& bar = *tabs.tabBar();
+  const QImage plain = bar.grab().toImage();
+  view_->window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view_->window()));
+  bar.setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.hasFocus(); }, 5000));
+  const QImage focused = bar.grab().toImage();
+
+  // The caption's ink, and what the focus added.
+  const QRect tab = bar.tabRect(1);
+  QRect ink;
+  QRect dotted;
+  for (int y = tab.top(); y <= tab.bottom(); ++y) {
+    for (int x = tab.left(); x <= tab.right(); ++x) {
+      if (qGray(plain.pixel(x, y)) < 96) ink |= QRect(x, y, 1, 1);
+      if (plain.pixel(x, y) != focused.pixel(x, y)) dotted |= QRect(x, y, 1, 1);
+    }
+  }
+  ASSERT_FALSE(ink.isEmpty());
+  ASSERT_FALSE(dotted.isEmpty());
+  EXPECT_TRUE(dotted.contains(ink, true))
+      << "ink " << ink.y() << "+" << ink.height() << ", rectangle " << dotted.y() << "+" << dotted.height();
 }
 
 TEST_F(ContainerViewsTest, ImageShowsTheModelsPixelsAndSeesThroughItsTransparentOnes) {

@@ -90,7 +90,12 @@ class QtViewsSubject : public contract::ViewsSubject {
     view_ = std::make_unique<FormView>(form, app_);
     windowWatch_ = &view_->window();
   }
-  void waitUntilShown() override {}
+  // Drawn, and the shape taken from the drawing (queued once the painting is done).
+  void waitUntilShown() override {
+    if (!view_->window().isVisible() || !QTest::qWaitForWindowExposed(&view_->window())) return;
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  }
   bool waitUntilActive() override { return QTest::qWaitForWindowActive(&view_->window()); }
   void dropView() override { view_.reset(); }
   bool windowGone() override { return windowWatch_.isNull(); }
