@@ -26,6 +26,11 @@ class FileStore {
 
   // Whether this process may create files in the folder (an existing, writable folder).
   virtual bool canCreateIn(const std::string& directory) = 0;
+
+  // The system's code page, in which text files without a byte-order mark are kept: such bytes as
+  // UTF-8, and UTF-8 as such bytes ('?' for what the code page has no character for).
+  virtual std::string fromCodePage(std::string_view bytes) = 0;
+  virtual std::string toCodePage(std::string_view text) = 0;
 };
 
 }  // namespace lumaro::platform

@@ -25,11 +25,6 @@ bool sectionHeader(std::string_view line, std::string_view& name) {
   return true;
 }
 
-// The file's names are code-page text: their cases are compared as characters, not as bytes.
-bool sameName(std::string_view a, std::string_view b) {
-  return toolkit::sameText(cp1252ToUtf8(a), cp1252ToUtf8(b));
-}
-
 // "key=value": both sides of the first equals sign, trimmed.
 bool keyLine(std::string_view line, std::string_view& key, std::string_view& value) {
   const auto equals = line.find('=');
@@ -48,7 +43,13 @@ std::string withoutLineBreaks(std::string_view text) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string bytes) : text_(std::move(bytes)) {}
+IniDocument::IniDocument(std::string bytes, Names names) : text_(std::move(bytes)), names_(names) {}
+
+// Cases are compared as characters, not as bytes.
+bool IniDocument::sameName(std::string_view a, std::string_view b) const {
+  if (names_ == Names::Utf8) return toolkit::sameText(a, b);
+  return toolkit::sameText(cp1252ToUtf8(a), cp1252ToUtf8(b));
+}
 
 template <class Visit>
 void IniDocument::forEachLine(Visit visit) const {

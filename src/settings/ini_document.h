@@ -12,8 +12,10 @@ namespace lumaro::settings {
 // change is written back as it was.
 class IniDocument {
  public:
-  // Lines end with CR LF, LF or a lone CR.
-  explicit IniDocument(std::string bytes);
+  // Lines end with CR LF, LF or a lone CR. Names are compared as code-page text, or as UTF-8 in a
+  // file that is UTF-8 (or was UTF-16).
+  enum class Names { CodePage, Utf8 };
+  explicit IniDocument(std::string bytes, Names names = Names::CodePage);
 
   // The value of `key` in `section` (both matched case-insensitively, the first match counts), with
   // surrounding blanks and one pair of enclosing matching quotes removed. Nothing when absent.
@@ -50,7 +52,10 @@ class IniDocument {
   void forEachLine(Visit visit) const;
   std::string_view text(const Line& line) const;
 
+  bool sameName(std::string_view a, std::string_view b) const;
+
   std::string text_;
+  Names names_;
 };
 
 }  // namespace lumaro::settings

@@ -10,7 +10,8 @@ namespace lumaro::settings {
 
 // One INI file with the private-profile semantics: every call reads the file itself (nothing is kept
 // between calls, so a read always sees the writes before it) and every change rewrites it whole.
-// Names and values are UTF-8 here and Windows-1252 in the file.
+// Names and values are UTF-8 here; in the file they are in the system's code page (the store's), or
+// in the encoding of the file's byte-order mark (UTF-8, UTF-16), which every write keeps.
 class IniFile {
  public:
   static constexpr std::size_t kMaxValueLength = 2047;
@@ -19,8 +20,8 @@ class IniFile {
 
   const std::string& path() const { return path_; }
 
-  // The value (at most kMaxValueLength characters), or `defaultValue` when the file, the section or
-  // the key is missing, or the file cannot be read.
+  // The value (at most kMaxValueLength bytes of the file's text), or `defaultValue` when the file, the
+  // section or the key is missing, or the file cannot be read.
   std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
   // The value as a decimal or "0x" hexadecimal integer; `defaultValue` when absent or not a number.

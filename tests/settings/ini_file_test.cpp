@@ -64,6 +64,35 @@ TEST_F(IniFileTest, NamesWithAccentsMatchTheirOtherCaseInTheCodePage) {
   EXPECT_EQ(bytes(), "[SE\xC7\xC3O]\r\nPosi\xE7\xE3o=2\r\n");
 }
 
+TEST_F(IniFileTest, AFileSavedAsUtf8WithAMarkIsReadAsUtf8AndKeepsItsMark) {
+  given("\xEF\xBB\xBF[Se\xC3\xA7\xC3\xA3o]\r\nPosi\xC3\xA7\xC3\xA3o=l\xC3\xA1\r\n");
+  EXPECT_EQ(read("SEÇÃO", "posição"), "lá");
+  ini.writeString("Seção", "Nova", "ação €");
+  ini.writeString("Seção", "Posição", "cá");
+  EXPECT_EQ(bytes(),
+            "\xEF\xBB\xBF[Se\xC3\xA7\xC3\xA3o]\r\nPosi\xC3\xA7\xC3\xA3o=c\xC3\xA1\r\n"
+            "Nova=a\xC3\xA7\xC3\xA3o \xE2\x82\xAC\r\n");
+  ini.deleteKey("Seção", "Nova");
+  EXPECT_EQ(bytes(), "\xEF\xBB\xBF[Se\xC3\xA7\xC3\xA3o]\r\nPosi\xC3\xA7\xC3\xA3o=c\xC3\xA1\r\n");
+}
+
+TEST_F(IniFileTest, AUtf16FileIsReadAndWrittenAsUtf16) {
+  // "[386Enh]", "Key=ç" and a line of a character outside the basic plane, as the profile functions
+  // of Windows write them.
+  const std::string before(
+      "\xFF\xFE[\0003\0008\0006\0E\0n\0h\0]\0\r\0\n\0K\0e\0y\0=\0\xE7\0\r\0\n\0"
+      "x\0=\0\x3D\xD8\x00\xDE\r\0\n\0",
+      48);
+  given(before);
+  EXPECT_EQ(read("386enh", "KEY"), "ç");
+  EXPECT_EQ(read("386Enh", "x"), "\xF0\x9F\x98\x80");
+  ini.writeString("386Enh", "Key", "ã");
+  EXPECT_EQ(bytes(), std::string(before).replace(30, 1, "\xE3"));
+  ini.writeString("386Enh", "New", "1");
+  EXPECT_EQ(bytes(),
+            std::string(before).replace(30, 1, "\xE3") + std::string("N\0e\0w\0=\0001\0\r\0\n\0", 14));
+}
+
 TEST_F(IniFileTest, MissingOrUnreadableFilesGiveTheDefault) {
   EXPECT_EQ(read("S", "K"), "<default>");
   given("[S]\r\nK=v\r\n");
@@ -100,6 +129,14 @@ TEST_F(IniFileTest, IntegersAreDecimalOrHexadecimalElseTheDefault) {
   EXPECT_EQ(ini.readInteger("S", "D", 5), 5);
   EXPECT_EQ(ini.readInteger("S", "E", 5), 5);
   EXPECT_EQ(ini.readInteger("S", "Absent", 5), 5);
+}
+
+TEST_F(IniFileTest, ALongUtf8ValueIsCutBeforeACharacterNotInsideIt) {
+  std::string accents;
+  for (int i = 0; i < 1500; ++i) accents += "\xC3\xA7";
+  given("\xEF\xBB\xBF[S]\r\nK=ab" + accents + "\r\n");
+  // "ab" and 1022 "ç" take 2046 bytes; the next "ç" would end past 2047.
+  EXPECT_EQ(read("S", "K"), "ab" + accents.substr(0, 2044));
 }
 
 TEST_F(IniFileTest, ValuesAreCutAt2047Characters) {

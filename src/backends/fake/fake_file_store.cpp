@@ -1,8 +1,17 @@
 #include "backends/fake/fake_file_store.h"
 
 #include "platform/utf8_path.h"
+#include "settings/cp1252.h"
 
 namespace lumaro::platform::fake {
+
+std::string FakeFileStore::fromCodePage(std::string_view bytes) {
+  return settings::cp1252ToUtf8(bytes);
+}
+
+std::string FakeFileStore::toCodePage(std::string_view text) {
+  return settings::utf8ToCp1252(text);
+}
 
 FileStore::Content FakeFileStore::read(const std::string& path) {
   if (unreadable.contains(path)) return Content{ReadStatus::Failed, {}};

@@ -13,6 +13,9 @@ class FakeFileStore : public FileStore {
   Content read(const std::string& path) override;
   bool write(const std::string& path, std::string_view bytes) override;
   bool canCreateIn(const std::string& directory) override;
+  // Windows-1252.
+  std::string fromCodePage(std::string_view bytes) override;
+  std::string toCodePage(std::string_view text) override;
 
   std::map<std::string, std::string> files;
   // Reads of these paths fail.

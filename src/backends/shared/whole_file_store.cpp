@@ -1,6 +1,16 @@
 #include "backends/shared/whole_file_store.h"
 
+#include "settings/cp1252.h"
+
 namespace lumaro::platform {
+
+std::string WholeFileStore::fromCodePage(std::string_view bytes) {
+  return settings::cp1252ToUtf8(bytes);
+}
+
+std::string WholeFileStore::toCodePage(std::string_view text) {
+  return settings::utf8ToCp1252(text);
+}
 
 void WholeFileStore::tidyOnce(const std::string& path) {
   if (tidied_.insert(path).second) removeLeftovers(path);

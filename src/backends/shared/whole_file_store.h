@@ -23,6 +23,9 @@ class WholeFileStore : public FileStore {
 
   Content read(const std::string& path) final;
   bool write(const std::string& path, std::string_view bytes) final;
+  // Windows-1252, unless the system says otherwise.
+  std::string fromCodePage(std::string_view bytes) override;
+  std::string toCodePage(std::string_view text) override;
 
   // A file opened for reading, closed when it goes.
   class OpenFile {

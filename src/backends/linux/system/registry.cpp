@@ -16,7 +16,7 @@ bool RegeditRegistry::setDword(const std::string& key, const std::string& name, 
   RegeditDocument document(file->text);
   document.setDword(key, name, value);
   file->text = document.bytes();
-  return files_.write(path_, encodeRegedit(*file));
+  return files_.write(path_, settings::encodeText(*file));
 }
 
 }  // namespace lumaro::platform::linuxos

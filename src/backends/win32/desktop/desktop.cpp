@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "backends/win32/desktop/carried_document.h"
 #include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
@@ -27,7 +28,12 @@ void Win32Desktop::beep() {
 }
 
 bool Win32Desktop::openDocument(const std::string& path) {
-  const std::wstring file = widen(path);
+  std::wstring file = widen(path);
+  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    // Nothing beside the program and nothing installed: the copy it carries, if it carries one.
+    if (const auto copy = carriedDocumentCopy(std::filesystem::path(file).filename().wstring()))
+      file = copy->wstring();
+  }
   SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof request;
   request.fMask = SEE_MASK_NOASYNC;

@@ -13,7 +13,8 @@ class Win32Desktop : public Desktop {
   Area workArea() override;
   int colorDepth() override;
   void beep() override;
-  // ShellExecuteExW with the shell's own error box, which reports a missing file.
+  // ShellExecuteExW with the shell's own error box, which reports a missing file. A missing file that
+  // the program carries a copy of (the help) opens from that copy.
   bool openDocument(const std::string& path) override;
   void keepProgramWindowsOnTop() override;
   void releaseProgramWindowsFromTop() override;

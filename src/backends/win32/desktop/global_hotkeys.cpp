@@ -6,11 +6,6 @@
 
 namespace lumaro::platform::win32 {
 
-namespace {
-// Applications may use the identifiers below this.
-constexpr int kLastSystemId = 0xBFFF;
-}  // namespace
-
 Win32GlobalHotkeys::Win32GlobalHotkeys()
     : window_({.className = L"LumaroHotkeys"},
               [this](UINT message, WPARAM wParam, LPARAM) { return handle(message, wParam); }) {}
@@ -35,13 +30,22 @@ std::optional<LRESULT> Win32GlobalHotkeys::handle(UINT message, WPARAM wParam) {
 bool Win32GlobalHotkeys::registerHotkey(HotkeyId id, std::uint32_t modifiers, std::uint32_t virtualKey,
                                         std::function<void()> onPressed) {
   unregisterHotkey(id);
-  const int systemId = nextSystemId_;
-  nextSystemId_ = nextSystemId_ == kLastSystemId ? 1 : nextSystemId_ + 1;
+  const int systemId = freeSystemId();
   if (!RegisterHotKey(window_.handle(), systemId, modifiers & (MOD_ALT | MOD_CONTROL | MOD_SHIFT),
                       virtualKey))
     return false;
   held_[id] = Held{systemId, std::move(onPressed)};
   return true;
+}
+
+int Win32GlobalHotkeys::freeSystemId() const {
+  // The lowest one free, so the program's single combination is always identifier 0, also after it
+  // changed. Applications may use 0 to 0xBFFF.
+  for (int systemId = 0;; ++systemId) {
+    if (std::none_of(held_.begin(), held_.end(),
+                     [systemId](const auto& held) { return held.second.systemId == systemId; }))
+      return systemId;
+  }
 }
 
 void Win32GlobalHotkeys::unregisterHotkey(HotkeyId id) {

@@ -6,7 +6,8 @@
 
 namespace lumaro::platform::win32 {
 
-// RegisterHotKey on a message-only window of our own; WM_HOTKEY runs the combination's handler. The
+// RegisterHotKey on a message-only window of our own, each combination under the lowest identifier
+// free; WM_HOTKEY runs the combination's handler. The
 // modifier flags are the system's own (MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4).
 class Win32GlobalHotkeys : public GlobalHotkeys {
  public:
@@ -29,10 +30,10 @@ class Win32GlobalHotkeys : public GlobalHotkeys {
   };
 
   std::optional<LRESULT> handle(UINT message, WPARAM wParam);
+  int freeSystemId() const;
 
   OwnWindow window_;
   std::map<HotkeyId, Held> held_;
-  int nextSystemId_ = 1;
 };
 
 }  // namespace lumaro::platform::win32

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <vector>
 
+#include "backends/win32/desktop/main_window.h"
 #include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
@@ -28,17 +30,23 @@ void Win32MessageNotice::note(const std::string& caption, const std::string& tex
   std::fflush(stderr);
 }
 
-void Win32MessageNotice::show(const std::string& caption, const std::string& text) {
-  // Also on the error stream, for a log or a screen nobody watches.
-  note(caption, text);
-  if (dismissed_) return;
-  ++open_;
-  MessageBoxW(nullptr, boxText(text).c_str(), widen(caption).c_str(),
-              MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
-  --open_;
+namespace {
+
+BOOL CALLBACK collectEnabledWindow(HWND window, LPARAM list) {
+  if (IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
 }
 
-namespace {
+// The thread's top-level windows that a box owned by `owner` would leave usable, now disabled; the
+// box itself disables its owner.
+std::vector<HWND> disableOtherWindows(HWND owner) {
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), &collectEnabledWindow, reinterpret_cast<LPARAM>(&windows));
+  std::erase(windows, owner);
+  for (HWND window : windows) EnableWindow(window, FALSE);
+  return windows;
+}
+
 BOOL CALLBACK endMessageBox(HWND window, LPARAM) {
   wchar_t className[16] = {};
   // A message box is a dialog of the system's dialog class; the program makes no other dialogs.
@@ -47,6 +55,23 @@ BOOL CALLBACK endMessageBox(HWND window, LPARAM) {
   return TRUE;
 }
 }  // namespace
+
+void Win32MessageNotice::show(const std::string& caption, const std::string& text) {
+  // Also on the error stream, for a log or a screen nobody watches.
+  note(caption, text);
+  if (dismissed_) return;
+  ++open_;
+  // Owned by the main window, the box lies above it whatever the main window's place (kept on top
+  // during a run, or brought up meanwhile), and goes with it to the front. It waits for the user in
+  // every window of the program, as a box without owner does (MB_TASKMODAL).
+  const HWND owner = programMainWindow();
+  const std::vector<HWND> disabled = owner != nullptr ? disableOtherWindows(owner) : std::vector<HWND>{};
+  MessageBoxW(owner, boxText(text).c_str(), widen(caption).c_str(), MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  --open_;
+}
 
 void Win32MessageNotice::dismissAll() {
   dismissed_ = true;

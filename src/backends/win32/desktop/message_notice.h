@@ -5,7 +5,8 @@
 
 namespace lumaro::platform::win32 {
 
-// MessageBoxW with one OK button, modal for every window of the thread.
+// MessageBoxW with one OK button, owned by the main window once there is one, modal for every window
+// of the thread.
 class Win32MessageNotice : public MessageNotice {
  public:
   void show(const std::string& caption, const std::string& text) override;

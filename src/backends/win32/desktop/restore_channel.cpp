@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "backends/win32/desktop/main_window.h"
 #include "backends/win32/system/unicode.h"
 
 namespace lumaro::platform::win32 {
@@ -20,6 +21,7 @@ bool WindowRestoreChannel::listen(const std::string& name, std::function<void()>
   } catch (const std::runtime_error&) {
     return false;
   }
+  acceptFromOrdinaryPrograms(window_->handle(), kRestoreMessage);
   return true;
 }
 

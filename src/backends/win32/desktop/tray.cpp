@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "backends/win32/desktop/main_window.h"
 #include "backends/win32/desktop/tray_icon_image.h"
 #include "backends/win32/system/unicode.h"
 
@@ -39,7 +40,9 @@ std::optional<TrayMouse> trayMouseOf(UINT mouseMessage) {
 ShellTray::ShellTray()
     : window_({.className = L"LumaroTray", .parent = nullptr, .style = WS_POPUP},
               [this](UINT message, WPARAM wParam, LPARAM lParam) { return handle(message, wParam, lParam); }),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+  acceptFromOrdinaryPrograms(window_.handle(), taskbarCreated_);
+}
 
 ShellTray::~ShellTray() {
   while (!icons_.empty()) remove(icons_.begin()->first);

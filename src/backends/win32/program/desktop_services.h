@@ -1,4 +1,5 @@
 #pragma once
+#include "backends/win32/desktop/clipboard.h"
 #include "backends/win32/desktop/desktop.h"
 #include "backends/win32/desktop/event_loop.h"
 #include "backends/win32/desktop/global_hotkeys.h"

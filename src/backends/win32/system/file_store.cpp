@@ -75,4 +75,28 @@ bool Win32FileStore::canCreateIn(const std::string& directory) {
   return true;
 }
 
+std::string Win32FileStore::fromCodePage(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring wide(
+      static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return narrow(wide);
+}
+
+std::string Win32FileStore::toCodePage(std::string_view text) {
+  const std::wstring wide = widen(text);
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  // With UTF-8 as the system's code page (an option of Windows 10 and later) every character has
+  // bytes, and the call refuses a replacement character.
+  const char* replacement = ::GetACP() == CP_UTF8 ? nullptr : "?";
+  std::string bytes(static_cast<std::size_t>(::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0,
+                                                                   replacement, nullptr)),
+                    '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, bytes.data(), static_cast<int>(bytes.size()),
+                        replacement, nullptr);
+  return bytes;
+}
+
 }  // namespace lumaro::platform::win32

@@ -10,6 +10,9 @@ namespace lumaro::platform::win32 {
 class Win32FileStore : public WholeFileStore {
  public:
   bool canCreateIn(const std::string& directory) override;
+  // The system's ANSI code page (CP_ACP), whatever it is: the one the profile functions use.
+  std::string fromCodePage(std::string_view bytes) override;
+  std::string toCodePage(std::string_view text) override;
 
  protected:
   Opened open(const std::string& path) override;

@@ -21,6 +21,9 @@ MemoryStatus Win32Memory::status() {
 
 void* Win32Memory::commitBlock() {
   if (blocksAboveReserve(status()) == 0) return nullptr;
+  // Cached read/write pages rather than uncached ones (PAGE_NOCACHE): writing every byte of an
+  // uncached block is many times slower on current processors, and the system claims the same
+  // physical pages either way, which is all the optimization is after.
   return ::VirtualAlloc(nullptr, kBlockSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
 }
 

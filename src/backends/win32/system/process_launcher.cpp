@@ -16,7 +16,10 @@ bool Win32ProcessLauncher::runAndWait(const std::string& commandLine, const std:
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showMode);
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  // A console of its own, not the one of whoever started Lumaro (which it may be attached to), and
+  // normal priority even when Lumaro itself was started at a lower one.
+  constexpr DWORD kCreation = CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS;
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, kCreation, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process))
     return false;
   ::CloseHandle(process.hThread);

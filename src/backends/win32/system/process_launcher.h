@@ -5,7 +5,8 @@
 
 namespace lumaro::platform::win32 {
 
-// CreateProcessW (no handles inherited, the show mode in the start-up record) and WaitForSingleObject.
+// CreateProcessW (no handles inherited, a new console, normal priority, the show mode in the start-up
+// record) and WaitForSingleObject.
 // An empty current directory means this process's own: CreateProcessW refuses "" (error 267).
 class Win32ProcessLauncher : public ProcessLauncher {
  public:

@@ -18,11 +18,15 @@ bool Win32SessionControl::enableShutdownPrivilege() {
 }
 
 bool Win32SessionControl::exitSession(std::uint32_t flags) {
-  // The call only starts the end of the session; the answers of the other programs come later.
+  // The call only starts the end of the session; the answers of the other programs come later. A
+  // reason of 0 would log an undefined, unplanned shutdown, which can make the system write its state
+  // out first and the next logon ask why: the user chose this one from the menu.
   return ::ExitWindowsEx(flags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED);
 }
 
 void Win32KeyEvents::pressKey(std::uint8_t virtualKey) {
+  // The key goes up again too: a key sent only down stays down in the system's key state, so that
+  // every program would see Backspace held until the user pressed it.
   INPUT inputs[2] = {};
   for (INPUT& input : inputs) {
     input.type = INPUT_KEYBOARD;
@@ -30,13 +34,6 @@ void Win32KeyEvents::pressKey(std::uint8_t virtualKey) {
   }
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-void Win32Clipboard::clear() {
-  // Another program holding the clipboard makes the open fail: nothing to do then.
-  if (!::OpenClipboard(nullptr)) return;
-  ::EmptyClipboard();
-  ::CloseClipboard();
 }
 
 }  // namespace lumaro::platform::win32

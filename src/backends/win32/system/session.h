@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/clipboard.h"
 #include "platform/key_events.h"
 #include "platform/session_control.h"
 
@@ -20,12 +19,6 @@ class Win32SessionControl : public SessionControl {
 class Win32KeyEvents : public KeyEvents {
  public:
   void pressKey(std::uint8_t virtualKey) override;
-};
-
-// OpenClipboard, EmptyClipboard, CloseClipboard.
-class Win32Clipboard : public Clipboard {
- public:
-  void clear() override;
 };
 
 }  // namespace lumaro::platform::win32

@@ -1,7 +1,11 @@
 // The window-system services of Windows held to the platform contracts, under Wine on a private
 // display with a tray host.
+#include <windows.h>
+
+#include <cstring>
 #include <thread>
 
+#include "backends/win32/desktop/clipboard.h"
 #include "backends/win32/desktop/desktop.h"
 #include "backends/win32/desktop/event_loop.h"
 #include "backends/win32/desktop/global_hotkeys.h"
@@ -9,6 +13,7 @@
 #include "backends/win32/desktop/restore_channel.h"
 #include "backends/win32/desktop/text_service.h"
 #include "backends/win32/desktop/tray.h"
+#include "backends/win32/system/unicode.h"
 #include "platform/contract/desktop_contract.h"
 #include "platform/contract/instance_contract.h"
 #include "platform/contract/plain_subjects.h"
@@ -94,6 +99,32 @@ LUMARO_CONTRACT(MessageNoticeContract, Win32, fresh<MessageBoxSubject>);
 // Under Wine a combination fires only while one of its windows has the X focus: presses cannot be
 // made here.
 LUMARO_CONTRACT(GlobalHotkeysContract, Win32, fresh<UnpressedHotkeysOf<Win32GlobalHotkeys>>);
+
+struct Win32ClipboardSubject : ClipboardSubject {
+  Clipboard& clipboard() override { return real; }
+  void put(const std::string& text) override {
+    const std::wstring wide = widen(text);
+    if (!::OpenClipboard(nullptr)) return;
+    ::EmptyClipboard();
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    std::memcpy(::GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    ::CloseClipboard();
+  }
+  std::string text() override {
+    if (!::OpenClipboard(nullptr)) return "(clipboard unavailable)";
+    std::string text;
+    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+      text = narrow(static_cast<const wchar_t*>(::GlobalLock(data)));
+      ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+  }
+  Win32Clipboard real;
+};
+LUMARO_CONTRACT(ClipboardContract, Win32, fresh<Win32ClipboardSubject>);
 
 // The tests run beside trayer (see on_wine_desktop.sh), which takes Wine's icons.
 LUMARO_CONTRACT(TrayContract, Win32, fresh<HostedTrayOf<ShellTray>>);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace lumaro::platform::win32 {
 namespace {
 
@@ -13,8 +15,8 @@ TEST(Win32GlobalHotkeysTest, ARegisteredCombinationRunsItsHandlerAndATakenOneFai
   // Held by us already: another holder is refused, and holds nothing.
   EXPECT_FALSE(other.registerHotkey(1, kModControl | kModAlt, 'M', [] {}));
 
-  // The system's identifier of our first registration is 1.
-  SendMessageW(hotkeys.window(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'M'));
+  // The system's identifier of our first registration is 0.
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'M'));
   SendMessageW(hotkeys.window(), WM_HOTKEY, 77, 0);
   EXPECT_EQ(pressed, 1);
 
@@ -24,6 +26,21 @@ TEST(Win32GlobalHotkeysTest, ARegisteredCombinationRunsItsHandlerAndATakenOneFai
   EXPECT_TRUE(other.registerHotkey(4, kModControl | kModAlt, 'M', [] {}));
   EXPECT_TRUE(other.registerHotkey(4, kModControl | kModShift, VK_F5, [] {}));
   EXPECT_TRUE(hotkeys.registerHotkey(2, kModControl | kModAlt, 'M', [] {}));
+}
+
+TEST(Win32GlobalHotkeysTest, EachCombinationHasTheLowestIdentifierFreeSoASingleOneIsAlwaysZero) {
+  Win32GlobalHotkeys hotkeys;
+  std::vector<int> pressed;
+  ASSERT_TRUE(hotkeys.registerHotkey(1, kModControl | kModAlt, 'M', [&] { pressed.push_back(1); }));
+  // Changing the combination frees 0 before it is taken again.
+  ASSERT_TRUE(hotkeys.registerHotkey(1, kModControl | kModAlt, 'N', [&] { pressed.push_back(2); }));
+  ASSERT_TRUE(hotkeys.registerHotkey(9, kModControl | kModAlt, 'O', [&] { pressed.push_back(9); }));
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 0, 0);
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 1, 0);
+  hotkeys.unregisterHotkey(1);
+  ASSERT_TRUE(hotkeys.registerHotkey(3, kModControl | kModAlt, 'P', [&] { pressed.push_back(3); }));
+  SendMessageW(hotkeys.window(), WM_HOTKEY, 0, 0);
+  EXPECT_EQ(pressed, (std::vector<int>{2, 9, 3}));
 }
 
 TEST(Win32GlobalHotkeysTest, KeysWithoutAFixedNameAreNamedByTheLayout) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "backends/win32/desktop/event_loop.h"
+#include "backends/win32/desktop/own_window.h"
 
 namespace lumaro::platform::win32 {
 namespace {
@@ -50,6 +51,32 @@ TEST(Win32MessageNoticeTest, AQuitAskedForInsideABoxEndsTheRunOnceTheBoxIsGone) 
 
   EXPECT_EQ(loop.run(), 5);
   EXPECT_TRUE(boxReturned);
+}
+
+HWND openBox() {
+  return FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
+}
+
+TEST(Win32MessageNoticeTest, TheMainWindowOwnsTheBoxAndEveryOtherWindowWaitsForIt) {
+  Win32EventLoop loop;
+  Win32MessageNotice notice;
+  const OwnWindow main({.className = L"TfrmPrincipal", .parent = nullptr, .style = WS_POPUP}, nullptr);
+  const OwnWindow other({.className = L"LumaroOther", .parent = nullptr, .style = WS_POPUP}, nullptr);
+  HWND owner = nullptr;
+  bool otherEnabled = true;
+  loop.startTimer(50, [&] {
+    if (openBox() == nullptr || owner != nullptr) return;
+    owner = GetWindow(openBox(), GW_OWNER);
+    otherEnabled = IsWindowEnabled(other.handle()) != FALSE;
+    notice.dismissAll();
+  });
+
+  notice.show("Lumaro", "owned");
+
+  EXPECT_EQ(owner, main.handle());
+  EXPECT_FALSE(otherEnabled);
+  EXPECT_TRUE(IsWindowEnabled(other.handle()));
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -190,32 +189,6 @@ struct Win32ProcessLauncherSubject : ProcessLauncherSubject {
   Win32ProcessLauncher real;
 };
 LUMARO_CONTRACT(ProcessLauncherContract, Win32, fresh<Win32ProcessLauncherSubject>);
-
-struct Win32ClipboardSubject : ClipboardSubject {
-  Clipboard& clipboard() override { return real; }
-  void put(const std::string& text) override {
-    const std::wstring wide = widen(text);
-    if (!::OpenClipboard(nullptr)) return;
-    ::EmptyClipboard();
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    std::memcpy(::GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
-  }
-  std::string text() override {
-    if (!::OpenClipboard(nullptr)) return "(clipboard unavailable)";
-    std::string text;
-    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-      text = narrow(static_cast<const wchar_t*>(::GlobalLock(data)));
-      ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-  }
-  Win32Clipboard real;
-};
-LUMARO_CONTRACT(ClipboardContract, Win32, fresh<Win32ClipboardSubject>);
 
 struct Win32KeyEventsSubject : KeyEventsSubject {
   KeyEvents& keyEvents() override { return real; }

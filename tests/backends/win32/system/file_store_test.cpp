@@ -92,6 +92,17 @@ TEST(Win32FileStore, TheFirstAccessRemovesTemporaryFilesOfEarlierWritesButNotOne
   EXPECT_TRUE(std::filesystem::exists(temp.folder() / L".other.ini.4711.0.tmp"));
 }
 
+TEST(Win32FileStore, TextWithoutAMarkIsInTheSystemsCodePage) {
+  Win32FileStore store;
+  // The round trip holds in every code page for what it can hold.
+  EXPECT_EQ(store.fromCodePage(store.toCodePage("Key=value 123")), "Key=value 123");
+  EXPECT_EQ(store.toCodePage(""), "");
+  if (GetACP() != 1252) GTEST_SKIP() << "the system's code page is " << GetACP();
+  EXPECT_EQ(store.toCodePage("Posição €"), "Posi\xE7\xE3o \x80");
+  EXPECT_EQ(store.fromCodePage("Posi\xE7\xE3o \x80"), "Posição €");
+  EXPECT_EQ(store.toCodePage("\xE4\xB8\xAD"), "?");  // a character the code page lacks
+}
+
 TEST(Win32FileStore, CanCreateInAnExistingWritableFolderOnly) {
   TempFolder temp;
   Win32FileStore store;
