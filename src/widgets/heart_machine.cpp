@@ -203,7 +203,9 @@ AccessibleDescription THeartMachine::describe() const {
   for (int series = 0; series < seriesCount(); ++series) {
     if (visible_[series] == 0) continue;
     if (!shown.empty()) shown += "; ";
-    shown += menu_.items()[series]->caption + ":";
+    // The series a new chart starts with has no caption until its first point.
+    const auto& items = menu_.items();
+    shown += (series < static_cast<int>(items.size()) ? items[series]->caption : std::string()) + ":";
     for (int j = kHistory - kLatest; j < kHistory; ++j) {
       shown += (j == kHistory - kLatest ? " " : ", ") + accessibleNumber(values_[series][j]);
     }
