@@ -113,8 +113,9 @@ void AccessibleLink::announce() {
     if (widget_.accessibleName() != name) widget_.setAccessibleName(name);
     return;
   }
-  // Describing costs a little at every tick: only a listening reader is told.
-  if (!QAccessible::isActive()) {
+  // Describing costs a little at every tick: a hidden window (the main window lives in the tray most
+  // of the time) tells nobody.
+  if (!widget_.isVisible()) {
     told_.reset();
     return;
   }
