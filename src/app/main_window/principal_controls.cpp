@@ -281,6 +281,7 @@ void TfrmPrincipal::createFrame() {
   PageControl1 = b.make<PageControl>(this, "PageControl1", {0, 24, 405, 381});
   PageControl1->setTabStyle(TabStyle::FlatButtons);
   PageControl1->setMultiLine(true);
+  PageControl1->setAccessibleName("Páginas");
 }
 
 void TfrmPrincipal::createRamPage() {
