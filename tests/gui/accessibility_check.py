@@ -3,10 +3,14 @@
 accessibility_check.py tree <free MB>   every control named, the instruments' roles and values
 accessibility_check.py value <name> <v> waits (10 s) until the control of that name reads v
 accessibility_check.py focus            the name and role of the control with the keyboard focus
+accessibility_check.py menu             the items of the open tray menu, and the focused one
 Ends with 1 and a line per fault when something is missing.
 """
+import subprocess
 import sys
 import time
+
+from gi.repository import GLib
 
 import pyatspi
 
@@ -118,11 +122,39 @@ def focused():
     return []
 
 
+def check_menu():
+    """Presses Down in the open menu and reads the item that takes the focus, and its menu. A popup is
+    no child of the application: a reader meets it through the focus."""
+    seen = []
+
+    def focused_item(event):
+        if event.detail1 == 1 and event.source is not None and event.source.getRoleName() == "menu item":
+            seen.append(event.source)
+            pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(focused_item, "object:state-changed:focused")
+    GLib.timeout_add(500, lambda: subprocess.call(["xdotool", "key", "Down"]) and False)
+    GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() or False)
+    pyatspi.Registry.start()
+    if not seen:
+        return ["no menu item took the focus"]
+    menu = seen[0].parent
+    items = [menu.getChildAtIndex(i) for i in range(menu.childCount)]
+    names = [item.name for item in items if item.getRoleName() == "menu item"]
+    print("     %s: %s; focused: %s" % (menu.getRoleName(), ", ".join(names), seen[0].name))
+    faults = [] if len(names) >= 3 and all(names) else ["the menu's items read %r" % names]
+    if seen[0].name != names[0]:
+        faults.append("after Down the focus is on %r, not the first item" % seen[0].name)
+    return faults
+
+
 def main():
     if sys.argv[1] == "tree":
         faults = check_tree(float(sys.argv[2]))
     elif sys.argv[1] == "value":
         faults = wait_value(sys.argv[2], float(sys.argv[3]))
+    elif sys.argv[1] == "menu":
+        faults = check_menu()
     else:
         faults = focused()
     for fault in faults:

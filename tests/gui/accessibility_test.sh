@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader finds, read through the real AT-SPI registry on a private session bus: every
 # control has a name, the instruments their roles and values, and a tick's new figures reach them; the
-# keyboard alone goes round the controls of the "RAM" page in their order.
+# keyboard alone goes round the controls of the "RAM" page in their order; the drawn tray menu reads
+# its items.
 # Usage: accessibility_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
@@ -55,4 +56,12 @@ reached_in_order() {
   ((at == ${#expected[@]})) || { echo "     order: ${order[*]}"; return 1; }
 }
 check "Tab reaches every control of the RAM page in order" reached_in_order
+
+# The tray menu is drawn: its items and its highlight are told all the same.
+icon=$(wait_for_tray_icon 10)
+click_middle "$icon" 3
+menu=$(wait_until 5 bar_menu)
+check "a right click opens the tray menu" test -n "$menu"
+check "the tray menu reads its items, the highlighted one focused" reader menu
+xdotool key Escape
 summary
