@@ -61,6 +61,9 @@ def check_tree(free_mb):
         parent_role = node.parent.getRoleName() if node.parent is not None else ""
         if role in ("list item", "application") or parent_role in ("list", "combo box"):
             continue
+        # A combo box's name is its choice; its purpose is in the description.
+        if role == "combo box" and not node.description:
+            faults.append("a combo box without a purpose, showing %r" % node.name)
         if role not in GROUPING and not node.name:
             faults.append("a %s without a name under %r" % (role, node.parent.name if node.parent else ""))
     expected = {

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QHash>
 #include <QWidget>
 
@@ -111,6 +112,10 @@ void AccessibleLink::announce() {
   if (!described_) {
     const QString name = toQString(control_.accessibleName());
     if (widget_.accessibleName() != name) widget_.setAccessibleName(name);
+    // Qt on Linux names a combo box by its current text and looks for its purpose in a label beside
+    // it; the description carries the purpose instead.
+    if (qobject_cast<QComboBox*>(&widget_) != nullptr && widget_.accessibleDescription() != name)
+      widget_.setAccessibleDescription(name);
     return;
   }
   // Describing costs a little at every tick: a hidden window (the main window lives in the tray most

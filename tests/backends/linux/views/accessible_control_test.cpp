@@ -4,6 +4,7 @@
 
 #include "backends/linux/desktop/text_service.h"
 #include "backends/linux/views/view_fixture.h"
+#include "toolkit/controls/combo_box.h"
 #include "toolkit/controls/painted_control.h"
 #include "toolkit/controls/simple_controls.h"
 #include "toolkit/controls/track_bar.h"
@@ -88,6 +89,20 @@ TEST_F(AccessibleControlTest, AStandardWidgetKeepsQtsDescriptionUnderTheModelsNa
   EXPECT_EQ(accessible(widget<QWidget>("btnNamed")).text(QAccessible::Name), "Minimizar");
   combo.setAccessibleName("Fechar");
   EXPECT_EQ(accessible(widget<QWidget>("btnNamed")).text(QAccessible::Name), "Fechar");
+}
+
+// Qt names a combo box by its current text here: its purpose is in the description.
+TEST_F(AccessibleControlTest, AComboBoxTellsItsPurposeBesideItsChoice) {
+  auto& combo = add<toolkit::ComboBox>("cbIconColor");
+  combo.setStyle(toolkit::ComboStyle::DropDownList);
+  combo.setItems({"Branco", "Cinza"});
+  combo.setItemIndex(1);
+  combo.setAccessibleName("Tipo de icone");
+  showForm();
+  QAccessibleInterface& shown = accessible(widget<QWidget>("cbIconColor"));
+
+  EXPECT_EQ(shown.text(QAccessible::Value), "Cinza");
+  EXPECT_EQ(shown.text(QAccessible::Description), "Tipo de icone");
 }
 
 }  // namespace
