@@ -6,6 +6,7 @@
 #include "backends/win32/views/view_fixture.h"
 #include "backends/win32/views/view_window.h"
 #include "toolkit/controls/painted_control.h"
+#include "toolkit/controls/spin_edit.h"
 #include "toolkit/controls/track_bar.h"
 
 namespace lumaro::platform::win32::test {
@@ -70,6 +71,26 @@ TEST_F(ControlViewTest, APaintedInstrumentsWindowTextTellsItsNameAndValue) {
   EXPECT_EQ(textOf(window("gauge")), "Utiliza\u00e7\u00e3o da CPU: 42%");
   gauge.setReading(43);
   EXPECT_EQ(textOf(window("gauge")), "Utiliza\u00e7\u00e3o da CPU: 43%");
+}
+
+// Every step runs through the model and back into the editor; the arrows keep repeating all the same.
+TEST_F(ControlViewTest, ASpinEditsArrowHeldDownKeepsStepping) {
+  auto& edit = add<toolkit::SpinEdit>("seValue");
+  edit.setBounds({10, 10, 80, 24});
+  edit.setRange(0, 100);
+  edit.setValue(1);
+  showForm();
+  HWND arrows = FindWindowExW(window("seValue"), nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(arrows, nullptr);
+  RECT area{};
+  GetClientRect(arrows, &area);
+  const LPARAM upper = MAKELPARAM(area.right / 2, area.bottom / 4);
+
+  SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+  const bool repeated = pumpUntil([&] { return edit.value() >= 4; });
+  SendMessageW(arrows, WM_LBUTTONUP, 0, upper);
+
+  EXPECT_TRUE(repeated) << "the value stopped at " << edit.value();
 }
 
 }  // namespace
