@@ -44,6 +44,11 @@ char TBcBarPopupMenu::accessKey(int index) const {
   return toolkit::accessKeyOf(items().at(index)->caption);
 }
 
+std::string TBcBarPopupMenu::itemText(int index) const {
+  const MenuItem& item = *items().at(index);
+  return selectable(index) ? toolkit::parseAccessKey(item.caption).text : std::string();
+}
+
 void TBcBarPopupMenu::drawBar(Canvas& canvas, const Rect& rect) {
   DrawBar(canvas, {rect.left, rect.top, rect.left + Bar.Width, rect.bottom}, Bar, scratch_);
 }

@@ -36,6 +36,7 @@ class TBcBarPopupMenu : public toolkit::PopupMenu, public toolkit::DrawnMenu {
   void clickItem(int index) override { items().at(index)->click(); }
   bool selectable(int index) const override;
   char accessKey(int index) const override;
+  std::string itemText(int index) const override;
   int barWidth() const override { return Bar.Width + Bar.Space; }
   void drawBar(toolkit::Canvas& canvas, const toolkit::Rect& rect) override;
 

@@ -193,4 +193,24 @@ void THeartMachine::clickItem(int index) {
   menu_.items()[index]->click();
 }
 
+std::string THeartMachine::itemText(int index) const {
+  return menu_.items().at(index)->caption;
+}
+
+AccessibleDescription THeartMachine::describe() const {
+  constexpr int kLatest = 3;
+  std::string shown;
+  for (int series = 0; series < seriesCount(); ++series) {
+    if (visible_[series] == 0) continue;
+    if (!shown.empty()) shown += "; ";
+    // The series a new chart starts with has no caption until its first point.
+    const auto& items = menu_.items();
+    shown += (series < static_cast<int>(items.size()) ? items[series]->caption : std::string()) + ":";
+    for (int j = kHistory - kLatest; j < kHistory; ++j) {
+      shown += (j == kHistory - kLatest ? " " : ", ") + accessibleNumber(values_[series][j]);
+    }
+  }
+  return {accessibleName(), AccessibleRole::Chart, shown, std::nullopt};
+}
+
 }  // namespace lumaro::widgets

@@ -67,6 +67,8 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   // The application's show-hint handler while this chart is installed.
   void showHint(toolkit::HintInfo& hint, bool& canShow) const;
   toolkit::DrawnMenu* contextMenu() override { return this; }
+  // A chart: the three latest values of each series it shows, the newest last.
+  toolkit::AccessibleDescription describe() const override;
 
  protected:
   void paint(toolkit::Canvas& canvas) override;
@@ -76,6 +78,7 @@ class THeartMachine : public toolkit::PaintedControl, private toolkit::DrawnMenu
   toolkit::Size measureItem(toolkit::Canvas& canvas, int index, toolkit::Size standard) override;
   void drawItem(toolkit::Canvas& canvas, int index, const toolkit::Rect& rect, bool selected) override;
   void clickItem(int index) override;
+  std::string itemText(int index) const override;
 
   toolkit::Color seriesColor(int series);
   void toggle(int series);

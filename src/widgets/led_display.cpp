@@ -1,6 +1,7 @@
 #include "widgets/led_display.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "widgets/bevel.h"
 #include "widgets/led_display_text.h"
@@ -142,6 +143,14 @@ void TLEDDisplay::drawSeperator(Canvas& canvas, int x, int y) {
       canvas.lineTo(x - digitLineWidth_, y + h / 2);
       break;
   }
+}
+
+AccessibleDescription TLEDDisplay::describe() const {
+  const double value = static_cast<double>(value_);
+  const double largest = std::pow(10.0, numDigits_ - fractionDigits_) - std::pow(10.0, -fractionDigits_);
+  return {accessibleName(), AccessibleRole::ReadOut,
+          accessibleNumber(value, fractionDigits_, decSeperator_ == TDecSeperator::dsComma ? ',' : '.'),
+          AccessibleRange{value, 0, largest}};
 }
 
 }  // namespace lumaro::widgets

@@ -50,6 +50,9 @@ class TLEDDisplay : public toolkit::PaintedControl {
   // A different number rebuilds the glyphs, repaints and fires OnChange.
   void setValue(long double value);
 
+  // A read-out: its number as the digits show it.
+  toolkit::AccessibleDescription describe() const override;
+
   toolkit::NotifyEvent OnChange;
 
   toolkit::Color unlitColor() const { return unlit_; }

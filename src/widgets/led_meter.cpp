@@ -145,4 +145,11 @@ void TLEDMeter::paint(Canvas& canvas) {
   drawLedBevel(canvas, clientRect(), bevelStyle_);
 }
 
+AccessibleDescription TLEDMeter::describe() const {
+  const double span = static_cast<double>(max_) - min_;
+  const double percent = span > 0 ? 100.0 * (position_ - min_) / span : 0;
+  return {accessibleName(), AccessibleRole::Meter, accessibleNumber(percent) + "%",
+          wholeRange(position_, min_, max_)};
+}
+
 }  // namespace lumaro::widgets

@@ -52,6 +52,9 @@ class TLEDMeter : public toolkit::PaintedControl {
   // Clamped into Min..Max and to at least StartColor2.
   void setStartColor3(int value);
 
+  // A meter: how far it is filled, in percent.
+  toolkit::AccessibleDescription describe() const override;
+
   toolkit::NotifyEvent OnChange;
 
   // The colour of the unlit LEDs of zone 1, 2 or 3.

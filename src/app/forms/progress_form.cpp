@@ -26,6 +26,8 @@ TfrmProgress::TfrmProgress(Component* owner, Application& app, platform::TextSer
   // In painting order: later controls lie over earlier ones.
   ProgressBarProgress = meter("ProgressBarProgress", {3, 136, 600, 50}, clRed, 6);
   ProgressBarFreeRam = meter("ProgressBarFreeRam", {4, 32, 605, 50}, clYellow, 3);
+  ProgressBarProgress->setAccessibleName("Desfragmentando");
+  ProgressBarFreeRam->setAccessibleName("Ram Livre");
   lblFreeRam = label("lblFreeRam", {251, 29, 220, 56}, "100", 49, clLime);
   lblProgress = label("lblProgress", {252, 135, 220, 56}, "100", 49, clLime);
   embossedHeading("Ram Livre", {{{221, -5}, {223, -4}, {222, -3}}}, {222, -4});

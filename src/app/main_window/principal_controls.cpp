@@ -277,9 +277,11 @@ void TfrmPrincipal::createFrame() {
   Image1->setPicture(programIcon(16));
   Image2 = b.make<Image>(PanelTitulo, "Image2", {386, 3, 16, 16});
   Image2->setPicture(minimizeGlyph());
+  Image2->setAccessibleName("Minimizar");
   PageControl1 = b.make<PageControl>(this, "PageControl1", {0, 24, 405, 381});
   PageControl1->setTabStyle(TabStyle::FlatButtons);
   PageControl1->setMultiLine(true);
+  PageControl1->setAccessibleName("Páginas");
 }
 
 void TfrmPrincipal::createRamPage() {
@@ -291,6 +293,10 @@ void TfrmPrincipal::createRamPage() {
   ProgressBarCPUusage =
       b.meter(ScrewPanel1, "ProgressBarCPUusage", {48, 25, 241, 23}, clLime, clYellow, clRed, 5, 40);
   ProgressBarCPUusage->setPosition(100);
+  // Instruments and value controls have no caption of their own: a screen reader names them by the
+  // text beside them.
+  LEDDisplayCPU->setAccessibleName("Utilização da CPU (%)");
+  ProgressBarCPUusage->setAccessibleName("Medidor de utilização da CPU");
   btnDefrag = b.make<Button>(ScrewPanel1, "btnDefrag", {290, 14, 104, 25}, "&Otimizar Memória");
   btnFechar = b.make<Button>(ScrewPanel1, "btnFechar", {290, 41, 104, 25}, "&Desligar Lumaro");
   Label1 = b.heading(ScrewPanel1, "Label1", {14, 50}, "Memória RAM Livre", clBlack);
@@ -304,6 +310,7 @@ void TfrmPrincipal::createRamPage() {
   HeartMachine1->setHGridCount(15);
   HeartMachine1->setHTickCount(20);
   HeartMachine1->Min = 0;
+  HeartMachine1->setAccessibleName("Gráfico da memória (MB)");
   Label6 = b.label(ScrewPanel1, "Label6", {14, kChartTop}, "Max");
   LEDDisplayMax = b.readOut(ScrewPanel1, "LEDDisplayMax", {14, kChartTop + 14}, clAqua);
   Label8 = b.label(ScrewPanel1, "Label8", {14, kChartTop + 68}, "Livre");
@@ -316,6 +323,11 @@ void TfrmPrincipal::createRamPage() {
   trkbarAutoLiberar = b.slider(ScrewPanel1, "trkbarAutoLiberar", {345, kChartTop, 30, kChartHeight}, 0, 100,
                                0, 1, Orientation::Vertical);
   trkbarAutoLiberar->setPageSize(10);
+  LEDDisplayMax->setAccessibleName("Memória RAM livre máxima (MB)");
+  LEDDisplay1->setAccessibleName("Memória RAM livre (MB)");
+  LEDDisplayMin->setAccessibleName("Memória RAM livre mínima (MB)");
+  TrkBarLiberar->setAccessibleName("Memória RAM Alvo (MB)");
+  trkbarAutoLiberar->setAccessibleName("Nível Crítico (MB)");
 }
 
 // The memory texts, the slider values and the defragmentation meter under the chart.
@@ -343,6 +355,7 @@ void TfrmPrincipal::createRamPageFigures() {
   Label21 = b.heading(ScrewPanel1, "Label21", {20, kChartBottom + 56}, "Desfragmentação (%)", clBlack);
   ProgressBar1 = b.meter(ScrewPanel1, "ProgressBar1", {20, kChartBottom + 73, 353, 15}, clYellow, clYellow,
                          clYellow, 5, 25);
+  ProgressBar1->setAccessibleName("Desfragmentação");
   chkboxFirstStart = b.check(ScrewPanel1, "chkboxFirstStart", {0, 0}, "FirstStart", true);
   chkboxFirstStart->setVisible(false);
 }
@@ -368,11 +381,13 @@ void TfrmPrincipal::createConfigurationPage() {
                                   "Auto-Otimiza somente se o uso da CPU estiver em até", false);
   RxSpinRecoverCPUusage = b.spin(ScrewPanel2, "RxSpinRecoverCPUusage",
                                  {b.after(chkboxRecoverCPUusage), 139, 42, 20}, 5, 100, 5, 25);
+  RxSpinRecoverCPUusage->setAccessibleName("Uso máximo da CPU para auto-otimizar (%)");
   Label5 = b.heading(ScrewPanel2, "Label5", {b.after(RxSpinRecoverCPUusage), 141}, "%", clBlack);
   chkboxAutoRecoverTime =
       b.check(ScrewPanel2, "chkboxAutoRecoverTime", {14, 161}, "Executa automaticamente a cada:", false);
   RxSpinAutoRecoverTime = b.spin(ScrewPanel2, "RxSpinAutoRecoverTime",
                                  {b.after(chkboxAutoRecoverTime), 159, 42, 20}, 1, 360, 1, 90);
+  RxSpinAutoRecoverTime->setAccessibleName("Intervalo da auto-otimização (minutos)");
   Label20 = b.label(ScrewPanel2, "Label20", {b.after(RxSpinAutoRecoverTime), 161}, "minutos");
   chkboxVisualBar = b.check(ScrewPanel2, "chkboxVisualBar", {14, 181},
                             "Visualiza a barra de progresso em tela cheia", false);
@@ -381,17 +396,20 @@ void TfrmPrincipal::createConfigurationPage() {
                             "Alertar se os recursos do sistema estiverem abaixo de", true);
   RxSpinAntiCrash =
       b.spin(ScrewPanel2, "RxSpinAntiCrash", {b.after(chkboxAntiCrash), 216, 42, 20}, 10, 30, 1, 15);
+  RxSpinAntiCrash->setAccessibleName("Alerta de recursos do sistema abaixo de (%)");
   LabelAntiCrash = b.heading(ScrewPanel2, "LabelAntiCrash", {b.after(RxSpinAntiCrash), 218}, "%", clBlack);
   Label14 = b.heading(ScrewPanel2, "Label14", {14, 242}, "Tipo de icone :");
   cbIconColor = b.make<ComboBox>(ScrewPanel2, "cbIconColor", {b.after(Label14), 239, 100, 21});
   cbIconColor->setStyle(ComboStyle::DropDownList);
   cbIconColor->setItems({"Branco", "Cinza", "Preto", ""});
+  cbIconColor->setAccessibleName("Tipo de icone");
   Label12 = b.heading(ScrewPanel2, "Label12", {14, 262}, "Tecla de Atalho");
   chkboxShortCut =
       b.check(ScrewPanel2, "chkboxShortCut", {14, 281}, "Utiliza tecla de atalho para otimizar a RAM", true);
   cbHotKey = b.make<ComboBox>(ScrewPanel2, "cbHotKey", {b.after(chkboxShortCut), 279, 115, 21});
   cbHotKey->setItems(hotKeyChoices());
   cbHotKey->setText("Ctrl+Alt+Z");
+  cbHotKey->setAccessibleName("Tecla de Atalho");
   Label18 = b.heading(ScrewPanel2, "Label18", {14, 302}, "CPU (Processador)");
   chkboxCPUidle = b.check(ScrewPanel2, "chkboxCPUidle", {14, 320},
                           "Otimiza uso da CPU   (reduz o aquecimento da CPU)", false);
@@ -405,11 +423,13 @@ void TfrmPrincipal::createTuneUpPage() {
   TrkBarDMABuffers = b.endedSlider(ScrewPanel5, "TrkBarDMABuffers", 26, 0, 64, 4, txtDMABuffers1,
                                    "txtDMABuffers1", "4", txtDMABuffers2, "txtDMABuffers2", "64");
   Label25 = b.label(ScrewPanel5, "Label25", {14, 58}, "Buffer de Acesso Direto a Memória (DMA) :");
+  TrkBarDMABuffers->setAccessibleName("Buffer de Acesso Direto a Memória (DMA)");
   txtDMABuffers = b.value(ScrewPanel5, "txtDMABuffers", {b.after(Label25), 59}, "0");
   Label29 = b.heading(ScrewPanel5, "Label29", {14, 84}, "Ajusta buffer para E/S de dados Assíncronos:");
   TrkBarPageBuffers = b.endedSlider(ScrewPanel5, "TrkBarPageBuffers", 102, 1, 32, 2, txtPageBuffers1,
                                     "txtPageBuffers1", "4", txtPageBuffers2, "txtPageBuffers2", "128");
   Label39 = b.label(ScrewPanel5, "Label39", {14, 134}, "Buffer para E/S Assíncrona:");
+  TrkBarPageBuffers->setAccessibleName("Buffer para E/S Assíncrona");
   txtPageBuffers = b.value(ScrewPanel5, "txtPageBuffers", {b.after(Label39), 135}, "0");
   chkboxForceRam = b.check(ScrewPanel5, "chkboxForceRam", {14, 162},
                            "Força a utilização da memória RAM nos programas", false, arial(12, true, kNavy));
@@ -431,14 +451,17 @@ void TfrmPrincipal::createCachePage() {
                                  "0", txtMinCache2, "txtMinCache2", "64");
   b.markedFigure(ScrewPanel4, 60, Label26, "Label26", Label22, "Label22",
                  "Tamanho mínimo do Cache:", txtMinCache, "txtMinCache");
+  TrkBarMinCache->setAccessibleName("Tamanho mínimo do Cache");
   TrkBarMaxCache = b.endedSlider(ScrewPanel4, "TrkBarMaxCache", 80, 0, 64, 4, txtMaxCache1, "txtMaxCache1",
                                  "0", txtMaxCache2, "txtMaxCache2", "64");
   b.markedFigure(ScrewPanel4, 112, Label27, "Label27", Label19, "Label19",
                  "Tamanho máximo do Cache:", txtMaxCache, "txtMaxCache");
+  TrkBarMaxCache->setAccessibleName("Tamanho máximo do Cache");
   TrkBarBlockCache = b.endedSlider(ScrewPanel4, "TrkBarBlockCache", 132, 1, 32, 2, txtBlockCache1,
                                    "txtBlockCache1", "512", txtBlockCache2, "txtBlockCache2", "16384");
   b.markedFigure(ScrewPanel4, 164, Label28, "Label28", Label23, "Label23",
                  "Tamanho do Bloco do Cache:", txtBlockCache, "txtBlockCache");
+  TrkBarBlockCache->setAccessibleName("Tamanho do Bloco do Cache");
   chkboxCacheRemov =
       b.check(ScrewPanel4, "chkboxCacheRemov", {14, 190}, "Habilita o cache nas unidades de disco removíveis",
               false, arial(12, true, kNavy));

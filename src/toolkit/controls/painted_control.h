@@ -42,6 +42,10 @@ class PaintedControl : public WinControl {
   // The part of the control that its drawing covers, in control coordinates. On a window without a
   // background of its own the rest shows what lies behind the window.
   virtual Rect coveredArea() const { return clientRect(); }
+  // A painted control is a plain panel unless its kind tells more.
+  AccessibleDescription describe() const override {
+    return {accessibleName(), AccessibleRole::Panel, {}, std::nullopt};
+  }
 
  protected:
   virtual void paint(Canvas& canvas) = 0;

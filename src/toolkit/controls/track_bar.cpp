@@ -62,4 +62,9 @@ void TrackBar::setThumbLength(int length) {
   changed();
 }
 
+AccessibleDescription TrackBar::describe() const {
+  const int shown = orientation_ == Orientation::Vertical ? max_ + min_ - position_ : position_;
+  return {accessibleName(), AccessibleRole::Slider, accessibleNumber(shown), wholeRange(shown, min_, max_)};
+}
+
 }  // namespace lumaro::toolkit

@@ -43,6 +43,10 @@ class TrackBar : public Control {
   int thumbLength() const { return thumbLength_; }
   void setThumbLength(int length);
 
+  // The value as the thumb shows it: a vertical slider has its minimum at the top, so its thumb
+  // stands for more the higher it is.
+  AccessibleDescription describe() const override;
+
   NotifyEvent OnChange;
 
  private:

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/controls/access_key.h"
+
 namespace lumaro::toolkit {
 
 // Destruction detaches silently: views may already be gone.
@@ -61,6 +63,13 @@ void Control::setColor(Color color) {
 }
 void Control::setCursor(Cursor cursor) {
   if (assignIfDifferent(cursor_, cursor)) changed();
+}
+void Control::setAccessibleName(std::string name) {
+  if (assignIfDifferent(accessibleName_, std::move(name))) changed();
+}
+
+std::string Control::accessibleName() const {
+  return accessibleName_.empty() ? parseAccessKey(caption_).text : accessibleName_;
 }
 
 }  // namespace lumaro::toolkit

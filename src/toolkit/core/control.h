@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/accessible.h"
 #include "toolkit/core/component.h"
 #include "toolkit/core/event.h"
 #include "toolkit/drawing/color.h"
@@ -55,6 +56,13 @@ class Control : public Component {
   void setColor(Color color);
   Cursor cursor() const { return cursor_; }
   void setCursor(Cursor cursor);
+  // The name a screen reader gives the control: the one set here, else its caption as shown.
+  std::string accessibleName() const;
+  void setAccessibleName(std::string name);
+  // What a screen reader is told of the control now.
+  virtual AccessibleDescription describe() const {
+    return {accessibleName(), AccessibleRole::Standard, {}, std::nullopt};
+  }
 
   // Whether the control can take the input focus now: it takes input, and it and every parent up to
   // its window are shown and enabled.
@@ -91,6 +99,7 @@ class Control : public Component {
   Font font_;
   Color color_ = clBtnFace;
   Cursor cursor_ = Cursor::Default;
+  std::string accessibleName_;
   std::function<void()> changeListener_;
 };
 

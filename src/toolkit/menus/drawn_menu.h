@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "platform/text_service.h"
@@ -20,6 +21,8 @@ class DrawnMenu {
   virtual void clickItem(int index) = 0;
   // Whether the item can be highlighted and chosen (separators cannot).
   virtual bool selectable(int /*index*/) const { return true; }
+  // What a screen reader reads for the item; empty for a separator or a hidden item.
+  virtual std::string itemText(int /*index*/) const { return {}; }
   // The item's access key, an ASCII letter in lower case or digit; 0 for none.
   virtual char accessKey(int /*index*/) const { return 0; }
   // The width of a picture bar down the menu's left side, beside the items; 0 for none.

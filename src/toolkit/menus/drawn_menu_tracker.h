@@ -27,6 +27,9 @@ class DrawnMenuTracker {
   const Bitmap& paint() { return picture_.paint(selected_); }
   // The highlighted item, or −1.
   int selected() const { return selected_; }
+  const DrawnMenu& menu() const { return menu_; }
+  // Where an item lies in the picture.
+  const Rect& itemRect(int index) const { return picture_.itemRect(index); }
 
   // The mouse moved to, or was released at, a point of the picture.
   MenuReaction mouseMoved(Point at);

@@ -15,7 +15,7 @@
 namespace lumaro::platform::linuxos {
 
 ControlView::ControlView(toolkit::Control& control, QWidget& widget, toolkit::Application& app)
-    : control_(control), widget_(widget), app_(app) {
+    : control_(control), widget_(widget), app_(app), accessible_(widget, control) {
   control_.setChangeListener([this] { refresh(); });
   if (QWidget* parent = widget_.parentWidget()) {
     parent->installEventFilter(new EventFilter(context_, [this](QEvent& event) {
@@ -45,6 +45,7 @@ void ControlView::refresh() {
   applyLook();
   apply();
   applyPlacement();
+  accessible_.announce();
 }
 
 void ControlView::applyLook() {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "backends/linux/views/accessible_control.h"
 #include "toolkit/core/application.h"
 #include "toolkit/core/control.h"
 
@@ -74,6 +75,7 @@ class ControlView {
   toolkit::Application& app_;
   QObject context_;
   std::optional<Look> shownLook_;
+  AccessibleLink accessible_;
 };
 
 // The tag through which the shared view creator finds this backend's makeView overloads

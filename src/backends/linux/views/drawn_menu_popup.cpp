@@ -63,6 +63,7 @@ void DrawnMenuPopup::paintEvent(QPaintEvent*) {
 
 void DrawnMenuPopup::highlightChanged() {
   update();
+  accessible_.highlightChanged();
 }
 
 void DrawnMenuPopup::dismiss() {

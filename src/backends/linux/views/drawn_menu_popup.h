@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "backends/linux/views/accessible_menu.h"
 #include "toolkit/menus/drawn_menu_tracker.h"
 
 namespace lumaro::platform::linuxos {
@@ -32,6 +33,7 @@ class DrawnMenuPopup : public QWidget, private toolkit::MenuWindow {
 
   toolkit::DrawnMenuTracker tracker_;
   Choice onChoice_;
+  AccessibleMenu accessible_{*this, tracker_};
 };
 
 }  // namespace lumaro::platform::linuxos

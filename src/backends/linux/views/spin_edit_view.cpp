@@ -30,13 +30,19 @@ class SpinEditView : public ControlView {
   }
 
  protected:
+  // Only what differs is given to the box: setting its range stops an arrow held down from repeating,
+  // and setting its value rewrites the text being typed ("2." would become "2.0").
   void apply() override {
-    if constexpr (std::is_same_v<Box, QDoubleSpinBox>) box_.setDecimals(decimalsOf(model_.increment()));
+    if constexpr (std::is_same_v<Box, QDoubleSpinBox>) {
+      const int decimals = decimalsOf(model_.increment());
+      if (box_.decimals() != decimals) box_.setDecimals(decimals);
+    }
     const bool limited = model_.minValue() != model_.maxValue();
-    box_.setRange(toBox(limited ? model_.minValue() : kLowest),
-                  toBox(limited ? model_.maxValue() : kHighest));
-    box_.setSingleStep(toBox(model_.increment()));
-    box_.setValue(toBox(model_.value()));
+    const Value lowest = toBox(limited ? model_.minValue() : kLowest);
+    const Value highest = toBox(limited ? model_.maxValue() : kHighest);
+    if (box_.minimum() != lowest || box_.maximum() != highest) box_.setRange(lowest, highest);
+    if (box_.singleStep() != toBox(model_.increment())) box_.setSingleStep(toBox(model_.increment()));
+    if (box_.value() != toBox(model_.value())) box_.setValue(toBox(model_.value()));
     // The arrows keep working when the editor is off, as in a spin edit.
     if (auto* editor = box_.template findChild<QLineEdit*>()) {
       editor->setReadOnly(!model_.editorEnabled());

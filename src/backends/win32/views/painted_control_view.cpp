@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "backends/win32/system/unicode.h"
 #include "backends/win32/views/drawn_menu_window.h"
 #include "backends/win32/views/own_window_view.h"
 #include "backends/win32/views/view_window.h"
@@ -43,6 +44,14 @@ class PaintedControlView : public OwnWindowView {
   void apply() override {
     // Children that show the picture through them are drawn again with it.
     RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    // The system's accessibility proxy of a window names it by its text: a screen reader hears what
+    // the instrument is for and what it shows.
+    const toolkit::AccessibleDescription described = model_.describe();
+    std::string text = described.value.empty() ? described.name : described.name + ": " + described.value;
+    if (text != accessibleText_) {
+      accessibleText_ = std::move(text);
+      SetWindowTextW(window(), widen(accessibleText_).c_str());
+    }
   }
   std::string hintAt(POINT at) const override { return model_.hintAt(at.x, at.y); }
 
@@ -66,6 +75,7 @@ class PaintedControlView : public OwnWindowView {
 
   toolkit::PaintedControl& model_;
   std::string lastHint_;
+  std::string accessibleText_;
   std::unique_ptr<DrawnMenuWindow> menu_;
 };
 

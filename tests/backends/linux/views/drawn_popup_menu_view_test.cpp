@@ -1,5 +1,6 @@
 #include "backends/linux/views/drawn_popup_menu_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -38,6 +39,9 @@ class KeyedMenu : public toolkit::PopupMenu, public toolkit::DrawnMenu {
   }
   bool selectable(int index) const override { return index != 1; }
   char accessKey(int index) const override { return std::array<char, 5>{'a', 0, 'b', 'b', 'c'}[index]; }
+  std::string itemText(int index) const override {
+    return std::array<const char*, 5>{"Abrir", "", "Baixa", "Bloco", "Cancelar"}[index];
+  }
 };
 
 class DrawnPopupMenuViewTest : public ViewTest {
@@ -132,6 +136,28 @@ TEST_F(DrawnPopupMenuViewTest, AChoiceThatOpensTheMenuAgainGetsAFreshPopupAndThe
   EXPECT_FALSE(first->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(first.isNull());
+}
+
+// A screen reader finds the items by name, the separator as one, and the highlighted item focused.
+TEST_F(DrawnPopupMenuViewTest, AScreenReaderReadsTheItemsAndTheHighlight) {
+  QWidget* popup = open();
+  ASSERT_NE(popup, nullptr);
+  QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(popup);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
+  ASSERT_EQ(menu->childCount(), 5);
+  EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Abrir");
+  EXPECT_EQ(menu->child(1)->role(), QAccessible::Separator);
+  EXPECT_EQ(menu->child(4)->role(), QAccessible::MenuItem);
+  EXPECT_EQ(menu->child(2)->rect().topLeft(), popup->mapToGlobal(QPoint(3, 3 + 2 * 18)))
+      << "where the item is drawn";
+  EXPECT_EQ(menu->focusChild(), nullptr);
+
+  keys(popup, {Qt::Key_Down, Qt::Key_Down});
+
+  EXPECT_EQ(menu->focusChild(), menu->child(2)) << "the separator is passed over";
+  EXPECT_TRUE(menu->child(2)->state().focused);
+  EXPECT_EQ(menu->indexOfChild(menu->focusChild()), 2);
 }
 
 }  // namespace
