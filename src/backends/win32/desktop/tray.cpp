@@ -69,7 +69,7 @@ bool ShellTray::notify(DWORD action, Entry& entry, const TrayImage* image, const
   data.uID = entry.shellId;
   if (action == NIM_DELETE) return Shell_NotifyIconW(action, &data) != FALSE;
 
-  HICON icon = makeTrayIcon(*image);
+  HICON icon = makeTrayIcon(*image, trayIconSize(window_.handle()));
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon;

@@ -62,8 +62,10 @@ class SpinEditView : public OwnWindowView {
       return 0;
     }
     if (message == WM_CTLCOLORSTATIC) {
-      // A read-only editor stays white: the arrows still work.
+      // A read-only editor keeps the window colour (the arrows still work), and its text the control's
+      // colour: the system would leave it black, unreadable on a dark scheme.
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+      SetTextColor(reinterpret_cast<HDC>(wParam), toColorRef(model_.font().color));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     return OwnWindowView::notification(message, wParam, lParam);
@@ -85,7 +87,7 @@ class SpinEditView : public OwnWindowView {
   void layOut() {
     RECT client{};
     GetClientRect(window(), &client);
-    const int arrowsWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int arrowsWidth = GetSystemMetricsForDpi(SM_CXVSCROLL, static_cast<UINT>(density().dpi));
     SetWindowPos(editor_, nullptr, 0, 0, client.right - arrowsWidth, client.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(arrows_, nullptr, client.right - arrowsWidth, 0, arrowsWidth, client.bottom,
