@@ -40,7 +40,7 @@ class PanelView : public OwnWindowView {
     if (caption.empty()) return;
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, toColorRef(model_.font().color));
+    SetTextColor(dc, textColor());
     const UINT place = model_.captionLeft() ? DT_LEFT : DT_CENTER;
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
               place | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "backends/shared/readable_text.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/view_window.h"
 #include "toolkit/core/form.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::platform::win32 {
 
@@ -138,6 +140,12 @@ COLORREF ControlView::backgroundColor() const {
   return ownBackground() ? toColorRef(control_.color()) : parent_->backgroundColor();
 }
 
+COLORREF ControlView::textColor() const {
+  constexpr std::size_t kButtonFace = 15;
+  return readableText(toColorRef(control_.font().color), backgroundColor(),
+                      toolkit::classicScheme()[kButtonFace], GetSysColor(COLOR_BTNTEXT));
+}
+
 HBRUSH ControlView::backgroundBrush() {
   const COLORREF color = backgroundColor();
   if (brush_.get() == nullptr || brushColor_ != color) {
@@ -243,7 +251,7 @@ std::optional<LRESULT> ControlView::notification(UINT message, WPARAM wParam, LP
     case WM_CTLCOLORBTN: {
       auto dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, backgroundColor());
-      SetTextColor(dc, toColorRef(control_.font().color));
+      SetTextColor(dc, textColor());
       return reinterpret_cast<LRESULT>(backgroundBrush());
     }
     case WM_NOTIFY: {

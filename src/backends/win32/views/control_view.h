@@ -48,6 +48,9 @@ class ControlView {
   bool ownBackground() const;
   // The solid colour behind this window's children.
   COLORREF backgroundColor() const;
+  // The colour the control's text is drawn in: its font's, unless that would vanish on the user's
+  // background (readableText).
+  COLORREF textColor() const;
   // Where a client-aligned child goes: the window's inside, without its frame.
   virtual RECT contentRect() const;
   // The window that takes the focus for the control.

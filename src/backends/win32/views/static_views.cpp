@@ -96,7 +96,7 @@ class LabelView : public ControlView {
     const std::wstring text = shownCaption(model_.caption());
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, model_.enabled() ? toColorRef(model_.font().color) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, model_.enabled() ? textColor() : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_LEFT | DT_TOP | DT_NOPREFIX | (model_.wordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, previous);
