@@ -146,6 +146,22 @@ TEST_F(CanvasTest, SystemColoursTakeTheClassicScheme) {
   EXPECT_EQ(bitmap.pixel(0, 0), 0xC0C0C0u);
 }
 
+TEST_F(CanvasTest, SystemColoursFollowTheSchemeABackendSetsUntilItSetsAnother) {
+  SystemScheme dark = classicScheme();
+  dark[15] = rgb(32, 32, 32);    // button face
+  dark[8] = rgb(250, 250, 250);  // window text
+  setSystemScheme(dark);
+  EXPECT_EQ(resolveColor(clBtnFace), rgb(32, 32, 32));
+  EXPECT_EQ(resolveColor(clWindowText), rgb(250, 250, 250));
+  EXPECT_EQ(resolveColor(clBtnShadow), rgb(128, 128, 128));
+  EXPECT_EQ(resolveColor(rgb(192, 192, 192)), rgb(192, 192, 192));  // plain colours stay
+  canvas.brush.color = clBtnFace;
+  canvas.fillRect({0, 0, 1, 1});
+  EXPECT_EQ(bitmap.pixel(0, 0), 0x202020u);
+  setSystemScheme(classicScheme());
+  EXPECT_EQ(resolveColor(clBtnFace), rgb(192, 192, 192));
+}
+
 TEST_F(CanvasTest, TextFillsItsCellWithASolidBrushAndStaysInsideItsRectangle) {
   canvas.font.color = clBlack;
   canvas.brush.color = clRed;

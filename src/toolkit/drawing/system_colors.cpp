@@ -1,7 +1,5 @@
 #include "toolkit/drawing/system_colors.h"
 
-#include <array>
-
 namespace lumaro::toolkit {
 
 namespace {
@@ -9,7 +7,7 @@ namespace {
 constexpr Color kSystemFlag = 0x80000000;
 
 // The classic "Windows Standard" scheme, by system colour index.
-constexpr std::array<Color, 29> kClassicScheme{
+constexpr SystemScheme kClassicScheme{
     rgb(192, 192, 192),  // 0 scroll bar
     rgb(0, 128, 128),    // 1 desktop
     rgb(0, 0, 128),      // 2 active caption
@@ -41,12 +39,23 @@ constexpr std::array<Color, 29> kClassicScheme{
     rgb(181, 181, 181),  // 28 inactive caption gradient
 };
 
+// One user interface thread reads and sets it.
+SystemScheme currentScheme = kClassicScheme;
+
 }  // namespace
+
+const SystemScheme& classicScheme() {
+  return kClassicScheme;
+}
+
+void setSystemScheme(const SystemScheme& scheme) {
+  currentScheme = scheme;
+}
 
 Color resolveColor(Color color) {
   if ((color & kSystemFlag) == 0) return color & 0xFFFFFF;
   const Color index = color & ~kSystemFlag;
-  return index < kClassicScheme.size() ? kClassicScheme[index] : clBlack;
+  return index < currentScheme.size() ? currentScheme[index] : clBlack;
 }
 
 }  // namespace lumaro::toolkit

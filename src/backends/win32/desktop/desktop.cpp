@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "backends/shared/screen_density.h"
 #include "backends/win32/desktop/carried_document.h"
 #include "backends/win32/system/unicode.h"
 
@@ -12,8 +13,11 @@ namespace lumaro::platform::win32 {
 Area Win32Desktop::workArea() {
   RECT area{};
   if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return Area{0, 0, 1024, 768};
-  return Area{static_cast<int>(area.left), static_cast<int>(area.top),
-              static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top)};
+  // In the windows' logical pixels: the primary screen's density is the system's.
+  const ScreenDensity screen{static_cast<int>(GetDpiForSystem())};
+  const int left = screen.toLogical(area.left);
+  const int top = screen.toLogical(area.top);
+  return Area{left, top, screen.toLogical(area.right) - left, screen.toLogical(area.bottom) - top};
 }
 
 int Win32Desktop::colorDepth() {

@@ -23,15 +23,31 @@ GdiTextService::~GdiTextService() {
   DeleteDC(dc_);
 }
 
+HFONT createGdiFont(const TextFont& font) {
+  // A negative height asks for the character height (without internal leading), as the classic
+  // font's pixel height means.
+  return CreateFontW(-std::max(font.pixelHeight, 1), 0, font.angle * 10, font.angle * 10,
+                     font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, widen(font.family).c_str());
+}
+
+int inkOverhang(HDC dc, std::wstring_view text) {
+  if (text.empty()) return 0;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  int overhang = static_cast<int>(metrics.tmOverhang);
+  // Outline fonts know each glyph's ink: a negative C width is ink beyond the advance.
+  ABC last{};
+  const auto glyph = static_cast<UINT>(text.back());
+  if (GetCharABCWidthsW(dc, glyph, glyph, &last) && last.abcC < 0) overhang += -last.abcC;
+  return overhang;
+}
+
 HFONT GdiTextService::fontFor(const TextFont& font) {
   FontKey key{std::string(font.family), font.pixelHeight, font.bold, font.italic, font.underline, font.angle};
   if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-  // A negative height asks for the character height (without internal leading), as the classic
-  // font's pixel height means.
-  const HFONT made = CreateFontW(
-      -std::max(font.pixelHeight, 1), 0, font.angle * 10, font.angle * 10, font.bold ? FW_BOLD : FW_NORMAL,
-      font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-      NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen(font.family).c_str());
+  const HFONT made = createGdiFont(font);
   fonts_.emplace(std::move(key), made);
   return made;
 }

@@ -3,11 +3,23 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "platform/text_service.h"
 
 namespace lumaro::platform::win32 {
+
+// The GDI font a text font stands for: its pixel height is the characters' height (without internal
+// leading), and glyphs are drawn without antialiasing, as the classic desktop draws them. The native
+// controls take the same font, so that what the text service measured is what they show. The caller
+// deletes it.
+HFONT createGdiFont(const TextFont& font);
+
+// How far the ink of a line drawn with the font selected into `dc` runs past its advance width: the
+// overhang of a slanted or bold last glyph and of a synthesized style. A box as wide as the advance
+// cuts that off (a colon's dot, the stem of an "l").
+int inkOverhang(HDC dc, std::wstring_view text);
 
 // Text through GDI without antialiasing (NONANTIALIASED_QUALITY), as the classic desktop draws it.
 // Fonts are made once per family, height and style, and drawing goes through one 32-bit DIB section

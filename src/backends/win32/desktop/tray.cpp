@@ -72,7 +72,7 @@ bool ShellTray::notify(DWORD action, Entry& entry, const TrayImage* image, const
   data.uID = entry.shellId;
   if (action == NIM_DELETE) return Shell_NotifyIconW(action, &data) != FALSE;
 
-  HICON icon = makeTrayIcon(*image);
+  HICON icon = makeTrayIcon(*image, trayIconSize(window_.handle()));
   // NIF_SHOWTIP keeps the standard tooltip on shells that treat the icon by the version-4 rules.
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
   data.uCallbackMessage = kCallbackMessage;

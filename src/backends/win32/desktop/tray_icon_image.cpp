@@ -3,13 +3,24 @@
 #include <algorithm>
 #include <vector>
 
+#include "backends/shared/screen_density.h"
+
 namespace lumaro::platform::win32 {
 
-HICON makeTrayIcon(const TrayImage& image) {
-  const int width = image.width;
-  const int height = image.height;
-  if (width <= 0 || height <= 0 || image.argb.size() != static_cast<std::size_t>(width) * height)
+int trayIconSize(HWND window) {
+  UINT dpi = GetDpiForWindow(window);
+  if (dpi == 0) dpi = GetDpiForSystem();
+  return GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+}
+
+HICON makeTrayIcon(const TrayImage& picture, int size) {
+  if (picture.width <= 0 || picture.height <= 0 || size <= 0 ||
+      picture.argb.size() != static_cast<std::size_t>(picture.width) * picture.height)
     return nullptr;
+  const int width = size;
+  const int height = size;
+  const TrayImage image{width, height,
+                        nearestScaled(picture.argb, picture.width, picture.height, width, height)};
 
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof header;

@@ -10,6 +10,7 @@
 #include "app/program/run_program.h"
 #include "backends/shared/desktop_backend.h"
 #include "backends/win32/desktop/session_end.h"
+#include "backends/win32/desktop/user_colors.h"
 #include "backends/win32/program/desktop_services.h"
 #include "backends/win32/views/drawn_popup_menu_view.h"
 #include "backends/win32/views/form_view.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
   // The views are the common controls of version 6 that the executable's manifest asks for.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  // Every window and picture is drawn in the user's colours from the first.
+  followUserColors();
 
   platform::DesktopBackend<DesktopServices, FormView, DrawnPopupMenuView, WindowSessionEnd> backend;
   return app::runProgram(backend);

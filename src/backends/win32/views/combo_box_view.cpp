@@ -97,9 +97,10 @@ class ComboBoxView : public ControlView {
   void applyPlacement() override {
     ControlView::applyPlacement();
     // The box's window also holds its open list.
-    const toolkit::Bounds& bounds = control().bounds();
+    const RECT placed = placedRect();
     const auto itemHeight = static_cast<int>(SendMessageW(window(), CB_GETITEMHEIGHT, 0, 0));
-    SetWindowPos(window(), nullptr, 0, 0, bounds.width, bounds.height + kListedItems * itemHeight + 2,
+    SetWindowPos(window(), nullptr, 0, 0, placed.right - placed.left,
+                 placed.bottom - placed.top + kListedItems * itemHeight + 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 

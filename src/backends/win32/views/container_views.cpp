@@ -40,7 +40,7 @@ class PanelView : public OwnWindowView {
     if (caption.empty()) return;
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, toColorRef(model_.font().color));
+    SetTextColor(dc, textColor());
     const UINT place = model_.captionLeft() ? DT_LEFT : DT_CENTER;
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
               place | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -58,7 +58,9 @@ class TabSheetView;
 class PageControlView : public ControlView {
  public:
   PageControlView(toolkit::PageControl& model, ControlView& parent, toolkit::Application& app)
-      : ControlView(model, createSystemWindow(WC_TABCONTROLW, parent.window(), WS_TABSTOP | WS_CLIPCHILDREN),
+      : ControlView(model,
+                    createSystemWindow(WC_TABCONTROLW, parent.window(),
+                                       WS_TABSTOP | WS_CLIPCHILDREN | TCS_OWNERDRAWFIXED),
                     &parent, app),
         model_(model) {}
 
@@ -74,6 +76,10 @@ class PageControlView : public ControlView {
   }
 
   std::optional<LRESULT> notification(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_DRAWITEM) {
+      drawTab(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    }
     if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != TCN_SELCHANGE)
       return ControlView::notification(message, wParam, lParam);
     const auto index = static_cast<std::size_t>(SendMessageW(window(), TCM_GETCURSEL, 0, 0));
@@ -131,6 +137,22 @@ class PageControlView : public ControlView {
   }
 
  private:
+  // The tab's inside in the face colour and its caption in a colour that stands out on it: the system
+  // would draw a chosen button tab in a light pattern that hides a light scheme text colour.
+  void drawTab(const DRAWITEMSTRUCT& item) {
+    RECT area = item.rcItem;
+    FillRect(item.hDC, &area, backgroundBrush());
+    const auto index = static_cast<std::size_t>(item.itemID);
+    if (index >= captions_.size()) return;
+    const std::wstring caption = shownCaption(captions_[index]);
+    HGDIOBJ previous = SelectObject(item.hDC, font());
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, textColor());
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, previous);
+  }
+
   void showPages() {
     RECT display{};
     GetClientRect(window(), &display);

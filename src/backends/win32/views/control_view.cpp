@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "backends/shared/readable_text.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/view_window.h"
 #include "toolkit/core/form.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::platform::win32 {
 
@@ -58,10 +60,12 @@ ControlView::~ControlView() {
 
 void ControlView::refresh() {
   ++refreshing_;
-  if (font_.get() == nullptr || fontShown_ != control_.font()) {
+  const ScreenDensity screen = density();
+  if (font_.get() == nullptr || fontShown_ != control_.font() || fontDpi_ != screen.dpi) {
     fontShown_ = control_.font();
+    fontDpi_ = screen.dpi;
     GdiObject<HFONT> previous = std::move(font_);
-    font_ = createFont(fontShown_);
+    font_ = createFont(fontShown_, screen);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (HWND part : parts_) SendMessageW(part, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
@@ -81,8 +85,24 @@ void ControlView::applyPlacement() {
 
 RECT ControlView::placedRect() const {
   if (control_.align() == toolkit::Align::Client && parent_ != nullptr) return parent_->contentRect();
-  const toolkit::Bounds& bounds = control_.bounds();
-  return {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+  return toDevice(control_.bounds());
+}
+
+RECT ControlView::toDevice(const toolkit::Bounds& bounds) const {
+  const ScreenDensity screen = density();
+  return {screen.toDevice(bounds.left), screen.toDevice(bounds.top),
+          screen.toDevice(bounds.left + bounds.width), screen.toDevice(bounds.top + bounds.height)};
+}
+
+ScreenDensity ControlView::density() const {
+  // 0 for a window that is gone; a window of an unaware thread answers 96.
+  const UINT dpi = GetDpiForWindow(window_);
+  return ScreenDensity{dpi == 0 ? ScreenDensity::kLogicalDpi : static_cast<int>(dpi)};
+}
+
+POINT ControlView::toLogical(POINT device) const {
+  const ScreenDensity screen = density();
+  return {screen.toLogical(device.x), screen.toLogical(device.y)};
 }
 
 RECT ControlView::contentRect() const {
@@ -97,8 +117,11 @@ void ControlView::placeClientAlignedChildren() {
     if (view == nullptr || view->parent_ != this || view->control_.align() != toolkit::Align::Client)
       continue;
     const RECT placed = contentRect();
-    const toolkit::Bounds bounds{placed.left, placed.top, placed.right - placed.left,
-                                 placed.bottom - placed.top};
+    const ScreenDensity screen = density();
+    const int left = screen.toLogical(placed.left);
+    const int top = screen.toLogical(placed.top);
+    const toolkit::Bounds bounds{left, top, screen.toLogical(placed.right) - left,
+                                 screen.toLogical(placed.bottom) - top};
     // The model learns its size, so that a painted control paints all of it; that places the window.
     if (bounds != view->control_.bounds()) {
       app_.guarded([&] { view->control_.setBounds(bounds); });
@@ -115,6 +138,12 @@ bool ControlView::ownBackground() const {
 
 COLORREF ControlView::backgroundColor() const {
   return ownBackground() ? toColorRef(control_.color()) : parent_->backgroundColor();
+}
+
+COLORREF ControlView::textColor() const {
+  constexpr std::size_t kButtonFace = 15;
+  return readableText(toColorRef(control_.font().color), backgroundColor(),
+                      toolkit::classicScheme()[kButtonFace], GetSysColor(COLOR_BTNTEXT));
 }
 
 HBRUSH ControlView::backgroundBrush() {
@@ -144,6 +173,34 @@ void ControlView::fillBackground(HDC dc, const RECT& area) {
   OffsetRect(&inParent, at.x, at.y);
   parent_->paintBackground(dc, inParent);
   SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+  paintSiblingsBeneath(dc);
+}
+
+void ControlView::paintSiblingsBeneath(HDC dc) {
+  const auto* container = dynamic_cast<const toolkit::WinControl*>(&parent_->control_);
+  if (container == nullptr) return;
+  RECT mine{};
+  GetWindowRect(window_, &mine);
+  // The model's order is the painting order: the controls before this one lie beneath it.
+  for (const toolkit::Control* sibling : container->children()) {
+    if (sibling == &control_) break;
+    for (HWND child = GetWindow(parent_->window_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      ControlView* view = viewOf(child);
+      if (view == nullptr || &view->control_ != sibling || view->window_ != child) continue;
+      RECT theirs{};
+      RECT common{};
+      GetWindowRect(child, &theirs);
+      if (!IsWindowVisible(child) || !IntersectRect(&common, &mine, &theirs)) break;
+      POINT at{0, 0};
+      MapWindowPoints(child, window_, &at, 1);
+      POINT origin{};
+      OffsetViewportOrgEx(dc, at.x, at.y, &origin);
+      view->paintSeenThrough(dc);
+      SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+      break;
+    }
+  }
 }
 
 void ControlView::setTooltip(HWND tooltip) {
@@ -194,7 +251,7 @@ std::optional<LRESULT> ControlView::notification(UINT message, WPARAM wParam, LP
     case WM_CTLCOLORBTN: {
       auto dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, backgroundColor());
-      SetTextColor(dc, toColorRef(control_.font().color));
+      SetTextColor(dc, textColor());
       return reinterpret_cast<LRESULT>(backgroundBrush());
     }
     case WM_NOTIFY: {
@@ -203,7 +260,7 @@ std::optional<LRESULT> ControlView::notification(UINT message, WPARAM wParam, LP
       POINT at{};
       GetCursorPos(&at);
       ScreenToClient(window_, &at);
-      const std::string text = hintAt(at);
+      const std::string text = hintAt(toLogical(at));
       const auto hint = text.empty() ? std::nullopt : app_.hintToShow(text);
       hintShown_ = hint ? widen(hint->text) : std::wstring();
       request.lpszText = hintShown_.data();
@@ -219,6 +276,10 @@ bool ControlView::mouseEvent(HWND window, UINT message, LPARAM lParam) {
   if (!control_.enabled() || (!button && message != WM_LBUTTONUP)) return false;
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   MapWindowPoints(window, window_, &at, 1);
+  RECT client{};
+  GetClientRect(window_, &client);
+  const bool inside = PtInRect(&client, at) != FALSE;
+  at = toLogical(at);
   if (button) {
     userAction([&] { control_.mouseDown(*button, at.x, at.y); });
     // The release goes where the press was, as long as the button stays down (a drag of the window
@@ -227,9 +288,7 @@ bool ControlView::mouseEvent(HWND window, UINT message, LPARAM lParam) {
     return true;
   }
   if (GetCapture() == window) ReleaseCapture();
-  RECT client{};
-  GetClientRect(window_, &client);
-  if (PtInRect(&client, at)) userAction([this] { control_.click(); });
+  if (inside) userAction([this] { control_.click(); });
   return true;
 }
 

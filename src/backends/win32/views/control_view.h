@@ -41,16 +41,26 @@ class ControlView {
   // left corner, over `area` (this window's coordinates). Children without a background of their own
   // show this.
   virtual void paintBackground(HDC dc, const RECT& area);
+  // What this control shows to a see-through sibling lying over it, drawn into `dc` whose origin is
+  // this window's top left corner: its picture or its text, never a background box. Nothing by default.
+  virtual void paintSeenThrough(HDC) {}
   // Whether the control paints a background of its own: an RGB colour, or the window has no parent.
   bool ownBackground() const;
   // The solid colour behind this window's children.
   COLORREF backgroundColor() const;
+  // The colour the control's text is drawn in: its font's, unless that would vanish on the user's
+  // background (readableText).
+  COLORREF textColor() const;
   // Where a client-aligned child goes: the window's inside, without its frame.
   virtual RECT contentRect() const;
   // The window that takes the focus for the control.
   virtual HWND focusWindow() const { return window_; }
   // The tooltip window of the form, for the controls' hints (set by the form's view).
   void setTooltip(HWND tooltip);
+  // The density of the screen the window is on: the model's logical pixels are scaled by it.
+  ScreenDensity density() const;
+  // A point of this window in the model's logical pixels.
+  POINT toLogical(POINT device) const;
 
  protected:
   // The properties particular to the kind of control.
@@ -72,8 +82,10 @@ class ControlView {
   void adopt(HWND part);
   // Replaces the window (a combo box whose style can only be set on creation); the old one is destroyed.
   void replaceWindow(HWND window);
-  // Where the window goes in its parent.
+  // Where the window goes in its parent, in device pixels.
   RECT placedRect() const;
+  // The model's rectangle (logical pixels) in device pixels, each edge rounded on its own.
+  RECT toDevice(const toolkit::Bounds& bounds) const;
   HFONT font() const { return font_.get(); }
   HBRUSH backgroundBrush();
   // Fills `area` with this window's background: its colour, or what its parent shows where it has none.
@@ -82,6 +94,8 @@ class ControlView {
 
  private:
   bool mouseEvent(HWND window, UINT message, LPARAM lParam);
+  // The siblings that lie beneath this see-through window, seen through it.
+  void paintSiblingsBeneath(HDC dc);
   void placeClientAlignedChildren();
   void reportFocus();
   void addTool();
@@ -95,6 +109,7 @@ class ControlView {
   std::wstring hintShown_;
   GdiObject<HFONT> font_;
   toolkit::Font fontShown_;
+  int fontDpi_ = 0;
   GdiObject<HBRUSH> brush_;
   COLORREF brushColor_ = 0;
   int refreshing_ = 0;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "backends/shared/popup_place.h"
+#include "backends/win32/views/view_convert.h"
 
 namespace lumaro::platform::win32 {
 
@@ -46,8 +47,16 @@ DrawnMenuWindow::~DrawnMenuWindow() {
   if (GetCapture() == window_->handle()) ReleaseCapture();
 }
 
+ScreenDensity DrawnMenuWindow::density() const {
+  const UINT dpi = GetDpiForWindow(window_->handle());
+  return ScreenDensity{dpi == 0 ? ScreenDensity::kLogicalDpi : static_cast<int>(dpi)};
+}
+
 void DrawnMenuWindow::popup(int x, int y) {
-  const toolkit::Size size = tracker_.size();
+  // The menu is drawn in logical pixels and shown scaled by the screen's density.
+  const toolkit::Size logical = tracker_.size();
+  const ScreenDensity screen = density();
+  const toolkit::Size size{screen.toDevice(logical.width), screen.toDevice(logical.height)};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor)) {
@@ -69,17 +78,9 @@ void DrawnMenuWindow::popup(int x, int y) {
 void DrawnMenuWindow::paint() {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(window_->handle(), &paint);
-  const toolkit::Bitmap& bitmap = tracker_.paint();
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = bitmap.width();
-  info.bmiHeader.biHeight = -bitmap.height();  // rows top to bottom
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  // 0x00RRGGBB is the 32-bit DIB's own pixel order.
-  SetDIBitsToDevice(dc, 0, 0, bitmap.width(), bitmap.height(), 0, 0, 0, bitmap.height(),
-                    bitmap.pixels().data(), &info, DIB_RGB_COLORS);
+  RECT client{};
+  GetClientRect(window_->handle(), &client);
+  drawBitmap(dc, client, tracker_.paint());
   EndPaint(window_->handle(), &paint);
 }
 
@@ -109,7 +110,8 @@ std::optional<LRESULT> DrawnMenuWindow::handle(UINT message, WPARAM wParam, LPAR
   // Messages of the window's creation come before the window is ours.
   if (!window_) return std::nullopt;
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const toolkit::Point point{static_cast<int>(at.x), static_cast<int>(at.y)};
+  const ScreenDensity screen = density();
+  const toolkit::Point point{screen.toLogical(at.x), screen.toLogical(at.y)};
   switch (message) {
     case WM_PAINT:
       paint();

@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 
+#include "backends/shared/screen_density.h"
 #include "backends/win32/desktop/own_window.h"
 #include "toolkit/menus/drawn_menu_tracker.h"
 
@@ -32,6 +33,7 @@ class DrawnMenuWindow : private toolkit::MenuWindow {
  private:
   std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
+  ScreenDensity density() const;
   void highlightChanged() override;
   void dismiss() override;
   void choose(int index) override;

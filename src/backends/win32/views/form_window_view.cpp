@@ -1,5 +1,9 @@
 #include "backends/win32/views/form_window_view.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "backends/win32/desktop/user_colors.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/view_window.h"
 #include "toolkit/controls/painted_control.h"
@@ -7,6 +11,9 @@
 namespace lumaro::platform::win32 {
 
 namespace {
+
+// No control of the program draws this colour: where it is left, the window is see-through.
+constexpr COLORREF kSeeThroughKey = RGB(255, 0, 255);
 
 constexpr DWORD kFrameStyles =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
@@ -67,8 +74,9 @@ void FormWindowView::applyPlacement() {
   EnableWindow(window(), form_.enabled() ? TRUE : FALSE);
   if (!IsIconic(window())) {
     RECT outer = placedRect();
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)));
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)),
+                             static_cast<UINT>(density().dpi));
     SetWindowPos(window(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -86,11 +94,26 @@ void FormWindowView::applyPlacement() {
   applyShape();
 }
 
+void FormWindowView::paintBackground(HDC dc, const RECT& area) {
+  if (!form_.clearBackground()) {
+    OwnWindowView::paintBackground(dc, area);
+    return;
+  }
+  GdiObject<HBRUSH> key(CreateSolidBrush(kSeeThroughKey));
+  FillRect(dc, &area, key.get());
+}
+
 void FormWindowView::applyShape() {
+  // The key colour is the clear background: the system shows what lies behind the window wherever it
+  // is left, also between the glyphs of a see-through label.
+  const auto extended = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE));
+  const DWORD keyed = form_.clearBackground() ? extended | WS_EX_LAYERED : extended & ~WS_EX_LAYERED;
+  if (keyed != extended) SetWindowLongPtrW(window(), GWL_EXSTYLE, static_cast<LONG_PTR>(keyed));
   if (!form_.clearBackground()) {
     SetWindowRgn(window(), nullptr, TRUE);
     return;
   }
+  SetLayeredWindowAttributes(window(), kSeeThroughKey, 0, LWA_COLORKEY);
   // Without a background of its own the window keeps only what its controls draw; the region is in
   // the coordinates of the whole window, frame included.
   RECT frame{};
@@ -103,11 +126,13 @@ void FormWindowView::applyShape() {
   for (const toolkit::Control* child : form_.children()) {
     if (!child->visible()) continue;
     const toolkit::Bounds& at = child->bounds();
-    RECT part{at.left, at.top, at.left + at.width, at.top + at.height};
+    toolkit::Bounds shown = at;
     if (const auto* painted = dynamic_cast<const toolkit::PaintedControl*>(child)) {
       const toolkit::Rect covered = painted->coveredArea();
-      part = {at.left + covered.left, at.top + covered.top, at.left + covered.right, at.top + covered.bottom};
+      shown = {at.left + covered.left, at.top + covered.top, covered.right - covered.left,
+               covered.bottom - covered.top};
     }
+    const RECT part = toDevice(shown);
     HRGN piece = CreateRectRgn(part.left + dx, part.top + dy, part.right + dx, part.bottom + dy);
     CombineRgn(shape, shape, piece, RGN_OR);
     DeleteObject(piece);
@@ -127,6 +152,19 @@ std::optional<LRESULT> FormWindowView::message(HWND window, UINT message, WPARAM
     case WM_MOVE:
       if (!refreshing()) reportPlacement(SIZE_RESTORED);
       break;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another density: the system's rectangle keeps the window where the user
+      // put it, and the model learns the logical place; every window below takes its new font and size.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      refreshEveryView(false);
+      return 0;
+    }
+    case WM_SYSCOLORCHANGE:
+      followUserColors();
+      refreshEveryView(true);
+      break;
     default:
       break;
   }
@@ -144,9 +182,37 @@ void FormWindowView::reportPlacement(WPARAM sizeKind) {
   RECT inside{};
   GetClientRect(window(), &inside);
   MapWindowPoints(window(), nullptr, reinterpret_cast<POINT*>(&inside), 2);
-  const toolkit::Bounds bounds{inside.left, inside.top, inside.right - inside.left,
-                               inside.bottom - inside.top};
+  const ScreenDensity screen = density();
+  const int left = screen.toLogical(inside.left);
+  const int top = screen.toLogical(inside.top);
+  const toolkit::Bounds bounds{left, top, screen.toLogical(inside.right) - left,
+                               screen.toLogical(inside.bottom) - top};
   if (bounds != form_.bounds()) userAction([&] { form_.setBounds(bounds); });
+}
+
+void FormWindowView::refreshEveryView(bool coloursChanged) {
+  std::vector<ControlView*> views{this};
+  EnumChildWindows(
+      window(),
+      [](HWND child, LPARAM found) {
+        ControlView* view = viewOf(child);
+        auto& list = *reinterpret_cast<std::vector<ControlView*>*>(found);
+        // A control's parts (an editor, arrows) belong to its view.
+        if (view != nullptr && std::find(list.begin(), list.end(), view) == list.end()) list.push_back(view);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&views));
+  // Parents first: a child aligned to its parent's inside follows the parent's new size.
+  for (ControlView* view : views) {
+    auto* painted = dynamic_cast<toolkit::PaintedControl*>(&view->control());
+    if (coloursChanged && painted != nullptr) {
+      // Its picture holds the old colours; painting it again shows it too.
+      app().guarded([painted] { painted->invalidate(); });
+    } else {
+      view->refresh();
+    }
+  }
+  RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace lumaro::platform::win32

@@ -23,12 +23,18 @@ class PaintedControlView : public OwnWindowView {
     forwardMouse();
   }
 
-  void paintBackground(HDC dc, const RECT&) override { drawBitmap(dc, 0, 0, model_.picture()); }
+  void paintBackground(HDC dc, const RECT&) override {
+    RECT client{};
+    GetClientRect(window(), &client);
+    drawBitmap(dc, client, model_.picture());
+  }
+  void paintSeenThrough(HDC dc) override { paintBackground(dc, {}); }
 
   std::optional<LRESULT> message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_MOUSEMOVE) {
-      const int x = GET_X_LPARAM(lParam);
-      const int y = GET_Y_LPARAM(lParam);
+      const POINT at = toLogical({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      const int x = at.x;
+      const int y = at.y;
       app().guarded([&] { model_.mouseMove(x, y); });
       if (std::string hint = model_.hintAt(x, y); hint != lastHint_) {
         lastHint_ = std::move(hint);

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "backends/shared/readable_text.h"
 #include "backends/shared/spin_edit_decimals.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/own_window_view.h"
 #include "backends/win32/views/view_window.h"
+#include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::platform::win32 {
 
@@ -62,8 +64,12 @@ class SpinEditView : public OwnWindowView {
       return 0;
     }
     if (message == WM_CTLCOLORSTATIC) {
-      // A read-only editor stays white: the arrows still work.
+      // A read-only editor keeps the window colour (the arrows still work), and its text the control's
+      // colour: the system would leave it black, unreadable on a dark scheme.
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+      SetTextColor(reinterpret_cast<HDC>(wParam),
+                   readableText(toColorRef(model_.font().color), GetSysColor(COLOR_WINDOW),
+                                toolkit::classicScheme()[COLOR_WINDOW], GetSysColor(COLOR_WINDOWTEXT)));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     return OwnWindowView::notification(message, wParam, lParam);
@@ -85,7 +91,7 @@ class SpinEditView : public OwnWindowView {
   void layOut() {
     RECT client{};
     GetClientRect(window(), &client);
-    const int arrowsWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int arrowsWidth = GetSystemMetricsForDpi(SM_CXVSCROLL, static_cast<UINT>(density().dpi));
     SetWindowPos(editor_, nullptr, 0, 0, client.right - arrowsWidth, client.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(arrows_, nullptr, client.right - arrowsWidth, 0, arrowsWidth, client.bottom,

@@ -1,5 +1,6 @@
 #include "backends/win32/views/static_views.h"
 
+#include "backends/win32/desktop/text_service.h"
 #include "backends/win32/system/unicode.h"
 #include "backends/win32/views/own_window_view.h"
 #include "backends/win32/views/view_window.h"
@@ -20,6 +21,13 @@ class LabelView : public ControlView {
     forwardMouse();
   }
 
+  void paintSeenThrough(HDC dc) override {
+    RECT area{};
+    GetClientRect(window(), &area);
+    if (model_.border() != toolkit::Bevel::None) InflateRect(&area, -1, -1);
+    drawCaption(dc, area);
+  }
+
   std::optional<LRESULT> notification(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message != WM_DRAWITEM) return ControlView::notification(message, wParam, lParam);
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -32,20 +40,22 @@ class LabelView : public ControlView {
 
   void applyPlacement() override {
     ControlView::applyPlacement();
-    // The model measured with the text service; should the system's fonts need a pixel more, the label
-    // still grows rather than cut its text.
+    // The model measured in logical pixels; the font at the screen's density may need a pixel more,
+    // and the ink of the last glyph may run past its advance: the label grows rather than cut its text.
     if (!model_.autoSize() || model_.wordWrap() || model_.align() != toolkit::Align::None) return;
     const SIZE needed = textSize();
     const int frame = model_.border() == toolkit::Bevel::None ? 0 : 2;
-    const toolkit::Bounds& bounds = model_.bounds();
-    if (needed.cx + frame > bounds.width || needed.cy + frame > bounds.height) {
-      SetWindowPos(window(), nullptr, 0, 0, std::max<int>(bounds.width, needed.cx + frame),
-                   std::max<int>(bounds.height, needed.cy + frame),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT placed = placedRect();
+    const int width = placed.right - placed.left;
+    const int height = placed.bottom - placed.top;
+    if (needed.cx + frame > width || needed.cy + frame > height) {
+      SetWindowPos(window(), nullptr, 0, 0, std::max<int>(width, needed.cx + frame),
+                   std::max<int>(height, needed.cy + frame), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
 
  private:
+  // The caption's box in the label's font: its advance and cell, and the ink beyond the advance.
   SIZE textSize() const {
     const std::wstring text = shownCaption(model_.caption());
     HDC dc = GetDC(window());
@@ -53,9 +63,10 @@ class LabelView : public ControlView {
     RECT measured{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int overhang = inkOverhang(dc, text);
     SelectObject(dc, previous);
     ReleaseDC(window(), dc);
-    return {measured.right, measured.bottom};
+    return {measured.right + overhang, measured.bottom};
   }
 
   // Off screen first: the figures change twice a second and must not flicker.
@@ -77,10 +88,15 @@ class LabelView : public ControlView {
       DrawEdge(dc, &area, model_.border() == toolkit::Bevel::Lowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
                BF_RECT | BF_ADJUST);
     }
+    drawCaption(dc, area);
+  }
+
+  // Only the glyphs: what lies beneath shows between them, as on a see-through sibling above.
+  void drawCaption(HDC dc, RECT area) {
     const std::wstring text = shownCaption(model_.caption());
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, model_.enabled() ? toColorRef(model_.font().color) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, model_.enabled() ? textColor() : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_LEFT | DT_TOP | DT_NOPREFIX | (model_.wordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, previous);
@@ -89,7 +105,8 @@ class LabelView : public ControlView {
   toolkit::Label& model_;
 };
 
-// The picture is drawn unscaled from the top left corner; its see-through pixels show the parent.
+// The picture is drawn from the top left corner, scaled by the screen's density; its see-through pixels show
+// the parent.
 class ImageView : public OwnWindowView {
  public:
   ImageView(toolkit::Image& model, ControlView& parent, toolkit::Application& app)
@@ -98,7 +115,12 @@ class ImageView : public OwnWindowView {
   }
 
  protected:
-  void paint(HDC dc, const RECT&) override { drawIcon(dc, 0, 0, model_.picture()); }
+  void paint(HDC dc, const RECT&) override {
+    const toolkit::Icon& picture = model_.picture();
+    const ScreenDensity screen = density();
+    drawIcon(dc, {0, 0, screen.toDevice(picture.image.width()), screen.toDevice(picture.image.height())},
+             picture);
+  }
 
  private:
   toolkit::Image& model_;

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "backends/win32/desktop/text_service.h"
 #include "backends/win32/system/unicode.h"
 #include "toolkit/controls/access_key.h"
+#include "toolkit/drawing/canvas.h"
 #include "toolkit/drawing/system_colors.h"
 
 namespace lumaro::platform::win32 {
@@ -13,19 +15,10 @@ COLORREF toColorRef(toolkit::Color color) {
   return static_cast<COLORREF>(toolkit::resolveColor(color) & 0xFFFFFF);
 }
 
-GdiObject<HFONT> createFont(const toolkit::Font& font) {
-  LOGFONTW description{};
-  // Negative: the height of the characters, not of their cells.
-  description.lfHeight = -font.height;
-  description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  description.lfItalic = font.italic ? TRUE : FALSE;
-  description.lfUnderline = font.underline ? TRUE : FALSE;
-  description.lfEscapement = description.lfOrientation = font.angle * 10;
-  description.lfCharSet = DEFAULT_CHARSET;
-  description.lfQuality = DEFAULT_QUALITY;
-  const std::wstring name = widen(font.name).substr(0, LF_FACESIZE - 1);
-  name.copy(description.lfFaceName, name.size());
-  return GdiObject<HFONT>(CreateFontIndirectW(&description));
+GdiObject<HFONT> createFont(const toolkit::Font& font, ScreenDensity density) {
+  platform::TextFont scaled = toolkit::textFontOf(font);
+  scaled.pixelHeight = density.toDevice(font.height);
+  return GdiObject<HFONT>(createGdiFont(scaled));
 }
 
 std::wstring shownCaption(const std::string& caption) {
@@ -47,16 +40,32 @@ BITMAPINFO topDownInfo(int width, int height) {
 
 }  // namespace
 
-void drawBitmap(HDC dc, int x, int y, const toolkit::Bitmap& bitmap) {
-  if (bitmap.empty()) return;
-  const BITMAPINFO info = topDownInfo(bitmap.width(), bitmap.height());
-  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.width()), static_cast<DWORD>(bitmap.height()), 0, 0,
-                    0, static_cast<UINT>(bitmap.height()), bitmap.pixels().data(), &info, DIB_RGB_COLORS);
+namespace {
+
+int widthOf(const RECT& rect) {
+  return rect.right - rect.left;
+}
+int heightOf(const RECT& rect) {
+  return rect.bottom - rect.top;
 }
 
-void drawIcon(HDC dc, int x, int y, const toolkit::Icon& icon) {
+}  // namespace
+
+void drawBitmap(HDC dc, const RECT& target, const toolkit::Bitmap& bitmap) {
+  const toolkit::Bitmap shown = nearestScaled(bitmap, widthOf(target), heightOf(target));
+  if (shown.empty()) return;
+  const BITMAPINFO info = topDownInfo(shown.width(), shown.height());
+  SetDIBitsToDevice(dc, target.left, target.top, static_cast<DWORD>(shown.width()),
+                    static_cast<DWORD>(shown.height()), 0, 0, 0, static_cast<UINT>(shown.height()),
+                    shown.pixels().data(), &info, DIB_RGB_COLORS);
+}
+
+void drawIcon(HDC dc, const RECT& target, const toolkit::Icon& shownIcon) {
+  const toolkit::Icon icon = nearestScaled(shownIcon, widthOf(target), heightOf(target));
   const toolkit::Bitmap& image = icon.image;
   if (image.empty()) return;
+  const int x = target.left;
+  const int y = target.top;
   // What lies beneath, read back, with the opaque pixels put over it.
   HDC memory = CreateCompatibleDC(dc);
   const BITMAPINFO info = topDownInfo(image.width(), image.height());

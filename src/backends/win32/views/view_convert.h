@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "backends/shared/screen_density.h"
 #include "toolkit/drawing/bitmap.h"
 #include "toolkit/drawing/color.h"
 #include "toolkit/drawing/font.h"
@@ -40,19 +41,21 @@ class GdiObject {
   Handle handle_ = nullptr;
 };
 
-// The RGB value a colour is drawn in; system colours take the toolkit's classic scheme, like the
-// painted controls beside them.
+// The RGB value a colour is drawn in; system colours take the toolkit's scheme (the user's, see
+// followUserColors), like the painted controls beside them.
 COLORREF toColorRef(toolkit::Color color);
 
-// The font the toolkit describes: its height is the characters' height in pixels.
-GdiObject<HFONT> createFont(const toolkit::Font& font);
+// The font the toolkit describes, at the screen's density: its height is the characters' height in
+// logical pixels. The same font the text service measures and draws with.
+GdiObject<HFONT> createFont(const toolkit::Font& font, ScreenDensity density);
 
 // A caption as a window without a keyboard target shows it: "&" marks nothing, "&&" is one "&".
 std::wstring shownCaption(const std::string& caption);
 
-// Copies the bitmap's pixels (0x00RRGGBB, the layout of a 32-bit top-down DIB) to the device.
-void drawBitmap(HDC dc, int x, int y, const toolkit::Bitmap& bitmap);
-// Draws the icon's opaque pixels over what the device shows.
-void drawIcon(HDC dc, int x, int y, const toolkit::Icon& icon);
+// Copies the bitmap's pixels (0x00RRGGBB, the layout of a 32-bit top-down DIB) to the device, scaled
+// to fill `target` pixel by pixel (nearestScaled): sharp on a dense screen.
+void drawBitmap(HDC dc, const RECT& target, const toolkit::Bitmap& bitmap);
+// Draws the icon's opaque pixels over what the device shows, scaled the same way.
+void drawIcon(HDC dc, const RECT& target, const toolkit::Icon& icon);
 
 }  // namespace lumaro::platform::win32

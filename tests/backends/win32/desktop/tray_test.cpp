@@ -9,35 +9,67 @@
 namespace lumaro::platform::win32 {
 namespace {
 
-TEST(TrayIconImageTest, AnIconKeepsThePicturesColoursAndAlpha) {
+// The icon's colour bitmap, `size` × `size` pixels 0xAARRGGBB, read back.
+std::vector<std::uint32_t> colourOf(HICON icon, int size) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {};
+  BITMAP shape{};
+  GetObjectW(info.hbmColor, sizeof shape, &shape);
+  BITMAPINFO header{};
+  header.bmiHeader.biSize = sizeof header.bmiHeader;
+  header.bmiHeader.biWidth = size;
+  header.bmiHeader.biHeight = -size;
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 32;
+  header.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &header, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  if (shape.bmWidth != size || shape.bmHeight != size || rows != size) return {};
+  return pixels;
+}
+
+TEST(TrayIconImageTest, AnIconKeepsThePicturesColoursAndAlphaPixelForPixel) {
   TrayImage image{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00)};
   image.argb[0] = 0x00000000;   // transparent corner
   image.argb[17] = 0xFFFF0000;  // one red pixel
 
-  HICON icon = makeTrayIcon(image);
+  HICON icon = makeTrayIcon(image, 16);
   ASSERT_NE(icon, nullptr);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(icon, &info));
-  BITMAPINFO header{};
-  header.bmiHeader.biSize = sizeof header.bmiHeader;
-  header.bmiHeader.biWidth = 16;
-  header.bmiHeader.biHeight = -16;
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 32;
-  header.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(256);
-  HDC screen = GetDC(nullptr);
-  EXPECT_EQ(GetDIBits(screen, info.hbmColor, 0, 16, pixels.data(), &header, DIB_RGB_COLORS), 16);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  const std::vector<std::uint32_t> pixels = colourOf(icon, 16);
   DestroyIcon(icon);
-
+  ASSERT_EQ(pixels.size(), 256u);
   EXPECT_EQ(pixels[1], 0xFF00FF00u);
   EXPECT_EQ(pixels[17], 0xFFFF0000u);
   EXPECT_EQ(pixels[0] >> 24, 0u);
-  EXPECT_EQ(makeTrayIcon(TrayImage{16, 16, {}}), nullptr);
-  EXPECT_EQ(makeTrayIcon(TrayImage{}), nullptr);
+  EXPECT_EQ(makeTrayIcon(TrayImage{16, 16, {}}, 16), nullptr);
+  EXPECT_EQ(makeTrayIcon(TrayImage{}, 16), nullptr);
+  EXPECT_EQ(makeTrayIcon(image, 0), nullptr);
+}
+
+TEST(TrayIconImageTest, ATrayAskingForALargerIconGetsThatSizeWithEveryPixelRepeatedNotSmoothed) {
+  TrayImage image{16, 16, std::vector<std::uint32_t>(256, 0xFF000000)};
+  image.argb[17] = 0xFFFFFFFF;  // one white pixel at (1, 1)
+  HICON icon = makeTrayIcon(image, 32);
+  ASSERT_NE(icon, nullptr);
+  const std::vector<std::uint32_t> pixels = colourOf(icon, 32);
+  DestroyIcon(icon);
+  ASSERT_EQ(pixels.size(), 32u * 32u);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const bool white = x / 2 == 1 && y / 2 == 1;
+      ASSERT_EQ(pixels[static_cast<std::size_t>(y) * 32 + x], white ? 0xFFFFFFFFu : 0xFF000000u)
+          << x << "," << y;
+    }
+  }
+  // The size Windows asks for at this screen's density, as the program's tray uses it.
+  ShellTray tray;
+  const int asked = trayIconSize(tray.window());
+  EXPECT_EQ(asked, GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForWindow(tray.window())));
+  EXPECT_GE(asked, 16);
 }
 
 TEST(ShellTrayTest, CallbackMessagesBecomeMouseReportsOfTheirIcon) {

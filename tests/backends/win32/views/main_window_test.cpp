@@ -3,7 +3,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
 #include "app/program/program.h"
 #include "backends/fake/fake_services.h"
@@ -65,6 +67,7 @@ class MainWindowTest : public ::testing::Test {
     program.application().setViewFactory([this](toolkit::Form& form) {
       auto view = std::make_shared<FormView>(form, program.application());
       if (&form == &program.mainWindow()) mainView = view.get();
+      if (form.className() == "TfrmProgress") progressView = view.get();
       return view;
     });
     EXPECT_EQ(program.start(), std::nullopt);
@@ -76,7 +79,31 @@ class MainWindowTest : public ::testing::Test {
   platform::Services services = fakes.services();
   app::Program program{services};
   FormView* mainView = nullptr;
+  FormView* progressView = nullptr;
 };
+
+// The screen's pixels (0x00RRGGBB) in the rectangle, row by row.
+std::vector<std::uint32_t> screenPixels(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + static_cast<std::ptrdiff_t>(width) * height);
+  SelectObject(memory, previous);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  for (auto& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
 
 TEST_F(MainWindowTest, TheMainWindowShowsItsControlsNatively) {
   app::TfrmPrincipal& w = program.mainWindow();
@@ -117,6 +144,37 @@ TEST_F(MainWindowTest, TheMainWindowShowsItsControlsNatively) {
   }
   EXPECT_EQ(w.PageControl1->activePage(), w.tabRam);
   saveScreenshot(window, "main-window.bmp");
+}
+
+TEST_F(MainWindowTest, TheProgressWindowsTextsShowTheMetersBehindThemAndKeepTheirEmbossedOutline) {
+  app::TfrmProgress& progress = program.progressWindow();
+  progress.ProgressBarFreeRam->setMax(100);
+  progress.ProgressBarFreeRam->setPosition(100);
+  progress.show();
+  ASSERT_NE(progressView, nullptr);
+  HWND window = progressView->window();
+  ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pump();
+  saveScreenshot(window, "progress-window.bmp");
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+
+  // Where the read-out lies over the lit meter (rows 33 to 80 of both): meter and glyphs, no box.
+  const std::vector<std::uint32_t> overMeter =
+      screenPixels({origin.x + 252, origin.y + 34, origin.x + 470, origin.y + 80});
+  EXPECT_EQ(std::count(overMeter.begin(), overMeter.end(), 0xFFFFFFu), 0);
+  EXPECT_GT(std::count(overMeter.begin(), overMeter.end(), 0x00FF00u), 0) << "the lime figures";
+  EXPECT_GT(std::count(overMeter.begin(), overMeter.end(), 0xFFFF00u), 0) << "the yellow meter between them";
+
+  // The heading "Desfragmentando": the blue letters with silver copies around them.
+  const std::vector<std::uint32_t> heading =
+      screenPixels({origin.x + 150, origin.y + 95, origin.x + 160 + 15 * 24, origin.y + 136});
+  const auto blue = std::count(heading.begin(), heading.end(), 0x0000FFu);
+  const auto silver = std::count(heading.begin(), heading.end(), 0xC0C0C0u);
+  EXPECT_GT(blue, 100);
+  EXPECT_GT(silver, blue / 4) << "the outline shows around the blue letters";
+  progress.hide();
 }
 
 TEST_F(MainWindowTest, TheUsersClicksReachTheProgramOnce) {
