@@ -13,9 +13,15 @@ using fuzz::require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static platform::fake::FakeHotkeys hotkeys = [] {
     platform::fake::FakeHotkeys layout;
-    // Names a keyboard layout gives keys outside the fixed table, one of them shared by two keys.
-    layout.layoutNames = {{186, "semicolon"}, {187, "equal"},     {191, "slash"},
-                          {220, "backslash"}, {226, "backslash"}, {255, "Ü"}};
+    // Names a keyboard layout gives keys outside the fixed table, one of them shared by two keys, one
+    // with a second name (the key symbol's) that is read but never given back.
+    layout.layoutNames = {{186, {";"}},
+                          {187, {"="}},
+                          {191, {"/"}},
+                          {220, {"\\"}},
+                          {226, {"\\"}},
+                          {255, {"Ü"}},
+                          {199, {"Ç", "ccedilla"}}};
     return layout;
   }();
   const hotkey::TShortCut key = hotkey::TextToShortCut(fuzz::textOf(data, size), hotkeys);
