@@ -52,7 +52,7 @@ second_start() {
 }
 # hide_window: the title's minimize glyph puts the window away again.
 hide_window() {
-  [[ -n "${main:-}" ]] && xdotool mousemove --window "$main" 393 11 click 1
+  [[ -n "${main:-}" ]] && xdotool mousemove --sync --window "$main" 393 11 click 1
   wait_until 5 not_visible '^Lumaro\.$'
 }
 
