@@ -16,8 +16,7 @@ namespace lumaro::platform::linuxos {
 
 // The requests over a local socket at "<directory>/<name>": a connection that sends the line "restore"
 // or "optimize" is one request (the words are in restore_request.h); any other line is ignored. The
-// caller passes its private runtime folder; without one (empty) nothing
-// listens and nothing is sent.
+// caller passes its private runtime folder; without one (empty) nothing listens and nothing is sent.
 // Whoever connects, the socket keeps listening: at most kMaxConnections are held at once (a new one
 // ends the oldest), a connection still without its line after kIdleTime is ended, and an accept that
 // fails (too many open files) pauses accepting for a moment instead of ending the listening.
