@@ -129,12 +129,51 @@ TEST_F(ProgramTest, ResourceAlertControlsHideOutsideThe9xFamily) {
   EXPECT_TRUE(old.mainWindow().LabelAntiCrash2->visible());
 }
 
-TEST_F(ProgramTest, SecondCopyShowsTheMessageAndEndsWithZero) {
+TEST_F(ProgramTest, SecondCopyShowsTheMessageThenAsksTheRunningCopyForItsWindowAndEndsWithZero) {
+  using Request = platform::RestoreChannel::Request;
   fakes.instanceGuard.heldElsewhere.insert("LUMARO2");
+  // The request goes once the user has read the message.
+  std::size_t sentBeforeTheMessageClosed = 1;
+  fakes.messageBox.onShow = [&](const std::string&) {
+    sentBeforeTheMessageClosed = fakes.restoreChannel.sent.size();
+  };
   EXPECT_EQ(program.start(), 0);
   EXPECT_THAT(fakes.messageBox.shown,
               ElementsAre(std::make_pair(std::string("Lumaro"), std::string(kAlreadyRunning))));
+  EXPECT_EQ(sentBeforeTheMessageClosed, 0u);
+  EXPECT_THAT(fakes.restoreChannel.sent, ElementsAre(Pair("LUMARO2", Request::Restore)));
   EXPECT_TRUE(fakes.restoreChannel.listening.empty());
+}
+
+TEST_F(ProgramTest, AnOptimizeRequestRunsToTheTargetAsTheHotkeyDoes) {
+  TfrmPrincipal& w = started();
+  ASSERT_EQ(w.txtMemoriaAlvo->caption(), "205");
+  fakes.restoreChannel.deliver(platform::RestoreChannel::Request::Optimize);
+  EXPECT_EQ(fakes.memory.commits().size(), 207u);  // the target and two blocks more
+  EXPECT_FALSE(w.visible());                       // the window stays where it was
+  EXPECT_FALSE(w.Defragging);
+}
+
+TEST_F(ProgramTest, TheMainWindowIsOnScreenFromTheStartWhereRequestsComeToIt) {
+  std::vector<const toolkit::Form*> viewed;
+  program.application().setViewFactory([&](toolkit::Form& form) {
+    viewed.push_back(&form);
+    return std::shared_ptr<void>();
+  });
+  fakes.restoreChannel.onMainWindow = true;
+  TfrmPrincipal& w = started();
+  EXPECT_THAT(viewed, ElementsAre(&w));
+  EXPECT_FALSE(w.visible());
+}
+
+TEST_F(ProgramTest, ElsewhereTheMainWindowGetsItsViewOnlyWhenFirstShown) {
+  int views = 0;
+  program.application().setViewFactory([&](toolkit::Form&) {
+    ++views;
+    return std::shared_ptr<void>();
+  });
+  started();
+  EXPECT_EQ(views, 0);
 }
 
 TEST_F(ProgramTest, UnknownPlatformEndsBeforeAnyWindow) {

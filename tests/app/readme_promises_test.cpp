@@ -1,11 +1,13 @@
-// What the README promises about the tray and a second start, against the program over the fake
-// platform: each test holds the README's sentence and what the program does to it.
+// What the README promises about the tray, a second start and the commands to the running copy, against the
+// program over the fake platform: each test holds the README's sentence and what the program does to it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "app/program/command_line.h"
 #include "app/program/program.h"
 #include "backends/fake/fake_services.h"
 #include "native_path.h"
@@ -47,14 +49,42 @@ class ReadmePromises : public ::testing::Test {
   std::string text = readme();
 };
 
-TEST_F(ReadmePromises, ASecondStartOnlyShowsTheMessageAndEnds) {
+TEST_F(ReadmePromises, ASecondStartShowsTheMessageThenBringsUpTheRunningCopysWindow) {
   ASSERT_THAT(text, HasSubstr("## The tray"));  // the README was read
-  EXPECT_THAT(text, HasSubstr(std::string("A second start does not bring its window back: it only shows \"") +
-                              kAlreadyRunning + "\" and ends"));
+  EXPECT_THAT(text, HasSubstr(std::string("a second start (the desktop's menu entry too) shows \"") +
+                              kAlreadyRunning +
+                              "\" and, once that message is closed, brings up the running copy's window"));
   fakes.instanceGuard.heldElsewhere.insert("LUMARO2");
   EXPECT_EQ(program.start(), 0);
   EXPECT_THAT(fakes.messageBox.shown, ElementsAre(Pair("Lumaro", kAlreadyRunning)));
-  EXPECT_TRUE(fakes.restoreChannel.sent.empty());  // the running copy is not asked for its window
+  EXPECT_THAT(fakes.restoreChannel.sent,
+              ElementsAre(Pair("LUMARO2", platform::RestoreChannel::Request::Restore)));
+}
+
+TEST_F(ReadmePromises, TheCommandsAskTheRunningCopyAndEndWithOneWhenNoneRuns) {
+  using Request = platform::RestoreChannel::Request;
+  EXPECT_THAT(text,
+              HasSubstr("`lumaro --optimize` asks the running copy to optimize to its target, as the hotkey "
+                        "does, and `lumaro --show` asks it to show its window"));
+  EXPECT_THAT(
+      text, HasSubstr("each ends with exit code 0, or 1 with one line on standard error when no copy runs"));
+  EXPECT_THAT(text, HasSubstr("in the desktop's own shortcut settings"));
+  EXPECT_THAT(text, HasSubstr("`bindsym $mod+m exec lumaro --optimize`"));
+
+  std::ostringstream out, err;
+  const auto toNobody = [](Request) { return false; };
+  EXPECT_EQ(answerCommandLine({"--optimize"}, true, out, err, toNobody), 1);
+  const std::string line = err.str();
+  EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+
+  // A running copy: the optimize command runs to the target, the show command brings up the window.
+  ASSERT_EQ(program.start(), std::nullopt);
+  const auto toTheCopy = [&](Request request) { return fakes.restoreChannel.send("LUMARO2", request); };
+  EXPECT_EQ(answerCommandLine({"--optimize"}, true, out, err, toTheCopy), 0);
+  EXPECT_FALSE(fakes.memory.commits().empty());
+  EXPECT_FALSE(program.mainWindow().visible());
+  EXPECT_EQ(answerCommandLine({"--show"}, true, out, err, toTheCopy), 0);
+  EXPECT_TRUE(program.mainWindow().visible());
 }
 
 TEST_F(ReadmePromises, TheTooltipGivesTheMegabytesAndARunKeepsTheOneEntry) {

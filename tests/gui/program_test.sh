@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a real X server with a tray host, driven by xdotool: resident start without a
-# window, the second copy's message, the restore request, and the end of the session.
+# window, the second copy's message and the first copy's window after it, the restore request, and the
+# end of the session.
 # Usage: program_test.sh <path to lumaro> <folder for screenshots and logs>
 set -uo pipefail
 out=$2
@@ -21,6 +22,10 @@ check "the message box names the running copy" grep -q "Já existe uma cópia do
 [[ -n "$message" ]] && press_key "$message" Return
 check "the second copy ends with exit code 0" exits_with 0 "$second" 10
 check "the first copy is not disturbed" kill -0 "$first"
+main=$(wait_for_window '^Lumaro\.$' 10)
+check "once the message is closed the first copy's window comes up" test -n "$main"
+[[ -n "$main" ]] && xdotool mousemove --sync --window "$main" 393 11 click 1
+check "its minimize glyph hides it" wait_until 5 not_visible '^Lumaro\.$'
 
 request_restore
 main=$(wait_for_window '^Lumaro\.$' 10)

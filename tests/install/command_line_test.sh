@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built program's command line, without a display: --version and --help answer on standard output
 # with exit code 0, an unknown option gets the usage on standard error and exit code 2, and no display
-# (none set, or one that cannot be reached) ends the program with one line and exit code 1.
+# (none set, or one that cannot be reached) ends the program with one line and exit code 1, as do
+# --optimize and --show when no copy runs.
 # Usage: command_line_test.sh <path to lumaro>
 set -uo pipefail
 program=$1
@@ -9,7 +10,9 @@ source "$(dirname "$0")/../lib/checks.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp)
 err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+# A runtime folder of its own: no copy runs there.
+export XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'rm -rf "$out" "$err" "$XDG_RUNTIME_DIR"' EXIT
 # matches <file> <pattern>: the file's first line matches, or the file is empty for the pattern "-".
 matches() { if [[ $2 == - ]]; then [[ ! -s $1 ]]; else head -n 1 "$1" | grep -qE "$2"; fi; }
 # command_answers <exit code> <stdout pattern> <stderr pattern> <arguments...>
@@ -36,4 +39,9 @@ check "that line is the only one" test "$(wc -l <"$err")" -eq 1
 # An X display number no server answers.
 unreachable_display() { DISPLAY=:77 command_answers 1 - '^lumaro: no display could be opened \(DISPLAY=:77\)'; }
 check "a display that cannot be reached ends the same way" unreachable_display
+for request in --optimize --show; do
+  check "$request without a running copy says so in one line, with exit code 1" \
+    command_answers 1 - '^lumaro: no running copy of Lumaro' "$request"
+  check "and nothing else" test "$(wc -l <"$err")" -eq 1
+done
 summary

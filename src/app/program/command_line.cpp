@@ -47,6 +47,8 @@ CommandLineRequest readCommandLine(const std::vector<std::string>& arguments, bo
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") return CommandLineRequest::PrintHelp;
     if (argument == "--version") return CommandLineRequest::PrintVersion;
+    if (argument == "--optimize") return CommandLineRequest::Optimize;
+    if (argument == "--show") return CommandLineRequest::Show;
     bool valueIncluded = false;
     const ToolkitOption* option = toolkitOptionsPending ? toolkitOption(argument, valueIncluded) : nullptr;
     if (option != nullptr) {
@@ -60,14 +62,20 @@ CommandLineRequest readCommandLine(const std::vector<std::string>& arguments, bo
 }
 
 std::string usageText() {
-  return "Usage: lumaro [--help] [--version]\n"
+  return "Usage: lumaro [--optimize | --show | --help | --version]\n"
          "\n"
          "Lumaro is a memory monitor and optimizer that lives in the notification area. It shows\n"
          "physical memory, swap and processor load, and frees memory on request or by itself.\n"
          "Without options it starts hidden in the notification area.\n"
          "\n"
-         "  --help     show this text and exit\n"
-         "  --version  show the version and exit\n"
+         "  --optimize  ask the running copy to optimize to its target, as the hotkey does\n"
+         "  --show      ask the running copy to show its window\n"
+         "  --help      show this text and exit\n"
+         "  --version   show the version and exit\n"
+         "\n"
+         "--optimize and --show need no display: bind them to keys in the desktop's own shortcut\n"
+         "settings (sway: bindsym $mod+m exec lumaro --optimize). They end with exit code 1 when no\n"
+         "copy runs.\n"
          "\n"
          "Settings: \"Lumaro.ini\" beside the program when its folder is writable and only yours (a\n"
          "portable copy), otherwise $XDG_CONFIG_HOME/lumaro/Lumaro.ini (default\n"
@@ -83,9 +91,19 @@ std::string usageText() {
          "  LUMARO_PROC_DIR     where /proc is read from (default /proc)\n";
 }
 
+std::optional<int> askRunningCopy(CommandLineRequest request, const RunningCopySender& send,
+                                  std::ostream& err) {
+  using Request = platform::RestoreChannel::Request;
+  if (request != CommandLineRequest::Optimize && request != CommandLineRequest::Show) return std::nullopt;
+  if (send(request == CommandLineRequest::Optimize ? Request::Optimize : Request::Restore)) return 0;
+  err << "lumaro: no running copy of Lumaro to ask; start it first\n";
+  return 1;
+}
+
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, bool toolkitOptionsPending,
-                                     std::ostream& out, std::ostream& err) {
-  switch (readCommandLine(arguments, toolkitOptionsPending)) {
+                                     std::ostream& out, std::ostream& err, const RunningCopySender& send) {
+  const CommandLineRequest request = readCommandLine(arguments, toolkitOptionsPending);
+  switch (request) {
     case CommandLineRequest::Run:
       return std::nullopt;
     case CommandLineRequest::PrintVersion:
@@ -97,6 +115,9 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
     case CommandLineRequest::UsageError:
       err << usageText();
       return 2;
+    case CommandLineRequest::Optimize:
+    case CommandLineRequest::Show:
+      return askRunningCopy(request, send, err);
   }
   return std::nullopt;
 }

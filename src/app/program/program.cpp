@@ -22,6 +22,9 @@ std::optional<int> Program::start() {
   }
   if (!services_.instanceGuard.claim(kInstanceName)) {
     services_.messageBox.show("Lumaro", kAlreadyRunning);
+    // Without a tray the running copy could not be reached at all: a second start (the desktop's menu
+    // entry) brings its window up.
+    services_.restoreChannel.send(kInstanceName, platform::RestoreChannel::Request::Restore);
     return 0;
   }
 
@@ -35,11 +38,26 @@ std::optional<int> Program::start() {
   mainWindow_->frmProgress = progressWindow_.get();
   mainWindow_->doCreate();
 
-  services_.restoreChannel.listen(
-      kInstanceName, [this] { application_.guarded([this] { mainWindow_->WMRestoreRequest(); }); });
+  // Where other programs look for the main window itself, it exists from now on, hidden.
+  if (services_.restoreChannel.answersOnMainWindow()) application_.ensureView(*mainWindow_);
+  services_.restoreChannel.listen(kInstanceName, [this](platform::RestoreChannel::Request request) {
+    application_.guarded([this, request] { answer(request); });
+  });
   started_ = true;
   if (endRequested_) mainWindow_->SessionEnding();
   return std::nullopt;
+}
+
+void Program::answer(platform::RestoreChannel::Request request) {
+  switch (request) {
+    case platform::RestoreChannel::Request::Restore:
+      mainWindow_->WMRestoreRequest();
+      return;
+    case platform::RestoreChannel::Request::Optimize:
+      // As the hotkey does.
+      mainWindow_->cmdOtimizaRamClick();
+      return;
+  }
 }
 
 int Program::run() {

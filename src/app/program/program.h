@@ -38,6 +38,9 @@ class Program {
   monitor::CpuSampler& cpuSampler() { return *cpuSampler_; }
 
  private:
+  // A request from another process, through the restore channel.
+  void answer(platform::RestoreChannel::Request request);
+
   platform::Services& services_;
   toolkit::Application application_;
   std::unique_ptr<monitor::CpuSampler> cpuSampler_;

@@ -85,26 +85,28 @@ class FakeInstanceGuard : public InstanceGuard {
 
 class FakeRestoreChannel : public RestoreChannel {
  public:
-  bool listen(const std::string& name, std::function<void()> onRequest) override {
+  bool listen(const std::string& name, std::function<void(Request)> onRequest) override {
     listening = name;
     handler = std::move(onRequest);
     return true;
   }
   // Reaches this channel's own listener only: another copy is the test's to play with deliver().
-  bool send(const std::string& name) override {
-    sent.push_back(name);
+  bool send(const std::string& name, Request request) override {
+    sent.emplace_back(name, request);
     if (name.empty() || name != listening) return false;
-    deliver();
+    deliver(request);
     return true;
   }
+  bool answersOnMainWindow() const override { return onMainWindow; }
   // Delivers one request from another process.
-  void deliver() {
-    if (handler) handler();
+  void deliver(Request request = Request::Restore) {
+    if (handler) handler(request);
   }
 
   std::string listening;
-  std::function<void()> handler;
-  std::vector<std::string> sent;
+  std::function<void(Request)> handler;
+  std::vector<std::pair<std::string, Request>> sent;
+  bool onMainWindow = false;
 };
 
 }  // namespace lumaro::platform::fake

@@ -1,5 +1,7 @@
 #include "platform/contract/instance_contract.h"
 
+#include <vector>
+
 namespace lumaro::platform::contract {
 namespace {
 
@@ -20,19 +22,21 @@ TEST_P(InstanceGuardContract, ANameAnotherCopyHoldsIsRefusedUntilThatCopyEnds) {
   EXPECT_TRUE(subject().guard().claim(name));
 }
 
-TEST_P(RestoreChannelContract, EachRequestReachesTheListeningCopyThroughItsLoop) {
+TEST_P(RestoreChannelContract, EachRequestReachesTheListeningCopyThroughItsLoopAsSent) {
+  using Request = RestoreChannel::Request;
   const std::string name = subject().freeName();
-  int requests = 0;
-  ASSERT_TRUE(subject().listener().listen(name, [&] { ++requests; }));
+  std::vector<Request> requests;
+  ASSERT_TRUE(subject().listener().listen(name, [&](Request request) { requests.push_back(request); }));
 
-  EXPECT_TRUE(subject().sender().send(name));
-  EXPECT_TRUE(subject().runLoopUntil([&] { return requests == 1; }));
-  EXPECT_TRUE(subject().sender().send(name));
-  EXPECT_TRUE(subject().runLoopUntil([&] { return requests == 2; }));
+  EXPECT_TRUE(subject().sender().send(name, Request::Restore));
+  EXPECT_TRUE(subject().runLoopUntil([&] { return requests.size() == 1; }));
+  EXPECT_TRUE(subject().sender().send(name, Request::Optimize));
+  EXPECT_TRUE(subject().runLoopUntil([&] { return requests.size() == 2; }));
+  EXPECT_EQ(requests, (std::vector{Request::Restore, Request::Optimize}));
 }
 
 TEST_P(RestoreChannelContract, ARequestNobodyListensForIsRefused) {
-  EXPECT_FALSE(subject().sender().send(subject().freeName()));
+  EXPECT_FALSE(subject().sender().send(subject().freeName(), RestoreChannel::Request::Restore));
 }
 
 }  // namespace

@@ -12,11 +12,11 @@
 #include <cstring>
 #include <utility>
 
+#include "backends/linux/system/restore_request.h"
+
 namespace lumaro::platform::linuxos {
 
 namespace {
-constexpr int kTimeoutMs = 500;
-constexpr char kRequest[] = "restore\n";
 // A peer that sends this much without a line break is not one of ours.
 constexpr qint64 kMaxLine = 64;
 // How long accepting rests after a failed accept, so that a full descriptor table is not polled hot.
@@ -39,11 +39,7 @@ LocalRestoreChannel::~LocalRestoreChannel() {
   ::unlink(socketPath_.c_str());
 }
 
-QString LocalRestoreChannel::pathOf(const std::string& name) const {
-  return QString::fromStdString(directory_ + "/" + name);
-}
-
-bool LocalRestoreChannel::listen(const std::string& name, std::function<void()> onRequest) {
+bool LocalRestoreChannel::listen(const std::string& name, std::function<void(Request)> onRequest) {
   if (directory_.empty() || listening_ >= 0) return false;
   const std::string path = directory_ + "/" + name;
   sockaddr_un address{};
@@ -107,9 +103,10 @@ void LocalRestoreChannel::take(int descriptor) {
 void LocalRestoreChannel::read(QLocalSocket& connection) {
   const bool complete = connection.canReadLine();
   if (!complete && connection.bytesAvailable() <= kMaxLine) return;  // the rest of the line is on its way
-  const bool isRequest = complete && connection.readLine(kMaxLine + 1).trimmed() == "restore";
+  const std::optional<Request> request =
+      complete ? requestOfWord(connection.readLine(kMaxLine + 1).trimmed().toStdString()) : std::nullopt;
   drop(connection);
-  if (isRequest) onRequest_();
+  if (request) onRequest_(*request);
 }
 
 void LocalRestoreChannel::drop(QLocalSocket& connection) {
@@ -131,17 +128,8 @@ void LocalRestoreChannel::dropIdle() {
   idleCheck_.start(std::max(left, std::chrono::milliseconds{1}));
 }
 
-bool LocalRestoreChannel::send(const std::string& name) {
-  if (directory_.empty()) return false;
-  QLocalSocket socket;
-  socket.connectToServer(pathOf(name));
-  if (!socket.waitForConnected(kTimeoutMs)) return false;
-  const qint64 length = sizeof kRequest - 1;
-  if (socket.write(kRequest, length) != length) return false;
-  if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kTimeoutMs)) return false;
-  socket.disconnectFromServer();
-  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kTimeoutMs);
-  return true;
+bool LocalRestoreChannel::send(const std::string& name, Request request) {
+  return !directory_.empty() && sendRestoreRequest(directory_ + "/" + name, request);
 }
 
 }  // namespace lumaro::platform::linuxos

@@ -1,6 +1,5 @@
 #pragma once
 #include <QObject>
-#include <QString>
 #include <QTimer>
 #include <chrono>
 #include <deque>
@@ -15,9 +14,9 @@ class QSocketNotifier;
 
 namespace lumaro::platform::linuxos {
 
-// The restore request over a local socket at "<directory>/<name>": a connection that sends the line
-// "restore" is one request. The caller passes its private runtime folder; without one (empty) nothing
-// listens and nothing is sent.
+// The requests over a local socket at "<directory>/<name>": a connection that sends the line "restore"
+// or "optimize" is one request (the words are in restore_request.h); any other line is ignored. The
+// caller passes its private runtime folder; without one (empty) nothing listens and nothing is sent.
 // Whoever connects, the socket keeps listening: at most kMaxConnections are held at once (a new one
 // ends the oldest), a connection still without its line after kIdleTime is ended, and an accept that
 // fails (too many open files) pauses accepting for a moment instead of ending the listening.
@@ -32,9 +31,9 @@ class LocalRestoreChannel : public RestoreChannel {
   // Removes whatever a copy that died first left at the socket's path. That is safe only because the
   // caller holds the single-instance claim (no live copy can be listening there) and the folder is
   // private (nobody else can have put anything there).
-  bool listen(const std::string& name, std::function<void()> onRequest) override;
+  bool listen(const std::string& name, std::function<void(Request)> onRequest) override;
   // Waits at most half a second for each step, so that a hung listener cannot hang the caller.
-  bool send(const std::string& name) override;
+  bool send(const std::string& name, Request request) override;
 
  private:
   struct Held {
@@ -42,7 +41,6 @@ class LocalRestoreChannel : public RestoreChannel {
     std::chrono::steady_clock::time_point deadline;
   };
 
-  QString pathOf(const std::string& name) const;
   void accept();
   void take(int descriptor);
   void read(QLocalSocket& connection);
@@ -60,7 +58,7 @@ class LocalRestoreChannel : public RestoreChannel {
   QTimer idleCheck_;
   // In the order they came, so that the oldest is first and the deadlines rise.
   std::deque<Held> held_;
-  std::function<void()> onRequest_;
+  std::function<void(Request)> onRequest_;
 };
 
 }  // namespace lumaro::platform::linuxos

@@ -5,12 +5,14 @@
 
 #include "app/pictures/program_icon.h"
 #include "app/program/command_line.h"
+#include "app/program/program.h"
 #include "app/program/run_program.h"
 #include "backends/linux/desktop/application_fonts.h"
 #include "backends/linux/desktop/session_end.h"
 #include "backends/linux/desktop/xwayland_choice.h"
 #include "backends/linux/program/desktop_services.h"
 #include "backends/linux/program/display_guard.h"
+#include "backends/linux/system/restore_request.h"
 #include "backends/linux/system/runtime_directory.h"
 #include "backends/linux/views/classic_look.h"
 #include "backends/linux/views/drawn_popup_menu_view.h"
@@ -37,8 +39,13 @@ class SignalSessionEnd final : public app::SessionEndWatch {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --help and --version answer without a display; Qt then takes its own options, and what remains is ours.
-  if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, true, std::cout, std::cerr))
+  // --help, --version and the requests to the running copy answer without a display; Qt then takes its
+  // own options, and what remains is ours.
+  const app::RunningCopySender askRunningCopy = [](platform::RestoreChannel::Request request) {
+    return sendRestoreRequest(runtimeDirectory() + "/" + app::kInstanceName, request);
+  };
+  if (auto exitCode =
+          app::answerCommandLine({argv + 1, argv + argc}, true, std::cout, std::cerr, askRunningCopy))
     return *exitCode;
   chooseXWaylandOnWaylandSessions(argc, argv);
   // Before the toolkit looks for one: a private runtime folder instead of a warning and a shared one.
@@ -46,7 +53,8 @@ int main(int argc, char** argv) {
   std::optional<DisplayGuard> displayGuard(std::in_place);
   QApplication qtApplication(argc, argv);
   displayGuard.reset();
-  if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, false, std::cout, std::cerr))
+  if (auto exitCode =
+          app::answerCommandLine({argv + 1, argv + argc}, false, std::cout, std::cerr, askRunningCopy))
     return *exitCode;
   // The program lives in the tray: hiding its last window must not end it.
   QApplication::setQuitOnLastWindowClosed(false);

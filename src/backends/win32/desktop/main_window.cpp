@@ -7,19 +7,29 @@ namespace {
 // The window class of a form is named after the form's class.
 constexpr const wchar_t* kMainWindowClass = L"TfrmPrincipal";
 
-BOOL CALLBACK findMainWindow(HWND window, LPARAM found) {
-  wchar_t className[32] = {};
-  if (GetClassNameW(window, className, 32) == 0 || lstrcmpW(className, kMainWindowClass) != 0) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
+struct ClassSearch {
+  const wchar_t* windowClass;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK matchClass(HWND window, LPARAM search) {
+  auto& wanted = *reinterpret_cast<ClassSearch*>(search);
+  wchar_t className[64] = {};
+  if (GetClassNameW(window, className, 64) == 0 || lstrcmpW(className, wanted.windowClass) != 0) return TRUE;
+  wanted.found = window;
   return FALSE;
 }
 
 }  // namespace
 
+HWND threadWindowOfClass(const wchar_t* windowClass) {
+  ClassSearch search{windowClass};
+  EnumThreadWindows(GetCurrentThreadId(), &matchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND programMainWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &findMainWindow, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return threadWindowOfClass(kMainWindowClass);
 }
 
 void acceptFromOrdinaryPrograms(HWND window, UINT message) {

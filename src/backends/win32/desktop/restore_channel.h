@@ -1,24 +1,40 @@
 #pragma once
-#include <memory>
+#include <windows.h>
 
-#include "backends/win32/desktop/own_window.h"
+#include <string>
+
 #include "platform/instance_guard.h"
 
 namespace lumaro::platform::win32 {
 
-// The restore request as the classic message: the running copy keeps a hidden top-level window whose
-// class is the name; another process finds it (FindWindowW) and posts it message 0x0400 (WM_USER).
+// The requests as other programs have always sent them: they find the main window by its class
+// ("TfrmPrincipal") and post it 0x0400 (WM_USER) to show it. An optimization is the registered message
+// "Lumaro.Optimize" to the same window. The channel answers on this thread's window of that class, which
+// must exist when it listens; the instance name plays no part here.
 class WindowRestoreChannel : public RestoreChannel {
  public:
   static constexpr UINT kRestoreMessage = WM_USER;
+  static constexpr const wchar_t* kMainWindowClass = L"TfrmPrincipal";
 
-  bool listen(const std::string& name, std::function<void()> onRequest) override;
+  explicit WindowRestoreChannel(std::wstring windowClass = kMainWindowClass);
+  ~WindowRestoreChannel() override;
+  WindowRestoreChannel(const WindowRestoreChannel&) = delete;
+  WindowRestoreChannel& operator=(const WindowRestoreChannel&) = delete;
+
+  // False when this thread has no window of the class yet.
+  bool listen(const std::string& name, std::function<void(Request)> onRequest) override;
   // Posts rather than sends, so that a hung listener cannot hang the caller.
-  bool send(const std::string& name) override;
+  bool send(const std::string& name, Request request) override;
+  bool answersOnMainWindow() const override { return true; }
 
  private:
-  std::unique_ptr<OwnWindow> window_;
-  std::function<void()> onRequest_;
+  static LRESULT CALLBACK answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                 DWORD_PTR self);
+
+  std::wstring windowClass_;
+  UINT optimizeMessage_;
+  HWND window_ = nullptr;
+  std::function<void(Request)> onRequest_;
 };
 
 }  // namespace lumaro::platform::win32

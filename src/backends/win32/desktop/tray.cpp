@@ -57,6 +57,19 @@ std::optional<LRESULT> ShellTray::handle(UINT message, WPARAM wParam, LPARAM lPa
     if (found != icons_.end() && mouse && mouse_) mouse_(found->first, *mouse);
     return 0;
   }
+  switch (message) {
+    // The hidden window stays for the life of the program, whoever asks it to go: it is answered
+    // without the default handling, which would destroy it and lose every icon's clicks.
+    case WM_CLOSE:
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+    case WM_QUIT:
+      return 1;
+    default:
+      break;
+  }
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     // The shell's icons went with the old taskbar: the owners add theirs again.
     if (restarted_) restarted_();

@@ -7,8 +7,10 @@
 #include <iostream>
 
 #include "app/program/command_line.h"
+#include "app/program/program.h"
 #include "app/program/run_program.h"
 #include "backends/shared/desktop_backend.h"
+#include "backends/win32/desktop/restore_channel.h"
 #include "backends/win32/desktop/session_end.h"
 #include "backends/win32/desktop/user_colors.h"
 #include "backends/win32/program/desktop_services.h"
@@ -20,8 +22,8 @@ using namespace lumaro::platform::win32;
 
 namespace {
 
-// A program without a console of its own answers --help and --version on the console of whoever
-// started it, if there is one; standard handles it was given (a pipe, Wine's terminal) stay as they are.
+// A program without a console of its own answers on the console of whoever started it, if there is
+// one; standard handles it was given (a pipe, Wine's terminal) stay as they are.
 void answerOnParentConsole() {
   if (GetStdHandle(STD_OUTPUT_HANDLE) != nullptr || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
   std::freopen("CONOUT$", "w", stdout);
@@ -43,9 +45,16 @@ class WindowSessionEnd final : public app::SessionEndWatch {
 }  // namespace
 
 int main(int argc, char** argv) {
-  answerOnParentConsole();
-  if (auto exitCode = app::answerCommandLine({argv + 1, argv + argc}, false, std::cout, std::cerr))
-    return *exitCode;
+  // A program of the desktop is started from shortcuts that may pass anything: every argument is
+  // ignored except the requests to the running copy, which a shortcut of the user's may send.
+  const app::CommandLineRequest request = app::readCommandLine({argv + 1, argv + argc}, false);
+  if (request == app::CommandLineRequest::Optimize || request == app::CommandLineRequest::Show) {
+    answerOnParentConsole();
+    const auto send = [](platform::RestoreChannel::Request kind) {
+      return WindowRestoreChannel().send(app::kInstanceName, kind);
+    };
+    return *app::askRunningCopy(request, send, std::cerr);
+  }
   // The views are the common controls of version 6 that the executable's manifest asks for.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -38,11 +38,16 @@ bool endedByPeer(int client) {
   return ::poll(&readable, 1, 0) == 1 && ::recv(client, &byte, 1, MSG_DONTWAIT) == 0;
 }
 
+using Request = RestoreChannel::Request;
+
 class LocalRestoreChannelTest : public ::testing::Test {
  protected:
   void listen() {
     ASSERT_TRUE(dir_.isValid());
-    ASSERT_TRUE(listener_.listen("LUMARO2", [this] { ++requests_; }));
+    ASSERT_TRUE(listener_.listen("LUMARO2", [this](Request request) {
+      ++requests_;
+      kinds_.push_back(request);
+    }));
   }
   QString socketPath() const { return dir_.filePath("LUMARO2"); }
 
@@ -50,18 +55,20 @@ class LocalRestoreChannelTest : public ::testing::Test {
   LocalRestoreChannel listener_{dir_.path().toStdString()};
   LocalRestoreChannel sender_{dir_.path().toStdString()};
   int requests_ = 0;
+  std::vector<Request> kinds_;
 };
 
 TEST_F(LocalRestoreChannelTest, EachRequestFromAnotherChannelRunsTheHandlerFromTheLoop) {
   listen();
 
-  EXPECT_TRUE(sender_.send("LUMARO2"));
-  EXPECT_TRUE(sender_.send("LUMARO2"));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Restore));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Optimize));
   EXPECT_EQ(requests_, 0);
 
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 2; }, 2000));
   QTest::qWait(50);
   EXPECT_EQ(requests_, 2);
+  EXPECT_EQ(kinds_, (std::vector{Request::Restore, Request::Optimize}));
 
   struct stat socket {};
   ASSERT_EQ(::stat(socketPath().toLocal8Bit().constData(), &socket), 0);
@@ -71,7 +78,7 @@ TEST_F(LocalRestoreChannelTest, EachRequestFromAnotherChannelRunsTheHandlerFromT
 TEST_F(LocalRestoreChannelTest, SendFailsQuicklyWhenNobodyListens) {
   QElapsedTimer clock;
   clock.start();
-  EXPECT_FALSE(sender_.send("LUMARO2"));
+  EXPECT_FALSE(sender_.send("LUMARO2", Request::Restore));
   EXPECT_LT(clock.elapsed(), 600);
 }
 
@@ -82,22 +89,23 @@ TEST_F(LocalRestoreChannelTest, ListeningReplacesAFileLeftBehind) {
 
   listen();
 
-  EXPECT_TRUE(sender_.send("LUMARO2"));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Restore));
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 1; }, 2000));
 }
 
 TEST_F(LocalRestoreChannelTest, ListeningFailsWhereNoSocketCanBe) {
   LocalRestoreChannel nowhere(dir_.filePath("missing/folder").toStdString());
-  EXPECT_FALSE(nowhere.listen("LUMARO2", [] {}));
+  EXPECT_FALSE(nowhere.listen("LUMARO2", [](Request) {}));
   // Without a private folder the root folder must not stand in for one.
   LocalRestoreChannel withoutFolder("");
-  EXPECT_FALSE(withoutFolder.listen("LUMARO2", [] {}));
+  EXPECT_FALSE(withoutFolder.listen("LUMARO2", [](Request) {}));
   EXPECT_FALSE(QFile::exists("/LUMARO2"));
 }
 
-TEST_F(LocalRestoreChannelTest, GarbageIsClosedWithoutARequest) {
+TEST_F(LocalRestoreChannelTest, GarbageAndUnknownWordsAreClosedWithoutARequest) {
   listen();
-  for (const QByteArray& garbage : {QByteArray("hello\n"), QByteArray(100, 'x')}) {
+  for (const QByteArray& garbage : {QByteArray("hello\n"), QByteArray(100, 'x'), QByteArray("optimise\n"),
+                                    QByteArray("restore optimize\n"), QByteArray("\n")}) {
     QLocalSocket peer;
     peer.connectToServer(socketPath());
     ASSERT_TRUE(peer.waitForConnected(500));
@@ -124,13 +132,13 @@ TEST_F(LocalRestoreChannelTest, IdleConnectionsAreHeldFewAtATimeAndBrieflyWhileR
   EXPECT_LT(clock.elapsed(), LocalRestoreChannel::kIdleTime.count());
   EXPECT_FALSE(endedByPeer(idle.back()));
 
-  EXPECT_TRUE(sender_.send("LUMARO2"));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Restore));
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 1; }, 2000));
   // The rest are ended for their silence.
   EXPECT_TRUE(QTest::qWaitFor([&] { return ended() == 100; }, 3000));
   for (const int client : idle) ::close(client);
 
-  EXPECT_TRUE(sender_.send("LUMARO2"));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Restore));
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 2; }, 2000));
 }
 
@@ -166,7 +174,7 @@ TEST_F(LocalRestoreChannelTest, AFullDescriptorTableOnlyDelaysTheRequestsQueuedM
 
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 1; }, 2000));
   ::close(client);
-  EXPECT_TRUE(sender_.send("LUMARO2"));
+  EXPECT_TRUE(sender_.send("LUMARO2", Request::Restore));
   EXPECT_TRUE(QTest::qWaitFor([&] { return requests_ == 2; }, 2000));
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 #include <thread>
 
 #include "backends/win32/desktop/clipboard.h"
@@ -10,6 +11,7 @@
 #include "backends/win32/desktop/event_loop.h"
 #include "backends/win32/desktop/global_hotkeys.h"
 #include "backends/win32/desktop/message_notice.h"
+#include "backends/win32/desktop/own_window.h"
 #include "backends/win32/desktop/restore_channel.h"
 #include "backends/win32/desktop/text_service.h"
 #include "backends/win32/desktop/tray.h"
@@ -26,7 +28,13 @@ using namespace contract;
 LUMARO_CONTRACT(EventLoopContract, Win32, fresh<EventLoopOf<Win32EventLoop>>);
 
 struct RestoreWindowSubject : RestoreChannelSubject {
-  RestoreChannel& listener() override { return listening; }
+  // The running copy has its main window by the time it listens.
+  RestoreChannel& listener() override {
+    if (!mainWindow)
+      mainWindow.emplace(OwnWindow::Shape{.className = kClass, .parent = nullptr, .style = WS_POPUP},
+                         [](UINT, WPARAM, LPARAM) { return std::nullopt; });
+    return listening;
+  }
   RestoreChannel& sender() override { return sending; }
   std::string freeName() override { return "LUMARO2CONTRACT"; }
   bool runLoopUntil(const std::function<bool()>& done) override {
@@ -38,9 +46,11 @@ struct RestoreWindowSubject : RestoreChannelSubject {
     }
     return true;
   }
+  static constexpr const wchar_t* kClass = L"LumaroContractMain";
   Win32EventLoop loop;
-  WindowRestoreChannel listening;
-  WindowRestoreChannel sending;
+  std::optional<OwnWindow> mainWindow;
+  WindowRestoreChannel listening{kClass};
+  WindowRestoreChannel sending{kClass};
 };
 LUMARO_CONTRACT(RestoreChannelContract, Win32, fresh<RestoreWindowSubject>);
 

@@ -2,32 +2,67 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "backends/win32/desktop/event_loop.h"
+#include "backends/win32/desktop/own_window.h"
 #include "backends/win32/desktop/restore_channel.h"
 #include "backends/win32/desktop/session_end.h"
 
 namespace lumaro::platform::win32 {
 namespace {
 
-TEST(WindowRestoreChannelTest, AnotherCopyFindsTheWindowAndItsRequestRunsFromTheLoop) {
-  Win32EventLoop loop;
-  WindowRestoreChannel listener;
-  WindowRestoreChannel sender;
-  int requests = 0;
-  EXPECT_FALSE(sender.send("LUMARO2TEST"));
-  ASSERT_TRUE(listener.listen("LUMARO2TEST", [&] { ++requests; }));
-  // Found by class, as the classic program's own window is.
-  EXPECT_NE(FindWindowW(L"LUMARO2TEST", nullptr), nullptr);
+using Request = RestoreChannel::Request;
 
-  EXPECT_TRUE(sender.send("LUMARO2TEST"));
-  EXPECT_EQ(requests, 0);
+// The main window of the running copy: a hidden top-level window of the class other programs look for.
+OwnWindow mainWindowOf(const wchar_t* windowClass) {
+  return OwnWindow({.className = windowClass, .parent = nullptr, .style = WS_POPUP},
+                   [](UINT message, WPARAM, LPARAM) {
+                     // Its own handling stays: the channel takes only its two messages.
+                     return message == WM_APP ? std::optional<LRESULT>(7) : std::nullopt;
+                   });
+}
+
+TEST(WindowRestoreChannelTest, RequestsReachTheMainWindowFoundByItsClassAndRunFromTheLoop) {
+  Win32EventLoop loop;
+  WindowRestoreChannel listener(L"LumaroTestMain");
+  WindowRestoreChannel sender(L"LumaroTestMain");
+  std::vector<Request> requests;
+  EXPECT_FALSE(sender.send("LUMARO2", Request::Restore));
+  // Without its main window the copy cannot listen.
+  EXPECT_FALSE(listener.listen("LUMARO2", [&](Request request) { requests.push_back(request); }));
+
+  const OwnWindow main = mainWindowOf(L"LumaroTestMain");
+  ASSERT_TRUE(listener.listen("LUMARO2", [&](Request request) { requests.push_back(request); }));
+  EXPECT_EQ(FindWindowW(L"LumaroTestMain", nullptr), main.handle());
+
+  EXPECT_TRUE(sender.send("LUMARO2", Request::Restore));
+  EXPECT_TRUE(sender.send("LUMARO2", Request::Optimize));
+  EXPECT_TRUE(requests.empty());
   loop.processPending();
+  EXPECT_EQ(requests, (std::vector{Request::Restore, Request::Optimize}));
+  // The restore request itself is 0x0400, sent by any program, with any parameters.
+  SendMessageW(main.handle(), 0x0400, 12, 34);
+  EXPECT_EQ(requests.back(), Request::Restore);
+  EXPECT_EQ(requests.size(), 3u);
+  EXPECT_EQ(SendMessageW(main.handle(), WM_APP, 0, 0), 7);
+  EXPECT_EQ(requests.size(), 3u);
+}
+
+TEST(WindowRestoreChannelTest, TheMainWindowGoingEndsTheListening) {
+  Win32EventLoop loop;
+  WindowRestoreChannel listener(L"LumaroTestGone");
+  int requests = 0;
+  {
+    const OwnWindow main = mainWindowOf(L"LumaroTestGone");
+    ASSERT_TRUE(listener.listen("LUMARO2", [&](Request) { ++requests; }));
+  }
+  EXPECT_FALSE(WindowRestoreChannel(L"LumaroTestGone").send("LUMARO2", Request::Restore));
+  // A new main window may be listened on again.
+  const OwnWindow main = mainWindowOf(L"LumaroTestGone");
+  ASSERT_TRUE(listener.listen("LUMARO2", [&](Request) { ++requests; }));
+  SendMessageW(main.handle(), 0x0400, 0, 0);
   EXPECT_EQ(requests, 1);
-  // The message itself is 0x0400, sent by any program.
-  SendMessageW(FindWindowW(L"LUMARO2TEST", nullptr), 0x0400, 0, 0);
-  EXPECT_EQ(requests, 2);
-  EXPECT_FALSE(sender.send("LUMARO2OTHER"));
 }
 
 // What the system does when the session ends: both questions, sent from another thread.

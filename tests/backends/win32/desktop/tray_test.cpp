@@ -114,6 +114,19 @@ TEST(ShellTrayTest, TheTaskbarCreatedBroadcastReportsARestartedHost) {
   EXPECT_EQ(restarts, 1);
 }
 
+TEST(ShellTrayTest, TheHiddenWindowOutlivesRequestsToCloseOrDestroyIt) {
+  ShellTray tray;
+  int restarts = 0;
+  tray.setHostRestartedHandler([&] { ++restarts; });
+  for (const UINT message : {WM_CLOSE, WM_DESTROY, WM_NCDESTROY, WM_QUERYENDSESSION, WM_ENDSESSION}) {
+    EXPECT_EQ(SendMessageW(tray.window(), message, 0, 0), 1) << message;
+    EXPECT_TRUE(IsWindow(tray.window())) << message;
+  }
+  // And it still serves the tray.
+  SendMessageW(tray.window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_EQ(restarts, 1);
+}
+
 TEST(ShellTrayTest, PointerAndButtonFactsComeFromTheSystem) {
   ShellTray tray;
   EXPECT_TRUE(tray.cursorPosition().has_value());

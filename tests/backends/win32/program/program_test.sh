@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program under Wine on a virtual X display with a tray host (run by on_wine_desktop.sh):
-# resident start with its icon in the tray, the second copy's message, the tray menu, a double click
-# on the icon, the chart's menu, the end of the Windows session, and what it wrote into Wine's
-# registry.
+# resident start with its icon in the tray, the second copy's message and the running copy's window
+# coming up after it, the tray menu, a double click on the icon, the chart's menu, the commands
+# --optimize and --show, the end of the Windows session, and what it wrote into Wine's registry.
 # Usage: program_test.sh <path to lumaro.exe> <folder for screenshots and logs>
 set -uo pipefail
 built=$1
@@ -18,8 +18,9 @@ rm -rf "$app"
 mkdir -p "$app"
 cp "$built" "$app/lumaro.exe"
 ini=$app/Lumaro.ini
-# A stored, checked "Otimiza uso da CPU": the settings load clicks it at start-up.
-printf '[TfrmPrincipal]\r\nchkboxCPUidle_Checked=True\r\n' >"$ini"
+# A stored, checked "Otimiza uso da CPU": the settings load clicks it at start-up. The target slider at
+# its end: a run claims only its two extra blocks.
+printf '[TfrmPrincipal]\r\nchkboxCPUidle_Checked=True\r\nTrkBarLiberar_Position=99999999\r\n' >"$ini"
 wine reg delete "HKCU\\$run_key" /v Lumaro /f >/dev/null 2>&1
 wine reg delete "HKLM\\$run_key" /v Lumaro /f >/dev/null 2>&1
 wine reg delete "$idle_key" /v idle /f >/dev/null 2>&1
@@ -29,6 +30,10 @@ trap 'kill "${first:-}" "${second:-}" 2>/dev/null' EXIT
 saved() { grep -q '^FormVersion=' "$ini"; }
 in_registry() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -q "$3"; }
 
+wine "$app/lumaro.exe" --show >"$out/show-none.log" 2>"$out/show-none.err"
+check "--show with no copy running ends with exit code 1" test $? -eq 1
+check "saying so on standard error" grep -q 'no running copy' "$out/show-none.err"
+
 wine "$app/lumaro.exe" >"$out/first.log" 2>&1 &
 first=$!
 icon=$(wait_until 60 wine_tray_icon)
@@ -36,7 +41,8 @@ check "starts and puts its icon into the tray" test -n "$icon"
 screenshot "$out/tray.png"
 check "shows no window at start" not_visible '^Lumaro\.$'
 
-wine "$app/lumaro.exe" >"$out/second.log" 2>&1 &
+# A desktop program ignores arguments it does not know.
+wine "$app/lumaro.exe" --bogus >"$out/second.log" 2>&1 &
 second=$!
 message=$(wait_for_window '^Lumaro$' 30)
 check "a second copy shows a message box" test -n "$message"
@@ -46,6 +52,14 @@ check "the message box names the running copy" grep -q "Já existe uma cópia do
 check "the second copy ends with exit code 0" exits_with 0 "$second" 20
 second=
 check "the first copy is not disturbed" kill -0 "$first"
+main=$(wait_for_window '^Lumaro\.$' 20)
+check "then the running copy's window comes up" test -n "$main"
+# hide_main: the title's minimize glyph puts the main window away again.
+hide_main() {
+  [[ -n "${main:-}" ]] && xdotool mousemove --sync --window "$main" 393 11 click 1
+  wait_until 10 not_visible '^Lumaro\.$'
+}
+check "its minimize glyph hides it" hide_main
 
 # A shown window of the program other than the given one: our popup menus have no name.
 other_window() { xdotool search --onlyvisible --class '^lumaro\.exe$' 2>/dev/null | grep -vx "${1:-}" | head -n 1 | grep .; }
@@ -90,6 +104,19 @@ if [[ -n "$main" ]]; then
   check "a right click on the chart opens its menu of series" open_menu "$main" chart-menu \
     xdotool mousemove --sync $((X + 180)) $((Y + 200)) click 3
   check "Escape closes the chart's menu" closes_with_escape "$menu"
+
+  # The run's meter at the foot of the "RAM" page changes only with a run.
+  meter() { import -window root -crop "353x20+$((X + 20))+$((Y + 360))" rgb:- 2>/dev/null | md5sum; }
+  before=$(meter)
+  wine "$app/lumaro.exe" --optimize >"$out/optimize.log" 2>&1
+  check "--optimize ends with exit code 0" test $? -eq 0
+  meter_moved() { [[ "$(meter)" != "$before" ]]; }
+  check "and the running copy runs an optimization: its meter moves" wait_until 20 meter_moved
+  screenshot "$out/after-optimize.png"
+  check "the minimize glyph hides the window" hide_main
+  wine "$app/lumaro.exe" --show >"$out/show.log" 2>&1
+  check "--show ends with exit code 0" test $? -eq 0
+  check "and brings up the running copy's window" wait_for_window '^Lumaro\.$' 20
 fi
 
 # The user's own Run key, or the machine's.
