@@ -21,7 +21,6 @@ export LUMARO_PROC_DIR=$sandbox/proc
 mkdir -p "$LUMARO_PROC_DIR"
 cp "$machine/meminfo" "$machine/stat" "$LUMARO_PROC_DIR/"
 
-origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'; }
 click_at() {
   local x y
   read -r x y < <(origin "$1")

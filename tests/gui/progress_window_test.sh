@@ -12,7 +12,6 @@ backdrop='#336699'
 xsetroot -solid "$backdrop"
 # The colour of one screen pixel, as ImageMagick names it.
 pixel() { import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null | tail -n 1 | grep -o '#[0-9A-F]\{6\}'; }
-origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'; }
 progress_window() { sized_window '612x192'; }
 has_property() { xprop -id "$1" "$2" | grep -q "$3" || { echo "     $(xprop -id "$1" "$2")"; return 1; }; }
 shows() { [[ "$(pixel "$1" "$2")" == "$3" ]] || { echo "     ($1, $2) is $(pixel "$1" "$2"), not $3"; return 1; }; }

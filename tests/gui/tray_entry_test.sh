@@ -38,12 +38,7 @@ program=$!
 wait_until_running "$program" 10
 icon=$(wait_for_tray_icon 10)
 wait_until 5 shows_figure_over_level "$icon"
-# The tip: a window of the program of one line's height, wider than the icon, under the pointer.
-tip_window() { sized_window '(1[0-9][0-9]|[2-3][0-9][0-9])x(1[4-9]|2[0-9]|3[0-2])'; }
-if [[ -n "$icon" ]]; then
-  eval "$(xdotool getwindowgeometry --shell "$icon")"
-  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-fi
+[[ -n "$icon" ]] && point_at "$icon"
 tip=$(wait_until 5 tip_window)
 check "the pointer on the icon shows a tip" test -n "$tip"
 screenshot "$out/tip.png"

@@ -1,8 +1,9 @@
-# Sourced: the panels of real desktops on the virtual display, each hosting StatusNotifierItems and
-# drawing their menus from com.canonical.dbusmenu: Xfce's xfce4-panel with its status tray plugin
-# (systray) and LXQt's lxqt-panel with its Status Notifier plugin. Each needs a session bus, and Xfce's
-# settings daemon is started by that bus: start_session_bus after the sandbox's HOME and XDG folders
-# are exported, so that the panel's configuration written here is the one it reads.
+# Sourced: the panels of real desktops on the virtual display: Xfce's xfce4-panel with its status tray
+# plugin (systray) and LXQt's lxqt-panel with its Status Notifier plugin, each hosting
+# StatusNotifierItems and drawing their menus from com.canonical.dbusmenu, and tint2, whose system
+# tray is an XEmbed host. Each needs a session bus, and Xfce's settings daemon is started by that bus:
+# start_session_bus after the sandbox's HOME and XDG folders are exported, so that the panel's
+# configuration written here is the one it reads.
 source "$(dirname "${BASH_SOURCE[0]}")/waits.sh"
 
 # start_panel <xfce|lxqt> <log file>: writes a configuration with one bottom panel holding only the
@@ -58,6 +59,38 @@ CONF
   PANEL_PID=$!
   wait_until 15 watcher_served
 }
+
+# start_tint2 <log file>: tint2's panel at the bottom of the screen holding only its system tray, an
+# XEmbed host with 24-pixel slots on the grey of trayer's, so that a slot shows what trayer's does. Sets
+# PANEL_PID and returns once the panel's window is up.
+start_tint2() {
+  mkdir -p "$XDG_CONFIG_HOME/tint2"
+  cat >"$XDG_CONFIG_HOME/tint2/tint2rc" <<'RC'
+rounded = 0
+border_width = 0
+background_color = #404040 100
+border_color = #000000 0
+
+panel_items = S
+panel_size = 100% 30
+panel_margin = 0 0
+panel_padding = 2 0 2
+panel_background_id = 1
+panel_position = bottom center horizontal
+panel_layer = top
+disable_transparency = 1
+mouse_effects = 0
+
+systray_padding = 4 3 4
+systray_background_id = 0
+systray_icon_size = 24
+systray_icon_asb = 100 0 0
+RC
+  tint2 -c "$XDG_CONFIG_HOME/tint2/tint2rc" >"$1" 2>&1 &
+  PANEL_PID=$!
+  wait_until 10 tint2_up
+}
+tint2_up() { xdotool search --class '^tint2$' >/dev/null 2>&1; }
 
 watcher_served() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \

@@ -1,4 +1,5 @@
-# Sourced: the program's icon in the tray host (trayer) and its bar menu, on the virtual display.
+# Sourced: the program's icon in an XEmbed tray host (trayer, or tint2's panel) and its bar menu, on
+# the virtual display.
 source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
 
 # tray_icon [id to skip]: prints the id of the program's icon in the tray: a visible window of the
@@ -7,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
 # has gone does not count). Skips the window with the given id.
 tray_icon() {
   local host w hex X Y WIDTH HEIGHT SCREEN WINDOW hosted=""
-  for host in $(xdotool search --class trayer 2>/dev/null); do
+  for host in $(xdotool search --class '^(trayer|tint2)$' 2>/dev/null); do
     hosted+=" $(xwininfo -tree -id "$host" 2>/dev/null | grep -o '0x[0-9a-f]\+' | while read -r hex; do printf ' %d ' "$hex"; done)"
   done
   for w in $(xdotool search --onlyvisible --class '^lumaro$' 2>/dev/null); do
@@ -39,6 +40,10 @@ wine_tray_icon() {
   done
   return 1
 }
+
+# tip_window: prints the id of the icon's tip while it shows: a window of the program of one line's
+# height, wider than the icon.
+tip_window() { sized_window '(1[0-9][0-9]|[2-3][0-9][0-9])x(1[4-9]|2[0-9]|3[0-2])'; }
 
 # bar_menu: prints the id of the program's bar menu while it is open. Its 11 items of 22 pixels and 6
 # separators of 9 inside a 3-pixel frame are 302 pixels high.

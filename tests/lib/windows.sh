@@ -36,6 +36,9 @@ window_size_is() {
   [[ "$geometry" == "$2x$3" ]] || { echo "     size is $geometry"; return 1; }
 }
 
+# origin <window>: where the window's client area lies on the screen: "x y".
+origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'; }
+
 screenshot() { import -window root "$1" 2>/dev/null; }
 
 # picture_of <window>: a checksum of what the window shows now.
@@ -62,13 +65,27 @@ click_point() {
   xdotool click "$@"
 }
 
-# click_middle <window> <click arguments...>: clicks the middle of the window (see click_point).
-click_middle() {
+# window_middle <window>: prints "x y", the middle of the window on the screen.
+window_middle() {
   local X='' Y='' WIDTH='' HEIGHT='' SCREEN='' WINDOW=''
   eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
   [[ -n "$X" ]] || return 1
+  echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+}
+
+# click_middle <window> <click arguments...>: clicks the middle of the window (see click_point).
+click_middle() {
+  local middle
+  middle=$(window_middle "$1") || return 1
   shift
-  click_point $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) "$@"
+  click_point ${middle% *} ${middle#* } "$@"
+}
+
+# point_at <window>: moves the pointer onto the middle of the window, as a user who wants its tip.
+point_at() {
+  local middle
+  middle=$(window_middle "$1") || return 1
+  xdotool mousemove --sync ${middle% *} ${middle#* }
 }
 
 # acknowledge_messages <pid> <folder>: while the process runs, every message box it shows (a window
