@@ -10,7 +10,6 @@ source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 ini=$sandbox/bin/Lumaro.ini
 
-at_origin() { [[ "$(origin "$1")" == "$2" ]] || { echo "     at $(origin "$1"), not $2"; return 1; }; }
 frameless() {
   local extents
   extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)

@@ -9,8 +9,6 @@ source "$(dirname "$0")/../lib/gui_test.sh"
 gui_test_setup "$1" "$out" running
 
 # Where the window's client area lies on the screen: "x y".
-origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'; }
-at_origin() { [[ "$(origin "$1")" == "$2" ]] || { echo "     at $(origin "$1"), not $2"; return 1; }; }
 pointer_to() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"; }
 
 "$lumaro" >"$out/lumaro.log" 2>&1 &

@@ -38,6 +38,8 @@ window_size_is() {
 
 # origin <window>: where the window's client area lies on the screen: "x y".
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'; }
+# at_origin <window> <"x y">: the window lies there, or says where it lies instead.
+at_origin() { [[ "$(origin "$1")" == "$2" ]] || { echo "     at $(origin "$1"), not $2"; return 1; }; }
 
 screenshot() { import -window root "$1" 2>/dev/null; }
 
