@@ -22,13 +22,7 @@ fixture=$(dirname "$0")/../fixtures/proc/laptop-4cpu
 cp "$fixture/meminfo" "$fixture/stat" "$LUMARO_PROC_DIR/"
 available_mb() { awk '/^MemAvailable:/ {print int($2 / 1024)}' "$LUMARO_PROC_DIR/meminfo"; }
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$lumaro" >"$out/lumaro.log" 2>&1 &
-running=$!
-wait_until 10 listening
-request_restore
-main=$(wait_for_window '^Lumaro\.$' 10)
-check "a restore request shows the main window" test -n "$main"
-[[ -n "$main" ]] || exit 1
+start_shown "$out/lumaro.log" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$lumaro"
 in_registry() { reader focus >/dev/null 2>&1; }
 check "the program is in the registry" wait_until 10 in_registry
 check "every control has a name, the instruments their roles and values" reader tree "$(available_mb)"

@@ -29,12 +29,7 @@ click_at() {
 shoot() { import -window "$1" "$taken/$2" 2>/dev/null && test -s "$taken/$2"; }
 
 # Each mebibyte a run claims waits 2 ms, so that the progress window stays up to be pictured.
-start_program "$out/lumaro.log" env LUMARO_COMMIT_PAUSE_MS=2 "$lumaro"
-wait_until 10 listening
-request_restore
-main=$(wait_for_window '^Lumaro\.$' 10)
-check "the main window shows" test -n "$main"
-[[ -n "$main" ]] || exit 1
+start_shown "$out/lumaro.log" env LUMARO_COMMIT_PAUSE_MS=2 "$lumaro"
 # Some ticks, so that the chart has lines to show.
 for tick in 1 2 3 4 5 6; do read_again "$LUMARO_PROC_DIR/meminfo" 5; done
 check "the RAM page is pictured" shoot "$main" ram.png

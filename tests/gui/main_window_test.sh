@@ -34,13 +34,7 @@ printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$sandbox" >"$sandbox/tools/xdg-op
 chmod +x "$sandbox/tools/xdg-open"
 export PATH="$sandbox/tools:$PATH"
 
-"$lumaro" >"$out/lumaro.log" 2>&1 &
-running=$!
-wait_until 10 listening
-request_restore
-main=$(wait_for_window '^Lumaro\.$' 10)
-check "a restore request shows the main window" test -n "$main"
-[[ -n "$main" ]] || exit 1
+start_shown "$out/lumaro.log" "$lumaro"
 
 read -r area_x area_y area_w area_h < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
 centre="$((area_x + (area_w - 405) / 2)) $((area_y + (area_h - 405) / 2))"

@@ -12,12 +12,6 @@ out=$2
 source "$(dirname "$0")/../lib/gui_test.sh"
 TRAY_HOST=none gui_test_setup "$1" "$out" program watcher monitor
 
-bus_call() { gdbus call --session "$@" 2>>"$out/gdbus.log"; }
-watcher_call() { bus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher "$@"; }
-watcher_owned() {
-  bus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
-    org.kde.StatusNotifierWatcher | grep -q true
-}
 registered_items() {
   watcher_call -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \
     RegisteredStatusNotifierItems | grep -o "org\.kde\.StatusNotifierItem-[0-9]*-[0-9]*"

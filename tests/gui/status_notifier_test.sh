@@ -18,12 +18,6 @@ export LUMARO_PROC_DIR=$sandbox/proc
 mkdir -p "$LUMARO_PROC_DIR"
 cp /proc/meminfo /proc/stat "$LUMARO_PROC_DIR/"
 
-bus_call() { gdbus call --session "$@" 2>>"$out/gdbus.log"; }
-watcher_call() { bus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher "$@"; }
-watcher_owned() {
-  bus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
-    org.kde.StatusNotifierWatcher | grep -q true
-}
 # The first registered item's bus name.
 registered_item() {
   watcher_call -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \

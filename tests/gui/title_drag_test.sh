@@ -11,13 +11,7 @@ gui_test_setup "$1" "$out" running
 # Where the window's client area lies on the screen: "x y".
 pointer_to() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"; }
 
-"$lumaro" >"$out/lumaro.log" 2>&1 &
-running=$!
-wait_until 10 listening
-request_restore
-main=$(wait_for_window '^Lumaro\.$' 10)
-check "a restore request shows the main window" test -n "$main"
-[[ -n "$main" ]] || exit 1
+start_shown "$out/lumaro.log" "$lumaro"
 wait_until 5 test -n "$(origin "$main")"
 read -r x y < <(origin "$main")
 title_x=$((x + 200)) title_y=$((y + 10))

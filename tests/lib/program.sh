@@ -10,6 +10,17 @@ start_program() {
   running=$!
 }
 
+# start_shown <log> <command...>: starts the copy and asks it for its main window, whose id lands in
+# `main`; the test ends there when no window comes.
+start_shown() {
+  start_program "$@"
+  wait_until 10 listening
+  request_restore
+  main=$(wait_for_window '^Lumaro\.$' 10)
+  check "a restore request shows the main window" test -n "$main"
+  [[ -n "$main" ]] || exit 1
+}
+
 # request_restore: asks the running copy to show its main window, as another process may: "restore"
 # on its socket.
 request_restore() {

@@ -90,3 +90,12 @@ if len(set(pixels.values())) > 8: sys.exit(1)
 for y in range(top, top + 16): print(" ".join(pixels[x, y] for x in range(left, left + 16)))
 '
 }
+
+# The session bus's status-notifier watcher: bus_call <gdbus call arguments>, its errors in the test's
+# gdbus.log; watcher_call <method arguments> on the watcher; watcher_owned: a watcher holds its name.
+bus_call() { gdbus call --session "$@" 2>>"$out/gdbus.log"; }
+watcher_call() { bus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher "$@"; }
+watcher_owned() {
+  bus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
+    org.kde.StatusNotifierWatcher | grep -q true
+}
