@@ -3,17 +3,14 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "backends/linux/desktop/tray_icon_engine.h"
+
 namespace lumaro::platform::linuxos {
 
 namespace {
 
 QByteArray pngOf(const TrayImage& image) {
-  QImage picture(image.width, image.height, QImage::Format_ARGB32);
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      picture.setPixel(x, y, image.argb[static_cast<std::size_t>(y) * image.width + x]);
-    }
-  }
+  const QImage picture = toQImage(image);
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);

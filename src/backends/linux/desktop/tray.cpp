@@ -12,16 +12,6 @@ namespace {
 
 const QString kItemTitle = QStringLiteral("Lumaro");
 
-QImage toQImage(const TrayImage& image) {
-  QImage out(image.width, image.height, QImage::Format_ARGB32);
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      out.setPixel(x, y, image.argb[static_cast<std::size_t>(y) * image.width + x]);
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 QtTray::QtTray() : hosts_(std::make_unique<TrayHostWatcher>([this] { hostsChanged(); })) {

@@ -8,6 +8,16 @@
 
 namespace lumaro::platform::linuxos {
 
+QImage toQImage(const TrayImage& image) {
+  QImage out(image.width, image.height, QImage::Format_ARGB32);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      out.setPixel(x, y, image.argb[static_cast<std::size_t>(y) * image.width + x]);
+    }
+  }
+  return out;
+}
+
 namespace {
 
 // The sizes offered to hosts that ask which ones there are: the picture and its double and triple.

@@ -4,6 +4,8 @@
 #include <QIconEngine>
 #include <QImage>
 
+#include "platform/tray.h"
+
 namespace lumaro::platform::linuxos {
 
 // Draws the tray picture at whatever size the host asks, built afresh on each request. The stock
@@ -25,6 +27,9 @@ class TrayIconEngine : public QIconEngine {
  private:
   QImage picture_;
 };
+
+// A tray picture of the logic as an image.
+QImage toQImage(const TrayImage& image);
 
 // The picture at a tray's size: enlarged by the largest whole factor that fits, each pixel repeated,
 // and centred on a clear square of that size, so that a 22- or 24-pixel slot shows the 16-pixel
