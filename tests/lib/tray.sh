@@ -30,13 +30,14 @@ wait_for_tray_icon() { wait_until "$1" tray_icon "${@:2}"; }
 # square), in a tray host or not: an icon shown where there is no XEmbed tray host counts too.
 icon_window() { sized_window '(1[6-9]|2[0-4])x(1[6-9]|2[0-4])'; }
 
-# wine_tray_icon: prints the id of the icon Wine embeds into the tray host for a Windows program: a
-# window of Wine's explorer, 16 to 24 pixels square, in trayer's window tree.
+# wine_tray_icon [side]: prints the id of the icon Wine embeds into the tray host for a Windows program:
+# a window of Wine's explorer in trayer's window tree, whose width and height match the extended regular
+# expression `side` (16 to 24 pixels unless told).
 wine_tray_icon() {
-  local host
+  local host side=${1:-(1[6-9]|2[0-4])}
   for host in $(xdotool search --class trayer 2>/dev/null); do
     xwininfo -tree -id "$host" 2>/dev/null | grep '"explorer.exe"' |
-      grep -E ' (1[6-9]|2[0-4])x(1[6-9]|2[0-4])\+' | awk '{print $1}' | grep . && return 0
+      grep -E " ${side}x${side}\+" | awk '{print $1}' | grep . && return 0
   done
   return 1
 }

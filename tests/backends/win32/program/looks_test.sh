@@ -28,15 +28,6 @@ restore_prefix() {
 }
 trap 'kill "${running:-}" 2>/dev/null; restore_prefix' EXIT
 
-# Wine's icon for the program in the tray host, whatever size the density gives it.
-any_tray_icon() {
-  local host
-  for host in $(xdotool search --class trayer 2>/dev/null); do
-    xwininfo -tree -id "$host" 2>/dev/null | grep '"explorer.exe"' |
-      grep -E ' ([1-3][0-9]|4[0-8])x([1-3][0-9]|4[0-8])\+' | awk '{print $1}' | grep . && return 0
-  done
-  return 1
-}
 # pixel_at <window> <x> <y>: the colour there as "r,g,b".
 pixel_at() { import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o 'srgb([0-9,]*)' | tr -d 'srgb()'; }
 
@@ -57,7 +48,7 @@ show_main() {
   wine "$app/lumaro.exe" >"$out/$1.log" 2>&1 &
   running=$!
   local icon
-  icon=$(wait_until 60 any_tray_icon) || return 1
+  icon=$(wait_until 60 wine_tray_icon "([1-3][0-9]|4[0-8])") || return 1
   xdotool mousemove --sync --window "$((icon))" 4 4
   xdotool click --repeat 2 --delay 80 1
   main=$(wait_for_window '^Lumaro\.$' 20) || return 1
